@@ -1,0 +1,123 @@
+// Common::Any - holds one value of any copyable type.
+//
+// The value sits behind Any::ValueInterface (type, clone, toString, ==); each
+// kind is an Any::Value<T>. Copying an Any clones its value. toString gives
+// the decimal text of numbers (unsigned char included), the text of strings,
+// the result of a toString() member where the kind has one, and an empty
+// string otherwise. Two Anys are equal only when they hold the same kind and
+// that kind's comparison says equal; character pointers compare by text. An
+// empty Any equals only another empty one. get<T>() returns the held value or
+// null when the Any holds another kind.
+#ifndef COMMON_ANY_H
+#define COMMON_ANY_H
+
+#include <concepts>
+#include <cstring>
+#include <string>
+#include <type_traits>
+#include <typeinfo>
+#include <utility>
+
+#include "common/ctlstring.h"
+
+namespace Common {
+
+class Any {
+public:
+    class ValueInterface {
+    public:
+        virtual ~ValueInterface() = default;
+        virtual const std::type_info& type() const = 0;
+        virtual ValueInterface* clone() const = 0;
+        virtual string toString() const = 0;
+        virtual bool operator==(const ValueInterface& other) const = 0;
+    };
+
+    template <class T>
+    class Value : public ValueInterface {
+    public:
+        explicit Value(const T& value) : m_value(value) {}
+        const std::type_info& type() const override { return typeid(T); }
+        ValueInterface* clone() const override { return new Value(m_value); }
+        string toString() const override { return textOf(m_value); }
+        bool operator==(const ValueInterface& other) const override
+        {
+            return other.type() == typeid(T) && equal(m_value, static_cast<const Value&>(other).m_value);
+        }
+        const T& value() const { return m_value; }
+
+    private:
+        T m_value;
+    };
+
+    Any() = default;
+
+    template <class T, class = std::enable_if_t<!std::is_same_v<std::decay_t<T>, Any>>>
+    Any(T&& value) : m_pValue(new Value<std::decay_t<T>>(std::forward<T>(value)))
+    {
+    }
+
+    Any(const Any& other) : m_pValue(other.m_pValue ? other.m_pValue->clone() : nullptr) {}
+    Any(Any&& other) noexcept : m_pValue(std::exchange(other.m_pValue, nullptr)) {}
+    ~Any() { delete m_pValue; }
+
+    Any& operator=(Any other) noexcept
+    {
+        std::swap(m_pValue, other.m_pValue);
+        return *this;
+    }
+
+    bool empty() const { return m_pValue == nullptr; }
+    const std::type_info& type() const { return m_pValue ? m_pValue->type() : typeid(void); }
+    string toString() const { return m_pValue ? m_pValue->toString() : string(); }
+
+    template <class T>
+    const T* get() const
+    {
+        if (m_pValue == nullptr || m_pValue->type() != typeid(T))
+            return nullptr;
+        return &static_cast<const Value<T>*>(m_pValue)->value();
+    }
+
+    friend bool operator==(const Any& a, const Any& b)
+    {
+        if (a.m_pValue == nullptr || b.m_pValue == nullptr)
+            return a.m_pValue == b.m_pValue;
+        return *a.m_pValue == *b.m_pValue;
+    }
+
+private:
+    template <class T>
+    static string textOf(const T& value)
+    {
+        if constexpr (std::is_same_v<T, bool>)
+            return value ? "1" : "0";
+        else if constexpr (std::is_arithmetic_v<T>)
+            return std::to_string(+value).c_str();
+        else if constexpr (std::is_convertible_v<const T&, const char*>)
+            return string(value);
+        else if constexpr (std::is_same_v<T, string>)
+            return value;
+        else if constexpr (requires { { value.toString() } -> std::convertible_to<string>; })
+            return value.toString();
+        else
+            return string();
+    }
+
+    template <class T>
+    static bool equal(const T& a, const T& b)
+    {
+        if constexpr (std::is_convertible_v<const T&, const char*>)
+            return a == b || (a != nullptr && b != nullptr && std::strcmp(a, b) == 0);
+        else if constexpr (std::equality_comparable<T>)
+            return a == b;
+        else
+            return false;
+    }
+
+    ValueInterface* m_pValue = nullptr;
+};
+
+}  // namespace Common
+
+#endif
