@@ -1,1 +1,164 @@
-int main() { return 0; }
+// Entry of vnlcli. Without arguments it opens the interactive console; with
+// arguments it joins them into one command line and runs it. Only one copy
+// may change controllers at a time (the single-instance lock); a second copy
+// still runs read-only commands. The exit status is 0, 1 after any reported
+// error, or the number of a signal that ended the run.
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "cli/clierror.h"
+#include "cli/clihelpers.h"
+#include "cli/climessages.h"
+#include "cli/storagecli.h"
+#include "common/mutex.h"
+#include "schema/drxmodroot.h"
+
+namespace {
+
+Common::Synchronization::Mutex sInstanceLock("ZQVVNL_MUTEX");
+
+const int HANDLED_SIGNALS[] = {SIGHUP, SIGINT,  SIGQUIT, SIGSEGV, SIGABRT, SIGFPE,
+                               SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2};
+
+} // namespace
+
+namespace OSFunctions {
+
+bool IsAdmin() { return geteuid() == 0; }
+
+} // namespace OSFunctions
+
+bool isAdmin()
+{
+    bool admin = OSFunctions::IsAdmin();
+    if (!admin)
+        CError::log(CLI_MESSAGES::NOT_ADMIN, "", 1);
+    return admin;
+}
+
+// Lets the caller go on only when no other instance holds the lock;
+// otherwise reports it and waits for ENTER.
+bool OverrideMutextPrompt(bool anotherInstance)
+{
+    if (!anotherInstance)
+        return true;
+    std::cout << '\n';
+    CError::log(CLI_MESSAGES::ANOTHER_INSTANCE, "", 1);
+    std::string discarded;
+    CLI_HELPERS::readLine(std::cin, discarded);
+    return false;
+}
+
+// Releases the lock (if held here) and ends the process.
+[[noreturn]] void cleanup(int status)
+{
+    sInstanceLock.release();
+    std::exit(status);
+}
+
+namespace {
+
+// A handled signal releases the lock and ends the process at once with the
+// signal number. Only async-signal-safe calls are made here: exit() could
+// deadlock on a stream lock the interrupted code holds, and all output has
+// been flushed as it was written.
+extern "C" void onSignal(int signal)
+{
+    sInstanceLock.release();
+    _exit(signal);
+}
+
+void installSignalHandlers()
+{
+    for (int signal : HANDLED_SIGNALS)
+        std::signal(signal, onSignal);
+}
+
+// Refuses a line too long for the console rather than running part of it.
+bool fitsLine(const std::string& line)
+{
+    if (line.size() <= CLI_HELPERS::MAX_LINE_LENGTH)
+        return true;
+    CError::log(CLI_MESSAGES::LINE_TOO_LONG, "", 1);
+    return false;
+}
+
+// Reads the next console line; "exit" at end of input, "" for a refused line.
+std::string nextConsoleLine()
+{
+    std::string line;
+    if (!CLI_HELPERS::readLine(std::cin, line))
+        return "exit";
+    if (!fitsLine(line) || line.empty())
+        return "";
+    return CLI_HELPERS::ReplaceSynonyms(line);
+}
+
+void runConsole()
+{
+    StorageCLI cli(&std::cout);
+    std::cout << CLI_MESSAGES::DONE << '\n'
+              << CLI_MESSAGES::HELP_HINT << '\n'
+              << CLI_MESSAGES::EXIT_HINT << "\n\n";
+    std::string line;
+    while (line != "exit" && line != "quit") {
+        CError::reset();
+        std::cout << CLI_MESSAGES::PROMPT << std::flush;
+        line = nextConsoleLine();
+        if (line != "exit" && line != "quit" && !line.empty())
+            cli.ExecuteCommandLine(line);
+    }
+}
+
+std::string joinArguments(int argc, char** argv)
+{
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            line += ' ';
+        line += CLI_HELPERS::addQuotes(argv[i]);
+    }
+    return line;
+}
+
+void runOneShot(int argc, char** argv, bool anotherInstance)
+{
+    std::string line = joinArguments(argc, argv);
+    if (!fitsLine(line))
+        return;
+    line = CLI_HELPERS::ReplaceSynonyms(line);
+    if (CLI_HELPERS::isReadOperation(line) || OverrideMutextPrompt(anotherInstance)) {
+        StorageCLI cli(&std::cout);
+        cli.ExecuteCommandLine(line);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool interactive = argc <= 1;
+    if (interactive) {
+        std::cout << CLI_MESSAGES::BANNER << CLI_HELPERS::VersionString() << '\n'
+                  << CLI_MESSAGES::DETECTING << std::flush;
+        CDRXModRoot::pModRoot(); // discovery runs before the first prompt
+    }
+    sInstanceLock.capture();
+    bool anotherInstance =
+        sInstanceLock.eMutexState() == Common::Synchronization::Mutex::HELD_ELSEWHERE;
+    if (!isAdmin())
+        return 1;
+    installSignalHandlers();
+    if (!interactive)
+        runOneShot(argc, argv, anotherInstance);
+    else if (OverrideMutextPrompt(anotherInstance))
+        runConsole();
+    int status = CError::errorCode();
+    if (!anotherInstance)
+        cleanup(status);
+    return status;
+}

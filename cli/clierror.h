@@ -1,0 +1,24 @@
+// CError is the console's error reporter. Every error the user sees is
+// written by CError::log on standard output, and the last code it was given
+// becomes the process exit status. The code stays set until reset().
+#ifndef VNL_CLI_CLIERROR_H
+#define VNL_CLI_CLIERROR_H
+
+#include <cstdint>
+#include <string>
+
+class CError {
+public:
+    // Writes a newline, "Error: " and the message wrapped at 79 columns, a
+    // newline, then the detail and a newline (or a second newline when the
+    // detail is empty). Sets the error code to `code`.
+    static void log(const std::string& message, const std::string& detail, int32_t code);
+    static void reset();
+    static int32_t errorCode();
+    static bool isOK();
+
+private:
+    static int32_t m_nErrorCode;
+};
+
+#endif

@@ -1,0 +1,58 @@
+#include "cli/cliprinter.h"
+
+#include "common/compoundlist.h"
+
+CLIPrinter::CLIPrinter(std::ostream* stream) : m_stream(stream) {}
+
+void CLIPrinter::print(const std::string& text, unsigned width)
+{
+    if (!m_enabled || m_stream == nullptr)
+        return;
+    std::string line = text;
+    bufferLine(line, width);
+    *m_stream << line;
+    m_stream->flush();
+}
+
+void CLIPrinter::print_ln(const std::string& text, unsigned width)
+{
+    print(text + "\n", width);
+}
+
+void CLIPrinter::operator()(const std::string& text) { print(text, 0); }
+
+bool CLIPrinter::print_if(const std::string& text, unsigned width)
+{
+    (void)width;
+    if (text.empty())
+        return false;
+    print(text, 0);
+    return true;
+}
+
+void CLIPrinter::disable() { m_enabled = false; }
+
+void CLIPrinter::enable() { m_enabled = true; }
+
+void CLIPrinter::attr_print(const std::string& value, const std::string& label,
+                            const std::string& suffix, unsigned width, const Transform& transform)
+{
+    if (value.empty() || !m_enabled)
+        return;
+    // Every element is printed, repeated ones included.
+    Common::CompoundList elements(Common::string(value.c_str(), value.size()), true);
+    for (const Common::string& element : elements) {
+        std::string text(element.c_str(), element.size());
+        if (transform)
+            transform(text);
+        print(label + text + suffix, width);
+    }
+}
+
+void CLIPrinter::bufferLine(std::string& line, unsigned width)
+{
+    if (line.size() < width)
+        line.append(width - line.size(), ' ');
+}
+
+void CLIPrinter::defaultHelper(std::string&) {}

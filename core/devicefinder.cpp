@@ -1,0 +1,85 @@
+#include "core/devicefinder.h"
+
+#include <algorithm>
+
+#include "core/devicelock.h"
+#include "schema/morumod.h"
+
+namespace Core {
+
+using namespace Interface::MORUMod;
+
+bool DeviceFinder::isMatchFound(const DevicePtr& device) const
+{
+    if (!device)
+        return false;
+    for (const auto& [name, value] : m_attributes) {
+        const AttributeValue* held = device->findAttribute(name);
+        if (held == nullptr || held->toString() != value.toString())
+            return false;
+    }
+    auto hasOperation = [&device](const Common::string& name) { return device->hasOperation(name); };
+    auto accepts = [&device](const FilterPtr& filter) { return filter && bool(filter->apply(device)); };
+    auto hasAssociation = [&device](const Common::string& name) { return device->hasAssociation(name); };
+    return std::all_of(m_operations.begin(), m_operations.end(), hasOperation) &&
+           std::all_of(m_filters.begin(), m_filters.end(), accepts) &&
+           std::all_of(m_associations.begin(), m_associations.end(), hasAssociation);
+}
+
+template <class Take>
+bool DeviceFinder::walkDown(const DevicePtr& device, Take& take) const
+{
+    if (!take(device))
+        return false;
+    for (auto child = device->beginChild(); child != device->endChild(); ++child)
+        if (!walkDown(*child, take))
+            return false;
+    return true;
+}
+
+template <class Take>
+void DeviceFinder::walk(EnDirection direction, Take take) const
+{
+    if (!m_start)
+        return;
+    DeviceLock lock(*m_start);
+    if (direction == DIRECTION_DOWN) {
+        walkDown(m_start, take);
+        return;
+    }
+    for (DevicePtr device = m_start; device && take(device); device = device->pParent()) {
+    }
+}
+
+DevicePtr DeviceFinder::find(EnDirection direction) const
+{
+    DevicePtr match;
+    walk(direction, [this, &match](const DevicePtr& device) {
+        if (isMatchFound(device))
+            match = device;
+        return !match;
+    });
+    return match;
+}
+
+void DeviceFinder::find(DeviceList& found, EnDirection direction) const
+{
+    walk(direction, [this, &found](const DevicePtr& device) {
+        if (isMatchFound(device))
+            found.push_back(device);
+        return true;
+    });
+}
+
+DevicePtr storageSystemFinder(const DevicePtr& device)
+{
+    for (const char* type : {ATTR_VALUE_TYPE_STORAGE_SYSTEM, ATTR_VALUE_TYPE_ARRAY_CONTROLLER}) {
+        DeviceFinder finder(device);
+        finder.Add(Attribute(ATTR_NAME_TYPE, type));
+        if (DevicePtr scope = finder.find(DeviceFinder::DIRECTION_UP))
+            return scope;
+    }
+    return DevicePtr();
+}
+
+}  // namespace Core

@@ -1,0 +1,43 @@
+#include "core/modelswitches.h"
+
+#include <string>
+
+#include "core/operationreturn.h"
+
+namespace Core::ModelSwitches {
+
+namespace {
+
+bool s_profiling = false;
+TreeWriter s_treeWriter = nullptr;
+
+}  // namespace
+
+void setProfilingEnabled(bool enabled)
+{
+    s_profiling = enabled;
+}
+
+bool profilingEnabled()
+{
+    return s_profiling;
+}
+
+void setTreeWriter(TreeWriter writer)
+{
+    s_treeWriter = writer;
+}
+
+TreeWriter treeWriter()
+{
+    return s_treeWriter;
+}
+
+void addPerformTime(OperationReturn& result, double seconds)
+{
+    if (s_profiling)
+        result.PublishAttribute(
+            result, Attribute(Interface::MORUMod::ATTR_NAME_PERFORM_TIME, std::to_string(seconds).c_str()));
+}
+
+}  // namespace Core::ModelSwitches

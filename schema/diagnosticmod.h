@@ -1,0 +1,39 @@
+// The diagnostic module: the operation that reads a diagnostic report of a device, the one that
+// fails a physical drive on request, and the names of the structured report data.
+#ifndef VNL_SCHEMA_DIAGNOSTICMOD_H
+#define VNL_SCHEMA_DIAGNOSTICMOD_H
+
+#include "schema/identifier.h"
+#include "schema/morumod.h"
+
+namespace Interface::DiagnosticMod {
+
+// Registers the diagnostic operations with the device classes.
+void InitializeModule();
+
+// The report of one device.
+VNL_IDENTIFIER(ATTR_NAME_DIAGNOSTIC_DATA)
+
+// Structured report data: one composite per controller structure and member.
+VNL_IDENTIFIER(ATTR_NAME_STRUCTURE)
+VNL_IDENTIFIER(ATTR_NAME_MEMBER)
+VNL_IDENTIFIER(ATTR_NAME_MEMBER_STRUCTURE)
+VNL_IDENTIFIER(ATTR_NAME_MEMBER_STRUCTURE_INSTANCE)
+VNL_IDENTIFIER(ATTR_NAME_NAME)
+VNL_IDENTIFIER(ATTR_NAME_OFFSET)
+VNL_IDENTIFIER(ATTR_NAME_SIZE)
+using MORUMod::ATTR_NAME_TYPE;
+VNL_IDENTIFIER(ATTR_NAME_VALUE)
+VNL_IDENTIFIER(ATTR_NAME_META_VALUE)
+VNL_IDENTIFIER(ATTR_NAME_ERROR)
+VNL_IDENTIFIER(ATTR_NAME_VARIATION)
+VNL_IDENTIFIER(ATTR_VALUE_VARIATION_MNP_SINCE_FACTORY)
+VNL_IDENTIFIER(ATTR_VALUE_VARIATION_MNP_SINCE_RESET)
+
+// Operations.
+VNL_IDENTIFIER(OPERATION_READ_DEVICE_DIAGNOSTIC_INFO)
+VNL_IDENTIFIER(OPERATION_WRITE_FAIL_PHYSICAL_DRIVE)
+
+} // namespace Interface::DiagnosticMod
+
+#endif

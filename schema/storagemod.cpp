@@ -1,0 +1,99 @@
+#include "schema/storagemod.h"
+
+#include <type_traits>
+
+#include "core/operationregistration.h"
+#include "operations/associationarraycontrollerhostbusadapter.h"
+#include "operations/associationarraycontrollerlogicaldrive.h"
+#include "operations/associationarraycontrollerphysicaldrive.h"
+#include "operations/associationarrayphysicaldrive.h"
+#include "operations/associationlogicaldriveinitiator.h"
+#include "operations/associationphysicaldrivephysicaldrive.h"
+#include "operations/associationstoragesysteminitiator.h"
+#include "operations/associationstoragesystemphysicaldrive.h"
+#include "operations/discoverarray.h"
+#include "operations/discoverarraycontroller.h"
+#include "operations/discoverdiskextent.h"
+#include "operations/discoverdrivecage.h"
+#include "operations/discoverhostbusadapter.h"
+#include "operations/discoverinitiator.h"
+#include "operations/discoverlogicaldrive.h"
+#include "operations/discoverphy.h"
+#include "operations/discoverphysicaldrive.h"
+#include "operations/discoverstorageenclosure.h"
+#include "operations/discoverstoragesystem.h"
+#include "operations/discovertapedrive.h"
+#include "operations/readarraycontrollerinfo.h"
+#include "operations/readstoragesysteminfo.h"
+#include "operations/writeallowedcontrollerdiscovery.h"
+#include "operations/writestoragereenumerate.h"
+#include "schema/schemadrivecage.h"
+#include "schema/schemaexpander.h"
+#include "schema/schemalogicaldrive.h"
+#include "schema/schemasep.h"
+#include "schema/schemastorageenclosure.h"
+
+namespace Interface::StorageMod {
+
+namespace {
+
+using namespace Operations;
+using namespace Interface::MORUMod;
+
+// A device class and the type name its devices carry.
+template <class DeviceClass, const char* TypeName>
+struct DeviceType {
+    using Class = DeviceClass;
+    static constexpr const char* name = TypeName;
+};
+
+using RootType = DeviceType<Schema::ModRoot, ATTR_VALUE_TYPE_MOD_ROOT>;
+using StorageSystemType = DeviceType<Schema::StorageSystem, ATTR_VALUE_TYPE_STORAGE_SYSTEM>;
+using ControllerType = DeviceType<Schema::ArrayController, ATTR_VALUE_TYPE_ARRAY_CONTROLLER>;
+using ArrayType = DeviceType<Schema::Array, ATTR_VALUE_TYPE_ARRAY>;
+using LogicalDriveType = DeviceType<Schema::LogicalDrive, ATTR_VALUE_TYPE_LOGICAL_DRIVE>;
+using PhysicalDriveType = DeviceType<Schema::PhysicalDrive, ATTR_VALUE_TYPE_PHYSICAL_DRIVE>;
+using EnclosureType = DeviceType<Schema::StorageEnclosure, ATTR_VALUE_TYPE_STORAGE_ENCLOSURE>;
+using DriveCageType = DeviceType<Schema::DriveCage, ATTR_VALUE_TYPE_DRIVE_CAGE>;
+using ExpanderType = DeviceType<Schema::Expander, ATTR_VALUE_TYPE_EXPANDER>;
+using SEPType = DeviceType<Schema::SEP, ATTR_VALUE_TYPE_SEP>;
+
+// Declares the pair (type, operation) when the operation can visit devices of the type: an
+// operation reaches only the classes whose visitor it implements.
+template <class Type, class Operation>
+void declareOne()
+{
+    if constexpr (std::is_base_of_v<Schema::Visitor<typename Type::Class>, Operation>) {
+        Core::RegisterSchema(Type::name, Core::DeviceOperationRegistry<typename Type::Class>::DeviceOperationListPtr());
+        Core::RegisterOperation(Type::name, new Core::DeviceOperationCreator<Operation>());
+    }
+}
+
+template <class Type, class... Operations>
+void declare()
+{
+    (declareOne<Type, Operations>(), ...);
+}
+
+} // namespace
+
+void InitializeModule()
+{
+    declare<RootType, DiscoverArrayController, DiscoverHostBusAdapter, DiscoverStorageSystem,
+            WriteAllowedControllerDiscovery>();
+    declare<StorageSystemType, DiscoverArrayController, DiscoverArray, DiscoverPhysicalDrive, DiscoverStorageEnclosure,
+            DiscoverTapeDrive, DiscoverInitiator, ReadStorageSystemInfo, WriteStorageReenumerate,
+            AssociationStorageSystemInitiator, AssociationStorageSystemPhysicalDrive>();
+    declare<ControllerType, DiscoverArray, DiscoverPhysicalDrive, DiscoverStorageEnclosure, DiscoverTapeDrive,
+            ReadArrayControllerInfo, WriteStorageReenumerate, AssociationArrayControllerHostBusAdapter,
+            AssociationArrayControllerLogicalDrive, AssociationArrayControllerPhysicalDrive>();
+    declare<ArrayType, DiscoverLogicalDrive, AssociationArrayPhysicalDrive>();
+    declare<LogicalDriveType, DiscoverDiskExtent, AssociationLogicalDriveInitiator>();
+    declare<PhysicalDriveType, DiscoverPhy, AssociationPhysicalDrivePhysicalDrive>();
+    declare<EnclosureType, DiscoverDriveCage>();
+    declare<DriveCageType, DiscoverPhysicalDrive, DiscoverTapeDrive>();
+    declare<ExpanderType, DiscoverPhy>();
+    declare<SEPType, DiscoverPhy>();
+}
+
+} // namespace Interface::StorageMod

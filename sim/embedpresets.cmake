@@ -1,0 +1,18 @@
+# Writes a C++ source holding the text of every preset profile.
+# Called as: cmake -DOUTPUT=<file> -DPRESETS="<profile>|<profile>..." -P embedpresets.cmake
+string(REPLACE "|" ";" PRESETS "${PRESETS}")
+set(body "// Generated from sim/presets/*.profile; do not edit.\n#include \"sim/presets.h\"\n\n#include <algorithm>\n#include <array>\n#include <utility>\n\nnamespace Sim {\nnamespace {\n\n")
+set(rows "")
+set(count 0)
+foreach(file IN LISTS PRESETS)
+  get_filename_component(name "${file}" NAME_WE)
+  file(READ "${file}" text)
+  string(APPEND body "constexpr char k_${name}[] = R\"vnlpreset(${text})vnlpreset\";\n")
+  string(APPEND rows "    std::pair<std::string_view, std::string_view>{\"${name}\", k_${name}},\n")
+  math(EXPR count "${count} + 1")
+endforeach()
+string(APPEND body "\nconstexpr std::array<std::pair<std::string_view, std::string_view>, ${count}> kPresets{{\n${rows}}};\n\n} // namespace\n\n")
+string(APPEND body "std::optional<std::string_view> presetText(std::string_view name)\n{\n    for (const auto &[key, text] : kPresets)\n        if (key == name)\n            return text;\n    return std::nullopt;\n}\n\n")
+string(APPEND body "std::vector<std::string_view> presetNames()\n{\n    std::vector<std::string_view> names;\n    for (const auto &preset : kPresets)\n        names.push_back(preset.first);\n    std::sort(names.begin(), names.end());\n    return names;\n}\n\n} // namespace Sim\n")
+file(WRITE "${OUTPUT}.tmp" "${body}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)

@@ -1,0 +1,106 @@
+#include "core/attributesource.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/attributecomposite.h"
+#include "core/attributepublisher.h"
+#include "core/filterreturn.h"
+#include "core/operationreturn.h"
+#include "core/privateattributesource.h"
+#include "schema/morumod.h"
+
+namespace {
+
+using namespace Core;
+using namespace Interface::MORUMod;
+
+std::vector<std::string> names(const AttributeSource& source)
+{
+    std::vector<std::string> listed;
+    for (auto it = source.beginAttribute(); it != source.endAttribute(); ++it)
+        listed.push_back(it->first.c_str());
+    return listed;
+}
+
+TEST(AttributeSourceTest, EmptyValuesArePublishedOnlyWhenAllowed)
+{
+    AttributeSource source;
+    AttributePublisher publisher;
+    publisher.Publish(source, Attribute("ATTR_NAME_EMPTY", ""));
+    EXPECT_FALSE(source.hasAttribute("ATTR_NAME_EMPTY"));
+    publisher.Publish(source, Attribute("ATTR_NAME_EMPTY", ""), true);
+    EXPECT_TRUE(source.hasAttribute("ATTR_NAME_EMPTY"));
+    publisher.Publish(source, Attribute("ATTR_NAME_LIST", AttributeValue::List{}));
+    EXPECT_FALSE(source.hasAttribute("ATTR_NAME_LIST"));
+}
+
+TEST(AttributeSourceTest, ANameHoldsItsLastValueAndNamesIterateInOrder)
+{
+    AttributeSource source;
+    source.Receive(Attribute("ATTR_NAME_b", 1u));
+    source.Receive(Attribute("ATTR_NAME_B", 2u));
+    source.Receive(Attribute("ATTR_NAME_A", 3u));
+    source.Receive(Attribute("ATTR_NAME_B", "second"));
+    EXPECT_EQ(names(source), (std::vector<std::string>{"ATTR_NAME_A", "ATTR_NAME_B", "ATTR_NAME_b"}));
+    EXPECT_EQ(source.getValueFor("ATTR_NAME_B"), "second");
+    EXPECT_EQ(source.getValueFor("ATTR_NAME_ABSENT"), "");
+    EXPECT_EQ(source.getPublicValueFor("ATTR_NAME_A"), AttributeValue(3u));
+    AttributeSource copy;
+    copy.Receive(Attribute("ATTR_NAME_C", "own"));
+    copy.Receive(source);
+    EXPECT_EQ(names(copy).size(), 4u);
+    copy.Clear("ATTR_NAME_C");
+    EXPECT_FALSE(copy.hasAttribute("ATTR_NAME_C"));
+}
+
+TEST(AttributeSourceTest, PrivateAttributesHoldAnyValue)
+{
+    PrivateAttributeSource source;
+    source.ReceivePrivateAttribute(PrivateAttribute("buffer", Common::Any(std::string("raw"))));
+    EXPECT_TRUE(source.hasPrivateAttribute("buffer"));
+    EXPECT_EQ(*source.getPrivateValueFor("buffer").get<std::string>(), "raw");
+    EXPECT_TRUE(source.getPrivateValueFor("absent").empty());
+    source.ClearPrivateAttribute();
+    EXPECT_FALSE(source.hasPrivateAttribute("buffer"));
+}
+
+TEST(AttributeSourceTest, CompositeChildrenAreRemovedByIdentity)
+{
+    AttributeComposite parent("ATTR_NAME_STRUCTURE", "s");
+    AttributeCompositePtr a(new AttributeComposite("ATTR_NAME_MEMBER", "a"));
+    AttributeCompositePtr b(new AttributeComposite("ATTR_NAME_MEMBER", "a"));
+    parent.Receive(a);
+    parent.Receive(b);
+    parent.clear(b);
+    ASSERT_EQ(std::distance(parent.beginChild(), parent.endChild()), 1);
+    EXPECT_EQ(*parent.beginChild(), a);
+}
+
+TEST(OperationReturnTest, OnlySuccessIsTrue)
+{
+    EXPECT_TRUE(OperationReturn());
+    EXPECT_EQ(OperationReturn().status(), ATTR_VALUE_STATUS_SUCCESS);
+    EXPECT_FALSE(OperationReturn(ATTR_VALUE_STATUS_FAILURE));
+    EXPECT_TRUE(OperationReturn(ATTR_VALUE_STATUS_SUCCESS));
+}
+
+TEST(FilterReturnTest, VerdictAndReasonMoveTogether)
+{
+    FilterReturn verdict;
+    EXPECT_TRUE(verdict);
+    EXPECT_FALSE(verdict.hasAttribute(ATTR_NAME_UNAVAILABLE_REASON));
+    verdict = false;
+    EXPECT_FALSE(verdict);
+    EXPECT_EQ(verdict.getValueFor(ATTR_NAME_UNAVAILABLE_REASON), ATTR_VALUE_UNAVAILABLE_REASON_UNKNOWN);
+    verdict = ATTR_VALUE_UNAVAILABLE_REASON_SSP_NOT_ENABLED;
+    EXPECT_EQ(verdict.getValueFor(ATTR_NAME_UNAVAILABLE_REASON), ATTR_VALUE_UNAVAILABLE_REASON_SSP_NOT_ENABLED);
+    verdict = true;
+    EXPECT_TRUE(verdict);
+    EXPECT_FALSE(verdict.hasAttribute(ATTR_NAME_UNAVAILABLE_REASON));
+    EXPECT_FALSE(FilterReturn(ATTR_VALUE_UNAVAILABLE_REASON_NOT_APPLICABLE));
+}
+
+}  // namespace

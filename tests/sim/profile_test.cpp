@@ -1,0 +1,106 @@
+// The text form of profiles and states: lines, quoting, the presets, and
+// the mistakes a hand-written profile can contain.
+#include "sim/presets.h"
+#include "sim/profile.h"
+#include "sim/textrecord.h"
+#include "sim/volumegeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Sim;
+
+TEST(TextRecord, QuotedValuesSurviveFormattingAndParsing)
+{
+    TextRecord r;
+    r.kind = "drive";
+    r.words = {"1I:1:1"};
+    r.set("model", "ORVX \"fast\" # one");
+    r.set("empty", "");
+    r.set("eq", "a=b");
+    std::string error;
+    auto back = parseRecordLine(formatRecord(r) + "   # comment", error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->kind, "drive");
+    EXPECT_EQ(back->words, r.words);
+    EXPECT_EQ(back->get("model"), "ORVX \"fast\" # one");
+    EXPECT_TRUE(back->has("empty"));
+    EXPECT_EQ(back->get("eq"), "a=b");
+}
+
+TEST(TextRecord, BlankCommentAndMalformedLines)
+{
+    std::string error;
+    EXPECT_TRUE(parseRecordLine("   # nothing here", error)->kind.empty());
+    EXPECT_FALSE(parseRecordLine("drive model=\"open", error));
+    EXPECT_FALSE(parseRecordLine("drive =value", error));
+    EXPECT_FALSE(parseRecordLine("key=value", error));
+}
+
+TEST(Profile, EveryPresetLoadsAndItsStateReadsBackUnchanged)
+{
+    for (std::string_view name : presetNames()) {
+        World world, again;
+        std::string error;
+        ASSERT_TRUE(loadWorld(*presetText(name), world, error)) << name << ": " << error;
+        std::string saved = saveWorld(world);
+        ASSERT_TRUE(loadWorld(saved, again, error)) << name << ": " << error;
+        EXPECT_EQ(saveWorld(again), saved) << name;
+    }
+    EXPECT_FALSE(presetText("nosuch"));
+}
+
+TEST(Profile, LogicalDrivesOfOneArrayFollowEachOther)
+{
+    World world;
+    std::string error;
+    ASSERT_TRUE(loadWorld(*presetText("server"), world, error)) << error;
+    const Controller &slot3 = world.controllers.at(1);
+    LOGICAL_DRIVE_CONFIG first = configOf(slot3.logicalDrives.at(0)), second = configOf(slot3.logicalDrives.at(1));
+    EXPECT_EQ(dataOffset(second), dataOffset(first) + first.qwExtendedBlocksPerDrive);
+    EXPECT_NE(slot3.logicalDrives.at(0).volumeId, slot3.logicalDrives.at(1).volumeId);
+    EXPECT_EQ(+first.wFaultTolerance, RAID5);
+    EXPECT_EQ(+first.wDistribution, 128); // 64 KB
+}
+
+TEST(Profile, MistakesAreReportedWithTheirLine)
+{
+    const char *bad[] = {
+        "drive 1I:1:1 size=72GB",                                         // before any controller
+        "controller a model=NO_SUCH_MODEL",                               // unknown model
+        "controller a model=TARN_410\ndrive 1:0 interface=scsi",          // no size
+        "controller a model=TARN_410\ndrive 1:0 interface=ide size=9GB",  // unknown interface
+        "controller a model=TARN_410\ndrive x:y size=9GB",                // bad location
+        "controller a model=TARN_410\ndrive 1:0 size=9GB\ndrive 1:0 size=9GB",
+        "controller a model=TARN_410\ndrive 1:0 size=9GB\nlogicaldrive 0 drives=1:0 size=20GB",
+        "controller a model=TARN_410\ndrive 1:0 size=9GB\nlogicaldrive 0 drives=1:0 raid=5",
+        "controller a model=TARN_410\nlogicaldrive 40 drives=1:0",
+        "controller a model=TARN_410 slot=300",
+        "adapter f wwn=00:11\n",
+        "adapter f wwn=00:11:22:33:44:55:66:77\npath controller=a",
+        "frobnicate",
+    };
+    for (const char *text : bad) {
+        World world;
+        std::string error;
+        EXPECT_FALSE(loadWorld(text, world, error)) << text;
+        EXPECT_EQ(error.rfind("line ", 0), 0u) << text << " -> " << error;
+    }
+}
+
+TEST(Profile, SizesUseDecimalUnitsForDrivesAndBinaryUnitsForLogicalDrives)
+{
+    std::uint64_t blocks = 0;
+    ASSERT_TRUE(parseDriveSize("300GB", blocks));
+    EXPECT_EQ(blocks, 585937500u);
+    ASSERT_TRUE(parseVolumeSize("1GB", blocks));
+    EXPECT_EQ(blocks, 2097152u);
+    ASSERT_TRUE(parseVolumeSize("2048", blocks));
+    EXPECT_EQ(blocks, 2048u);
+    EXPECT_FALSE(parseVolumeSize("12XB", blocks));
+    EXPECT_FALSE(parseVolumeSize("-1GB", blocks));
+    EXPECT_FALSE(parseDriveSize("", blocks));
+}
+
+} // namespace
