@@ -3,14 +3,9 @@
 #include <type_traits>
 
 #include "core/operationregistration.h"
-#include "operations/associationarraycontrollerhostbusadapter.h"
-#include "operations/associationarraycontrollerlogicaldrive.h"
-#include "operations/associationarraycontrollerphysicaldrive.h"
 #include "operations/associationarrayphysicaldrive.h"
-#include "operations/associationlogicaldriveinitiator.h"
 #include "operations/associationphysicaldrivephysicaldrive.h"
-#include "operations/associationstoragesysteminitiator.h"
-#include "operations/associationstoragesystemphysicaldrive.h"
+#include "operations/scopedassociations.h"
 #include "operations/discoverarray.h"
 #include "operations/discoverarraycontroller.h"
 #include "operations/discoverdiskextent.h"
@@ -24,6 +19,10 @@
 #include "operations/discoverstoragesystem.h"
 #include "operations/discovertapedrive.h"
 #include "operations/readarraycontrollerinfo.h"
+#include "operations/readarrayinfo.h"
+#include "operations/readexpandrebuildinfo.h"
+#include "operations/readlogicaldriveinfo.h"
+#include "operations/readphysicaldriveinfo.h"
 #include "operations/readstoragesysteminfo.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
 #include "operations/writestoragereenumerate.h"
@@ -87,9 +86,10 @@ void InitializeModule()
     declare<ControllerType, DiscoverArray, DiscoverPhysicalDrive, DiscoverStorageEnclosure, DiscoverTapeDrive,
             ReadArrayControllerInfo, WriteStorageReenumerate, AssociationArrayControllerHostBusAdapter,
             AssociationArrayControllerLogicalDrive, AssociationArrayControllerPhysicalDrive>();
-    declare<ArrayType, DiscoverLogicalDrive, AssociationArrayPhysicalDrive>();
-    declare<LogicalDriveType, DiscoverDiskExtent, AssociationLogicalDriveInitiator>();
-    declare<PhysicalDriveType, DiscoverPhy, AssociationPhysicalDrivePhysicalDrive>();
+    declare<ArrayType, DiscoverLogicalDrive, ReadArrayInfo, AssociationArrayPhysicalDrive>();
+    declare<LogicalDriveType, DiscoverDiskExtent, ReadExpandRebuildInfo, ReadLogicalDriveInfo,
+            AssociationLogicalDriveInitiator>();
+    declare<PhysicalDriveType, ReadPhysicalDriveInfo, DiscoverPhy, AssociationPhysicalDrivePhysicalDrive>();
     declare<EnclosureType, DiscoverDriveCage>();
     declare<DriveCageType, DiscoverPhysicalDrive, DiscoverTapeDrive>();
     declare<ExpanderType, DiscoverPhy>();

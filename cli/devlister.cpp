@@ -1,0 +1,77 @@
+#include "cli/devlister.h"
+
+#include <unordered_set>
+
+#include "core/devicefinder.h"
+#include "schema/morumod.h"
+#include "schema/storagemod.h"
+
+namespace {
+
+using namespace Interface::MORUMod;
+using namespace Interface::StorageMod;
+
+Common::string text(const std::string& value) { return Common::string(value.c_str()); }
+
+bool isOfType(const Core::DevicePtr& device, const char* type)
+{
+    return device && device->getValueFor(ATTR_NAME_TYPE) == type;
+}
+
+// Appends the members of `name` of every array below `start`, each drive once.
+void appendArrayMembers(const Core::DevicePtr& start, const char* name, std::vector<Core::DevicePtr>& out)
+{
+    std::unordered_set<const Core::Device*> seen;
+    for (const Core::DevicePtr& array : devicesBelow(start, ATTR_VALUE_TYPE_ARRAY))
+        for (const Core::DevicePtr& drive : associated(array, name))
+            if (seen.insert(drive.get()).second)
+                out.push_back(drive);
+}
+
+} // namespace
+
+Core::DevicePtr DevicesHome(const Core::DevicePtr& device)
+{
+    if (isOfType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) && device->hasParent()) {
+        Core::DevicePtr parent = device->pParent();
+        if (isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+            return parent;
+    }
+    return device;
+}
+
+Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& type)
+{
+    Core::DeviceList found;
+    if (!start)
+        return found;
+    Core::DeviceFinder finder(start);
+    finder.Add(Core::Attribute(ATTR_NAME_TYPE, text(type)));
+    finder.find(found, Core::DeviceFinder::DIRECTION_DOWN);
+    return found;
+}
+
+Core::DeviceList associated(const Core::DevicePtr& device, const std::string& name)
+{
+    Core::DeviceList members;
+    Core::DeviceAssociationPtr association = device ? device->getAssociation(text(name)) : Core::DeviceAssociationPtr();
+    if (association)
+        members.assign(association->beginDevice(), association->endDevice());
+    return members;
+}
+
+void DevLister(const Core::DevicePtr& start, const std::string& type, std::vector<Core::DevicePtr>& out)
+{
+    const Core::DevicePtr home = DevicesHome(start);
+    if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE) {
+        appendArrayMembers(home, ASSOCIATION_DATA_DRIVE, out);
+        for (const Core::DevicePtr& drive : devicesBelow(home, ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
+            if (drive->getValueFor(ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED)
+                out.push_back(drive);
+    } else if (type == ATTR_VALUE_DRIVE_TYPE_SPARE) {
+        appendArrayMembers(home, ASSOCIATION_SPARE_DRIVE, out);
+    } else {
+        const Core::DeviceList found = devicesBelow(home, type);
+        out.insert(out.end(), found.begin(), found.end());
+    }
+}

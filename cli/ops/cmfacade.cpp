@@ -1,0 +1,603 @@
+#include "cli/ops/cmfacade.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <iostream>
+#include <map>
+#include <set>
+
+#include "cli/clierror.h"
+#include "cli/devlister.h"
+#include "cli/ops/opmessages.h"
+#include "common/guitranslator.h"
+#include "controller/modeltable.h"
+#include "core/capabilityfinder.h"
+#include "core/deviceoperation.h"
+#include "operations/conversion.h"
+#include "schema/configmod.h"
+#include "schema/storagemod.h"
+
+using namespace Interface::MORUMod;
+using namespace Interface::StorageMod;
+using Conversion::SizeConvert;
+
+namespace {
+
+std::string text(const Common::string& value) { return std::string(value.c_str(), value.size()); }
+
+Common::string cstr(const std::string& value) { return Common::string(value.c_str(), value.size()); }
+
+std::string lower(std::string value)
+{
+    std::transform(value.begin(), value.end(), value.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return value;
+}
+
+std::string upper(std::string value)
+{
+    std::transform(value.begin(), value.end(), value.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return value;
+}
+
+bool has(const Core::DevicePtr& device, const char* attribute)
+{
+    return device && device->hasAttribute(attribute);
+}
+
+bool typeIs(const Core::DevicePtr& device, const char* type)
+{
+    return device && device->getValueFor(ATTR_NAME_TYPE) == type;
+}
+
+Core::DevicePtr parentOf(const Core::DevicePtr& device)
+{
+    return device && device->hasParent() ? device->pParent() : Core::DevicePtr();
+}
+
+Core::DevicePtr nearestAbove(const Core::DevicePtr& device, const char* type)
+{
+    for (Core::DevicePtr at = parentOf(device); at; at = parentOf(at))
+        if (typeIs(at, type))
+            return at;
+    return Core::DevicePtr();
+}
+
+// The value table of toConfigMod: attribute -> (user word -> model value).
+using WordTable = std::map<std::string, std::map<std::string, std::string>>;
+
+const WordTable& configWords()
+{
+    static const WordTable table = {
+        {ATTR_NAME_ARRAY_ACCELERATOR,
+         {{"disable", ATTR_VALUE_ARRAY_ACCELERATOR_DISABLED}, {"enable", ATTR_VALUE_ARRAY_ACCELERATOR_ENABLED}}},
+        {ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
+         {{"automatic", ATTR_VALUE_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE_IMPLICIT},
+          {"manual", ATTR_VALUE_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE_EXPLICIT}}},
+        {ATTR_NAME_CACHE_RATIO,
+         {{"0/100", ATTR_VALUE_CACHE_RATIO_0_100},
+          {"10/90", ATTR_VALUE_CACHE_RATIO_10_90},
+          {"100/0", ATTR_VALUE_CACHE_RATIO_100_0},
+          {"20/80", ATTR_VALUE_CACHE_RATIO_20_80},
+          {"25/75", ATTR_VALUE_CACHE_RATIO_25_75},
+          {"30/70", ATTR_VALUE_CACHE_RATIO_30_70},
+          {"40/60", ATTR_VALUE_CACHE_RATIO_40_60},
+          {"50/50", ATTR_VALUE_CACHE_RATIO_50_50},
+          {"60/40", ATTR_VALUE_CACHE_RATIO_60_40},
+          {"70/30", ATTR_VALUE_CACHE_RATIO_70_30},
+          {"75/25", ATTR_VALUE_CACHE_RATIO_75_25},
+          {"80/20", ATTR_VALUE_CACHE_RATIO_80_20},
+          {"90/10", ATTR_VALUE_CACHE_RATIO_90_10}}},
+        {ATTR_NAME_DRIVE_WRITE_CACHE,
+         {{"disable", ATTR_VALUE_DRIVE_WRITE_CACHE_DISABLED}, {"enable", ATTR_VALUE_DRIVE_WRITE_CACHE_ENABLED}}},
+        {ATTR_NAME_EXPAND_PRIORITY,
+         {{"low", ATTR_VALUE_EXPAND_PRIORITY_LOW},
+          {"medium", ATTR_VALUE_EXPAND_PRIORITY_MEDIUM},
+          {"high", ATTR_VALUE_EXPAND_PRIORITY_HIGH}}},
+        {ATTR_NAME_INTERFACE,
+         {{"parallelscsi", ATTR_VALUE_INTERFACE_PARALLEL},
+          {"sas", ATTR_VALUE_INTERFACE_SAS},
+          {"saslogical", ATTR_VALUE_INTERFACE_SAS_LOGICAL},
+          {"sata", ATTR_VALUE_INTERFACE_SATA},
+          {"satalogical", ATTR_VALUE_INTERFACE_SATA_LOGICAL}}},
+        {ATTR_NAME_IO_SLOT, {{"1", "0"}, {"2", "1"}}},
+        {ATTR_NAME_RAID,
+         {{"0", ATTR_VALUE_RAID_0},
+          {"1", ATTR_VALUE_RAID_1},
+          {"1+0", ATTR_VALUE_RAID_1},
+          {"4", ATTR_VALUE_RAID_4},
+          {"5", ATTR_VALUE_RAID_5},
+          {"6", ATTR_VALUE_RAID_6},
+          {"qrx", ATTR_VALUE_RAID_6},
+          {"QRX", ATTR_VALUE_RAID_6}}},
+        {ATTR_NAME_REBUILD_PRIORITY,
+         {{"low", ATTR_VALUE_REBUILD_PRIORITY_LOW},
+          {"medium", ATTR_VALUE_REBUILD_PRIORITY_MEDIUM},
+          {"high", ATTR_VALUE_REBUILD_PRIORITY_HIGH}}},
+        {ATTR_NAME_STRIPE_SIZE, {{"128", "256"}, {"16", "32"}}},
+    };
+    return table;
+}
+
+const std::map<std::string, std::string>& keywords()
+{
+    static const std::map<std::string, std::string> table = {
+        {ATTR_NAME_ARRAY_ACCELERATOR, "arrayaccelerator"},
+        {ATTR_NAME_CACHE_RATIO, "cacheratio"},
+        {ATTR_NAME_IO_SLOT, "chassisslot"},
+        {ATTR_NAME_DRIVE_WRITE_CACHE, "drivewritecache"},
+        {ATTR_NAME_INTERFACE, "drivetype"},
+        {ATTR_NAME_EXPAND_PRIORITY, "expandpriority"},
+        {ATTR_NAME_HOST_MODE, "hostmode"},
+        {ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE, "preferredpathmode"},
+        {ATTR_NAME_RAID, "raid"},
+        {ATTR_NAME_REBUILD_PRIORITY, "rebuildpriority"},
+        {ATTR_NAME_SECTORS, "sectors"},
+        {ATTR_NAME_STRIPE_SIZE, "stripesize"},
+        {ATTR_NAME_USEABLE_BLOCKS, "size"},
+    };
+    return table;
+}
+
+std::string capVal(const Core::CapabilityPtr& capability, const char* attribute)
+{
+    return capability ? text(capability->getValueFor(attribute)) : std::string();
+}
+
+// A size capability given as an open range of blocks.
+bool isOpenSizeRange(const Core::CapabilityPtr& capability, const std::string& attribute)
+{
+    return capability && attribute == ATTR_NAME_USEABLE_BLOCKS &&
+           capVal(capability, ATTR_NAME_INSTANCE_RANGE) == ATTR_VALUE_INSTANCE_RANGE_OPEN;
+}
+
+long long roundedMB(const std::string& blocks)
+{
+    return std::llround(SizeConvert::blocksToMB(SizeConvert::strToBlock(cstr(blocks))));
+}
+
+// A whole decimal number; false for anything else.
+bool readNumber(const std::string& word, long long& number)
+{
+    if (word.empty() || word.size() > 18 || !std::all_of(word.begin(), word.end(), ::isdigit))
+        return false;
+    number = std::stoll(word);
+    return true;
+}
+
+// The value an option stands for: its value of the attribute, or the value
+// the instance was made with.
+std::string optionValue(const Core::CapabilityPtr& option, const std::string& attribute)
+{
+    if (option && option->hasAttribute(cstr(attribute)))
+        return capVal(option, attribute.c_str());
+    return capVal(option, ATTR_NAME_CAPABILITY_INSTANCE);
+}
+
+bool isFlagged(const Core::CapabilityPtr& option, const char* name, const char* yes)
+{
+    return capVal(option, name) == yes;
+}
+
+std::string optionLine(const Core::CapabilityPtr& option, const std::string& attribute)
+{
+    std::string shown = text(Common::GUITranslator::getDisplayValue(
+        cstr(attribute), cstr(optionValue(option, attribute)), Common::string()));
+    if (attribute == ATTR_NAME_HOST_MODE)
+        shown = lower(shown);
+    if (lower(shown) == "disabled")
+        shown = "disable";
+    else if (lower(shown) == "enabled")
+        shown = "enable";
+    std::string line = "\n   " + shown;
+    if (isFlagged(option, ATTR_NAME_CURRENT_VALUE, ATTR_VALUE_CURRENT_VALUE_TRUE))
+        line += " (current value)";
+    if (isFlagged(option, ATTR_NAME_DEFAULT_VALUE, ATTR_VALUE_DEFAULT_VALUE_TRUE))
+        line += " (default value)";
+    return line;
+}
+
+std::string stripTag(const std::string& part) { return part.substr(0, part.find('*')); }
+
+void logError(const std::string& message, const std::string& detail = "")
+{
+    CError::log(message, detail, 1);
+}
+
+} // namespace
+
+bool CMFacade::isTargetType(const Core::DevicePtr& device, const std::string& type) const
+{
+    return has(device, ATTR_NAME_TYPE) && text(device->getValueFor(ATTR_NAME_TYPE)) == type;
+}
+
+std::string CMFacade::rawVal(const Core::DevicePtr& device, const std::string& attribute) const
+{
+    return device ? text(device->getValueFor(cstr(attribute))) : std::string();
+}
+
+std::string CMFacade::attrVal(const Core::DevicePtr& device, const std::string& attribute) const
+{
+    Core::DevicePtr source = device;
+    if (source && !source->hasAttribute(cstr(attribute))) {
+        source = parentOf(device);
+        if (!typeIs(source, ATTR_VALUE_TYPE_STORAGE_SYSTEM) || !source->hasAttribute(cstr(attribute)))
+            return std::string();
+    }
+    if (!source)
+        return std::string();
+    return text(Common::GUITranslator::getDisplayValue(cstr(attribute), source->getValueFor(cstr(attribute)),
+                                                       source->getValueFor(ATTR_NAME_TYPE)));
+}
+
+bool CMFacade::isBoxBay(const Core::DevicePtr& device) const
+{
+    Core::DeviceList drives = devicesBelow(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
+    return !drives.empty() && has(drives.front(), ATTR_NAME_BOX) && has(drives.front(), ATTR_NAME_BAY);
+}
+
+bool CMFacade::isPortBoxBay(const Core::DevicePtr& device) const
+{
+    Core::DeviceList drives = devicesBelow(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
+    return !drives.empty() && has(drives.front(), ATTR_NAME_PORT);
+}
+
+Core::DevicePtr CMFacade::controller(const Core::DevicePtr& device) const
+{
+    if (has(device, ATTR_NAME_CONTROLLER_NAME) || has(device, ATTR_NAME_BOX_NAME) ||
+        typeIs(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+        return device;
+    Core::DevicePtr found = nearestAbove(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+    // Devices of an external storage system hang below the system itself.
+    return found ? found : storagesystem(device);
+}
+
+Core::DevicePtr CMFacade::storagesystem(const Core::DevicePtr& device) const
+{
+    return typeIs(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? device
+                                                          : nearestAbove(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+}
+
+Core::DevicePtr CMFacade::array(const Core::DevicePtr& device) const
+{
+    if (typeIs(device, ATTR_VALUE_TYPE_ARRAY))
+        return device;
+    if (typeIs(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE))
+        return nearestAbove(device, ATTR_VALUE_TYPE_ARRAY);
+    for (const char* name : {ASSOCIATION_DATA_DRIVE, ASSOCIATION_SPARE_DRIVE})
+        for (const Core::DevicePtr& other : associated(device, name))
+            if (typeIs(other, ATTR_VALUE_TYPE_ARRAY))
+                return other;
+    return Core::DevicePtr();
+}
+
+Core::DeviceList CMFacade::initiatorList(const Core::DevicePtr& device) const
+{
+    return devicesBelow(device, ATTR_VALUE_TYPE_INITIATOR);
+}
+
+bool CMFacade::isDriveArrayType(const Core::DevicePtr& drive, const Core::DevicePtr& other) const
+{
+    return has(drive, ATTR_NAME_INTERFACE) && has(other, ATTR_NAME_INTERFACE) &&
+           drive->getValueFor(ATTR_NAME_INTERFACE) == other->getValueFor(ATTR_NAME_INTERFACE);
+}
+
+std::string CMFacade::ctrlName(const Core::DevicePtr& device) const
+{
+    Core::DevicePtr ctrl = controller(device);
+    if (typeIs(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)) {
+        // A storage system is named after the first controller inside it.
+        Core::DeviceList inside = devicesBelow(ctrl, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+        if (!inside.empty())
+            ctrl = inside.front();
+    }
+    const ModelTable::Model* model = ModelTable::findByKey(rawVal(ctrl, ATTR_NAME_CONTROLLER_NAME));
+    if (model == nullptr)
+        return "Unknown Controller";
+    std::string name(model->name);
+    Core::DevicePtr parent = parentOf(ctrl);
+    std::string slot = rawVal(ctrl, ATTR_NAME_SLOT);
+    if (typeIs(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) && has(parent, ATTR_NAME_BOX_NAME))
+        return name + " at " + rawVal(parent, ATTR_NAME_BOX_NAME);
+    if (!slot.empty() && slot != ATTR_VALUE_SLOT_EMBEDDED && slot != ATTR_VALUE_SLOT_UNKNOWN)
+        return name + " in Slot " + slot;
+    return name;
+}
+
+std::string CMFacade::ldName(const Core::DevicePtr& device, unsigned width) const
+{
+    return "logicaldrive " + padDigits(attrVal(device, ATTR_NAME_DRIVE_NUMBER), width);
+}
+
+std::string CMFacade::pdName(const Core::DevicePtr& device, unsigned width) const
+{
+    if (has(device, ATTR_NAME_PORT)) {
+        std::string name = "physicaldrive " + padDigits(attrVal(device, ATTR_NAME_PORT), width);
+        for (const char* part : {ATTR_NAME_BOX, ATTR_NAME_BAY})
+            if (has(device, part))
+                name += ":" + padDigits(attrVal(device, part), width);
+        return name;
+    }
+    if (has(device, ATTR_NAME_SCSI_BUS) && has(device, ATTR_NAME_SCSI_ID))
+        return "physicaldrive " + padDigits(attrVal(device, ATTR_NAME_SCSI_BUS), width) + ":" +
+               padDigits(attrVal(device, ATTR_NAME_SCSI_ID), width);
+    return std::string();
+}
+
+std::string CMFacade::arrayName(const Core::DevicePtr& device) const
+{
+    return has(device, ATTR_NAME_ARRAY_NUMBER) ? "array " + attrVal(device, ATTR_NAME_ARRAY_NUMBER) : std::string();
+}
+
+std::string CMFacade::deviceName(const Core::DevicePtr& device, unsigned width) const
+{
+    if (isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) || isTargetType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+        return ctrlName(device);
+    if (isTargetType(device, ATTR_VALUE_TYPE_ARRAY))
+        return arrayName(device);
+    if (isTargetType(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE))
+        return ldName(device, width);
+    if (isTargetType(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
+        return pdName(device, width);
+    return std::string();
+}
+
+Core::CapabilityPtr CMFacade::attributeCapability(const Core::DevicePtr& device, const std::string& operation,
+                                                  const std::string& attribute) const
+{
+    Core::DeviceOperationPtr op = device ? device->getOperation(cstr(operation)) : Core::DeviceOperationPtr();
+    if (!op)
+        return Core::CapabilityPtr();
+    Core::CapabilityFinder finder(op->getCapabilityPtr(device));
+    finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, cstr(attribute)));
+    return finder.find();
+}
+
+Core::CapabilityPtr CMFacade::hasCapOption(const Core::DevicePtr& device, const std::string& operation,
+                                           const std::string& attribute, const std::string& word) const
+{
+    return hasCapOption2(attributeCapability(device, operation, attribute), attribute, word);
+}
+
+Core::CapabilityPtr CMFacade::hasCapOption2(const Core::CapabilityPtr& capability, const std::string& attribute,
+                                            const std::string& word) const
+{
+    if (!capability)
+        return Core::CapabilityPtr();
+    if (isOpenSizeRange(capability, attribute)) {
+        long long number = 0;
+        bool inRange = word == "default" || word == "max" ||
+                       (readNumber(word, number) && number >= roundedMB(capVal(capability, ATTR_NAME_MINIMUM_VALUE)) &&
+                        number <= roundedMB(capVal(capability, ATTR_NAME_MAXIMUM_VALUE)));
+        if (!inRange)
+            return Core::CapabilityPtr();
+        return capability->beginChild() != capability->endChild() ? *capability->beginChild() : capability;
+    }
+    Core::CapabilityPtr match;
+    for (auto child = capability->beginChild(); child != capability->endChild(); ++child) {
+        bool matches = optionValue(*child, attribute) == word ||
+                       (word == "default" && isFlagged(*child, ATTR_NAME_DEFAULT_VALUE, ATTR_VALUE_DEFAULT_VALUE_TRUE)) ||
+                       (word == "current" && isFlagged(*child, ATTR_NAME_CURRENT_VALUE, ATTR_VALUE_CURRENT_VALUE_TRUE));
+        if (matches)
+            match = *child;
+    }
+    return match;
+}
+
+std::string CMFacade::capOptions(const Core::CapabilityPtr& capability, const std::string& attribute) const
+{
+    std::string options;
+    if (isOpenSizeRange(capability, attribute)) {
+        options += "\n   Max: " + std::to_string(roundedMB(capVal(capability, ATTR_NAME_MAXIMUM_VALUE))) +
+                   " (Units in MB)";
+        options += "\n   Min: " + std::to_string(roundedMB(capVal(capability, ATTR_NAME_MINIMUM_VALUE))) +
+                   " (Units in MB)";
+    } else if (capability) {
+        for (auto child = capability->beginChild(); child != capability->endChild(); ++child)
+            options += optionLine(*child, attribute);
+    }
+    if (options.empty())
+        options = "\n   There are no options currently available.";
+    return "\nAvailable options are:" + options + "\n";
+}
+
+std::string CMFacade::capOptionsEx(const Core::DevicePtr& device, const std::string& operation,
+                                   const std::string& attribute) const
+{
+    return "\n" + capOptions(attributeCapability(device, operation, attribute), attribute);
+}
+
+std::string CMFacade::capError(const Core::DevicePtr& device, const std::string& attribute,
+                               const std::string& value) const
+{
+    return "\"" + attrNameToKeyword(attribute) + "=" + value + "\" is not a valid option for " +
+           deviceName(device, 0);
+}
+
+bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& operation, OpParams& params) const
+{
+    if (std::count_if(params.begin(), params.end(), [](const auto& param) { return param.second == "?"; }) > 1) {
+        logError(OP_MESSAGES::ONE_QUERY);
+        return false;
+    }
+    Core::DeviceOperationPtr op = device ? device->getOperation(cstr(operation)) : Core::DeviceOperationPtr();
+    if (!op) {
+        logError(OP_MESSAGES::NOT_SUPPORTED);
+        return false;
+    }
+    Core::CapabilityPtr root = op->getCapabilityPtr(device);
+    for (auto& [name, value] : params) {
+        if (!CError::isOK())
+            return false;
+        Core::CapabilityFinder finder(root);
+        finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, cstr(name)));
+        Core::CapabilityPtr capability = finder.find();
+        Core::CapabilityPtr option = hasCapOption2(capability, name, toConfigMod(name, value));
+        std::string options = capOptions(capability, name);
+        if (value == "?") {
+            std::cout << options << std::endl;
+            return false;
+        }
+        if (!option) {
+            if (value == "default")
+                continue;
+            logError(capError(device, name, value), options);
+            return false;
+        }
+        if (isOpenSizeRange(capability, name)) {
+            std::string minimum = capVal(capability, ATTR_NAME_MINIMUM_VALUE);
+            std::string maximum = capVal(capability, ATTR_NAME_MAXIMUM_VALUE);
+            long long number = 0;
+            if (value == "default" || value == "max" || !readNumber(value, number))
+                value = maximum;
+            else if (number == roundedMB(minimum))
+                value = minimum;
+            else if (number == roundedMB(maximum))
+                value = maximum;
+            else
+                value = text(Common::string(std::to_string(SizeConvert::convertToBlocks(
+                    cstr(value), SizeConvert::UNIT_MB, SizeConvert::CONVERT_USER_ENTRY)).c_str()));
+        } else {
+            value = optionValue(option, name);
+        }
+    }
+    return true;
+}
+
+std::string CMFacade::toConfigMod(const std::string& attribute, const std::string& word) const
+{
+    auto byAttribute = configWords().find(attribute);
+    if (byAttribute == configWords().end())
+        return word;
+    auto byWord = byAttribute->second.find(word);
+    return byWord == byAttribute->second.end() ? word : byWord->second;
+}
+
+std::string CMFacade::attrNameToKeyword(const std::string& attribute) const
+{
+    auto found = keywords().find(attribute);
+    return found == keywords().end() ? attribute : found->second;
+}
+
+std::string CMFacade::toOneIndex(const std::string& text) const
+{
+    long long number = 0;
+    return readNumber(text, number) ? std::to_string(number + 1) : text;
+}
+
+std::string CMFacade::toZeroIndex(const std::string& text) const
+{
+    long long number = 0;
+    return readNumber(text, number) ? std::to_string(number - 1) : text;
+}
+
+std::string CMFacade::toArrayIndex(const std::string& letters) const
+{
+    std::string word = upper(letters);
+    bool allLetters = std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    if (!allLetters || word.empty() || word.size() > 2)
+        return std::string();
+    if (word.size() == 1)
+        return std::to_string(word[0] - 'A');
+    return std::to_string(26 + (word[1] - 'A') + (word[0] - 'A'));
+}
+
+std::string CMFacade::padDigits(const std::string& text, unsigned width) const
+{
+    if (width == 0 || text.size() + 1 >= width)
+        return text;
+    return std::string(width - 1 - text.size(), '0') + text;
+}
+
+Core::DevicePtr CMFacade::findDrive(const Core::DevicePtr& device, std::vector<std::string> parts) const
+{
+    for (std::string& part : parts)
+        part = stripTag(part);
+    Core::DeviceList candidates = typeIs(device, ATTR_VALUE_TYPE_ARRAY)
+                                      ? associated(device, ASSOCIATION_DATA_DRIVE)
+                                      : devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
+    std::vector<std::pair<const char*, std::string>> criteria;
+    if (parts.size() == 3)
+        criteria = {{ATTR_NAME_PORT, parts[0]}, {ATTR_NAME_BOX, parts[1]}, {ATTR_NAME_BAY, parts[2]}};
+    else if (parts.size() == 2 && !candidates.empty() && has(candidates.front(), ATTR_NAME_SCSI_BUS))
+        criteria = {{ATTR_NAME_SCSI_BUS, toZeroIndex(parts[0])}, {ATTR_NAME_SCSI_ID, parts[1]}};
+    else if (parts.size() == 2)
+        criteria = {{ATTR_NAME_BOX, parts[0]}, {ATTR_NAME_BAY, parts[1]}};
+    else
+        return Core::DevicePtr();
+    for (const Core::DevicePtr& drive : candidates) {
+        bool matches = std::all_of(criteria.begin(), criteria.end(), [&](const auto& criterion) {
+            return drive->hasAttribute(criterion.first) && rawVal(drive, criterion.first) == criterion.second;
+        });
+        if (matches)
+            return drive;
+    }
+    return Core::DevicePtr();
+}
+
+bool CMFacade::getPDList(const Core::DevicePtr& device, const std::string& list, Core::DeviceList& drives,
+                         const std::string& interface) const
+{
+    auto wanted = [&](const Core::DevicePtr& drive) {
+        return interface.empty() || rawVal(drive, ATTR_NAME_INTERFACE) == interface;
+    };
+    if (list == "all" || list == "allunassigned") {
+        for (const Core::DevicePtr& drive : devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
+            if (wanted(drive) && (list == "all" || rawVal(drive, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED))
+                drives.push_back(drive);
+        return true;
+    }
+    std::set<const Core::Device*> seen;
+    for (const Common::string& piece : Common::split(cstr(list), ",")) {
+        std::string address = text(piece);
+        std::vector<std::string> parts;
+        for (const Common::string& part : Common::split(piece, ":"))
+            parts.push_back(text(part));
+        Core::DevicePtr drive = findDrive(device, parts);
+        bool tagged = address.find('*') != std::string::npos;
+        if (drive && !seen.insert(drive.get()).second) {
+            logError(OP_MESSAGES::DUPLICATE_DRIVES);
+            return false;
+        }
+        if (drive && wanted(drive))
+            drives.push_back(drive);
+        else if (!drive && !tagged) {
+            logError(OP_MESSAGES::CANNOT_ADD_DRIVE + address);
+            return false;
+        }
+    }
+    return true;
+}
+
+Core::DevicePtr CMFacade::getArray(const Core::DeviceList& drives) const
+{
+    Core::DevicePtr target;
+    for (const Core::DevicePtr& drive : drives) {
+        if (rawVal(drive, ATTR_NAME_DRIVE_TYPE) != ATTR_VALUE_DRIVE_TYPE_DATA) {
+            logError(OP_MESSAGES::NOT_DATA_DRIVES);
+            return Core::DevicePtr();
+        }
+        Core::DevicePtr owner = array(drive);
+        if (target && owner && owner.get() != target.get()) {
+            logError(OP_MESSAGES::BOTH_ARRAYS_1 + attrVal(target, ATTR_NAME_ARRAY_NUMBER) +
+                     OP_MESSAGES::BOTH_ARRAYS_2 + attrVal(owner, ATTR_NAME_ARRAY_NUMBER) +
+                     OP_MESSAGES::BOTH_ARRAYS_3);
+            return Core::DevicePtr();
+        }
+        target = owner;
+    }
+    Core::DeviceList members = associated(target, ASSOCIATION_DATA_DRIVE);
+    if (!target || members.size() != drives.size()) {
+        logError(OP_MESSAGES::EXACT_DRIVES);
+        return Core::DevicePtr();
+    }
+    return target;
+}
+
+void CMFacade::opErrMsg(const Core::OperationReturn& result) const
+{
+    if (static_cast<bool>(result) != static_cast<bool>(Core::OperationReturn(ATTR_VALUE_STATUS_SUCCESS)))
+        logError(OP_MESSAGES::DID_NOT_COMPLETE);
+}

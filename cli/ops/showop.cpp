@@ -1,0 +1,479 @@
+#include "cli/ops/showop.h"
+
+#include <span>
+
+#include "cli/clierror.h"
+#include "cli/ops/opmessages.h"
+#include "cli/ops/showtext.h"
+#include "cli/devlister.h"
+#include "schema/storagemod.h"
+
+using namespace Interface::MORUMod;
+using namespace Interface::StorageMod;
+
+namespace {
+
+std::string indent(unsigned level) { return std::string(3 * level, ' '); }
+
+bool contains(const Core::DeviceList& devices, const Core::DevicePtr& device)
+{
+    for (const Core::DevicePtr& each : devices)
+        if (each.get() == device.get())
+            return true;
+    return false;
+}
+
+using Line = CShowOp::Line;
+using Row = CShowOp::Row;
+
+// Where a controller sits in a partitioned server; shown in both forms.
+constexpr Row LOCATION_ROWS[] = {
+    {Line::Plain, "Cabinet: ", ATTR_NAME_CABINET, "\n"},
+    {Line::Plain, "Cell: ", ATTR_NAME_CELL, "\n"},
+    {Line::Plain, "IO Cabinet: ", ATTR_NAME_IO_CABINET, "\n"},
+    {Line::Plain, "IO Bay: ", ATTR_NAME_IO_BAY, "\n"},
+    {Line::Plain, "IO Chassis: ", ATTR_NAME_IO_CHASSIS, "\n"},
+};
+
+constexpr Row CONTROLLER_ROWS[] = {
+    {Line::Plain, "Bus Interface: ", ATTR_NAME_BUS_TYPE, "\n"},
+    {Line::Location, "", "", ""},
+    {Line::Plain, "WWN: ", ATTR_NAME_WWN_PORT, "\n"},
+    {Line::Plain, "Slot: ", ATTR_NAME_SLOT, "\n"},
+    {Line::Plain, "Serial Number: ", ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "\n"},
+    {Line::Plain, "Chassis Serial Number: ", ATTR_NAME_CHASSIS_SERIAL_NUMBER, "\n"},
+    {Line::Plain, "Cache Serial Number: ", ATTR_NAME_CONTROLLER_CACHE_SERIAL_NUMBER, "\n"},
+    {Line::Plain, "Chassis Name: ", ATTR_NAME_BOX_NAME, "\n"},
+    {Line::Qrx, "RAID 6 (QRX) Status: ", ATTR_NAME_IS_QRX_SUPPORTED, "\n"},
+    {Line::Plain, "SSP State: ", ATTR_NAME_SSP_STATE, "\n"},
+    {Line::Plain, "Controller Status: ", ATTR_NAME_STATUS, "\n"},
+    {Line::Plain, "Redundancy State: ", ATTR_NAME_REDUNDANT_STATE, "\n"},
+    {Line::Plain, "Redundancy Status: ", ATTR_NAME_REDUNDANCY_STATUS, "\n"},
+    {Line::Plain, "Redundancy Mode: ", ATTR_NAME_REDUNDANCY_MODE, "\n"},
+    {Line::Plain, "Preferred Path Mode: ", ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE, "\n"},
+    {Line::Plain, "Chassis Slot: ", ATTR_NAME_IO_SLOT, "\n"},
+    {Line::RedundantController, "   Redundant Controller: ", "", "\n"},
+    {Line::Plain, "Hardware Revision: Rev ", ATTR_NAME_HARDWARE_REVISION, "\n"},
+    {Line::Plain, "Firmware Version: ", ATTR_NAME_FIRMWARE_VERSION, "\n"},
+    {Line::Plain, "Rebuild Priority: ", ATTR_NAME_REBUILD_PRIORITY, "\n"},
+    {Line::Plain, "Expand Priority: ", ATTR_NAME_EXPAND_PRIORITY, "\n"},
+    {Line::Plain, "Surface Scan Delay: ", ATTR_NAME_SURFACE_ANALYSIS_DELAY, " sec\n"},
+    {Line::Plain, "Cache Board Present: ", ATTR_NAME_CACHE_BOARD_PRESENT, "\n"},
+    {Line::Plain, "Cache Status: ", ATTR_NAME_CACHE_STATUS, "\n"},
+    {Line::Plain, "Accelerator Ratio: ", ATTR_NAME_CACHE_RATIO, "\n"},
+    {Line::Plain, "Drive Write Cache: ", ATTR_NAME_DRIVE_WRITE_CACHE, "\n"},
+    {Line::Plain, "Read Cache Size: ", ATTR_NAME_CACHE_SIZE_READ, "\n"},
+    {Line::Plain, "Write Cache Size: ", ATTR_NAME_CACHE_SIZE_WRITE, "\n"},
+    {Line::Plain, "Total Cache Size: ", ATTR_NAME_CACHE_SIZE_TOTAL, "\n"},
+    {Line::Batteries, "", "", ""},
+    {Line::HostBusAdapter, "", "", ""},
+    {Line::Plain, "SATA NCQ Supported: ", ATTR_NAME_NCQ_SUPPORTED, "\n"},
+};
+
+constexpr Row LOGICAL_DRIVE_ROWS[] = {
+    {Line::Plain, "Size: ", ATTR_NAME_USEABLE_BLOCKS, "\n"},
+    {Line::Plain, "Fault Tolerance: ", ATTR_NAME_RAID, "\n"},
+    {Line::Plain, "Heads: ", ATTR_NAME_HEADS, "\n"},
+    {Line::Plain, "Sectors Per Track: ", ATTR_NAME_SECTORS, "\n"},
+    {Line::Plain, "Cylinders: ", ATTR_NAME_CYLINDERS, "\n"},
+    {Line::Plain, "Stripe Size: ", ATTR_NAME_STRIPE_SIZE, "\n"},
+};
+
+constexpr Row LOGICAL_DRIVE_TAIL_ROWS[] = {
+    {Line::Plain, "Array Accelerator: ", ATTR_NAME_ARRAY_ACCELERATOR, "\n"},
+    {Line::Plain, "Parity Initialization Status: ", ATTR_NAME_PARITY_INITIALIZATION_STATUS, "\n"},
+    {Line::Plain, "Unique Identifier: ", ATTR_NAME_VOLUME_UNIQUE_IDENTIFIER, "\n"},
+};
+
+constexpr Row PORT_ROWS[] = {
+    {Line::Plain, "Port: ", ATTR_NAME_PORT, "\n"},
+    {Line::Plain, "Box: ", ATTR_NAME_BOX, "\n"},
+    {Line::Plain, "Bay: ", ATTR_NAME_BAY, "\n"},
+};
+
+constexpr Row SCSI_ROWS[] = {
+    {Line::Plain, "SCSI Bus: ", ATTR_NAME_SCSI_BUS, "\n"},
+    {Line::Plain, "SCSI ID: ", ATTR_NAME_SCSI_ID, "\n"},
+};
+
+constexpr Row PHYSICAL_DRIVE_ROWS[] = {
+    {Line::Plain, "Status: ", ATTR_NAME_STATUS, "\n"},
+    {Line::Plain, "Drive Type: ", ATTR_NAME_DRIVE_TYPE, " Drive\n"},
+    {Line::Plain, "Interface Type: ", ATTR_NAME_INTERFACE, "\n"},
+    {Line::Plain, "Transfer Mode: ", ATTR_NAME_TRANSFER_MODE, "\n"},
+};
+
+constexpr Row PHYSICAL_DRIVE_TAIL_ROWS[] = {
+    {Line::Plain, "Transfer Speed: ", ATTR_NAME_TRANSFER_RATE, "\n"},
+    {Line::Plain, "Rotational Speed: ", ATTR_NAME_ROTATIONAL_SPEED, "\n"},
+    {Line::Plain, "Firmware Revision: ", ATTR_NAME_FIRMWARE_REVISION, "\n"},
+    {Line::Plain, "Serial Number: ", ATTR_NAME_SERIAL_NUMBER, "\n"},
+    {Line::Plain, "Model: ", ATTR_NAME_DRIVE_MODEL, "\n"},
+    {Line::Plain, "SATA NCQ Capable: ", ATTR_NAME_NCQ_CAPABLE, "\n"},
+    {Line::Plain, "SATA NCQ Enabled: ", ATTR_NAME_NCQ_ENABLED, "\n"},
+};
+
+constexpr Row TAPE_DRIVE_ROWS[] = {
+    {Line::Plain, "SCSI Bus: ", ATTR_NAME_SCSI_BUS, "\n"},
+    {Line::Plain, "SCSI ID: ", ATTR_NAME_SCSI_ID, "\n"},
+    {Line::Plain, "Status: ", ATTR_NAME_STATUS, "\n"},
+    {Line::Plain, "Serial Number: ", ATTR_NAME_SERIAL_NUMBER, "\n"},
+    {Line::Plain, "Device Number: ", ATTR_NAME_DEVICE_NUMBER, "\n"},
+    {Line::Plain, "Firmware Revision: ", ATTR_NAME_REVISION_LEVEL, "\n"},
+    {Line::Plain, "Vendor ID: ", ATTR_NAME_VENDOR_ID, "\n"},
+    {Line::Plain, "Product ID: ", ATTR_NAME_TALVANE_PRODUCT_ID, "\n"},
+};
+
+} // namespace
+
+CShowOp::CShowOp(bool detail, std::ostream* stream, bool ssp, bool config, bool f3, bool f4, bool f5, bool f6)
+    : CPerformOp(stream), m_detail(detail), m_config(config), m_ssp(ssp), m_f3(f3), m_f4(f4), m_f5(f5), m_f6(f6)
+{
+}
+
+bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPtr& operation)
+{
+    operation = Core::DeviceOperationPtr();
+    bool isController = m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+    if (m_ssp) {
+        if (isController)
+            ShowSSP(device);
+        else
+            CError::log(OP_MESSAGES::SSP_NEEDS_CONTROLLER, "", 1);
+    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE)) {
+        ShowPD(device);
+    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_TAPE_DRIVE)) {
+        ShowTD(device);
+    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE)) {
+        ShowLD(device);
+    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY)) {
+        ShowArray(device);
+    } else if (isController) {
+        ShowController(device);
+    } else {
+        CError::log(OP_MESSAGES::CANNOT_SHOW, "", 1);
+    }
+    return false;
+}
+
+void CShowOp::showRows(const Core::DevicePtr& device, std::span<const Row> rows, unsigned level)
+{
+    for (const Row& row : rows)
+        Show(device, row.attribute, row.label, row.suffix, level);
+}
+
+void CShowOp::Show(const Core::DevicePtr& device, const std::string& attribute, const std::string& label,
+                   const std::string& suffix, unsigned level, unsigned width)
+{
+    attr_print(m_facade.attrVal(device, attribute), indent(level) + label, suffix, width);
+}
+
+std::string CShowOp::controllerTitle(const std::string& name, const Core::DevicePtr&)
+{
+    if (name.empty() || name == m_lastController || m_config)
+        return std::string();
+    m_lastController = name;
+    return name + "\n";
+}
+
+std::string CShowOp::arrayTitle(const Core::DevicePtr& device)
+{
+    Core::DevicePtr array = m_facade.array(device);
+    if (!array) {
+        bool unassigned = m_facade.rawVal(device, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED;
+        if (!unassigned || m_lastArray == "unassigned")
+            return std::string();
+        m_lastArray = "unassigned";
+        return "\n   unassigned\n\n";
+    }
+    std::string letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
+    if (letter == m_lastArray)
+        return std::string();
+    m_lastArray = letter;
+    bool failed = m_facade.rawVal(array, ATTR_NAME_STATUS) == ATTR_VALUE_STATUS_FAILED;
+    return "\n   array " + letter + (failed ? " (Failed)" : "") + "\n\n";
+}
+
+// ---- Controllers ---------------------------------------------------------
+
+void CShowOp::ShowController(const Core::DevicePtr& controller)
+{
+    if (m_detail)
+        showControllerLong(controller);
+    else
+        showControllerShort(controller);
+}
+
+void CShowOp::showControllerShort(const Core::DevicePtr& controller)
+{
+    bool standby = !m_facade.rawVal(controller, ATTR_NAME_IO_SLOT).empty() &&
+                   m_facade.rawVal(controller, ATTR_NAME_REDUNDANT_STATE) == ATTR_VALUE_REDUNDANT_STATE_STANDBY;
+    if (standby)
+        return;
+    print(m_facade.ctrlName(controller), 30);
+    print("(");
+    std::string separator;
+    const std::pair<const char*, const char*> pieces[] = {{"sn: ", ATTR_NAME_CONTROLLER_SERIAL_NUMBER},
+                                                          {"csn: ", ATTR_NAME_CHASSIS_SERIAL_NUMBER},
+                                                          {"wwn: ", ATTR_NAME_WWN_PORT}};
+    for (const auto& [label, attribute] : pieces) {
+        std::string value = m_facade.attrVal(controller, attribute);
+        if (value.empty())
+            continue;
+        print(separator + label + value);
+        separator = ", ";
+    }
+    print(")\n");
+    showRows(controller, LOCATION_ROWS, 1);
+}
+
+void CShowOp::showControllerLong(const Core::DevicePtr& controller)
+{
+    print(m_facade.ctrlName(controller) + "\n");
+    for (const Row& row : CONTROLLER_ROWS) {
+        switch (row.kind) {
+        case Line::Plain:
+            Show(controller, row.attribute, row.label, row.suffix, 1);
+            break;
+        case Line::Location:
+            showRows(controller, LOCATION_ROWS, 1);
+            break;
+        case Line::Qrx:
+            if (!m_facade.rawVal(controller, row.attribute).empty())
+                print(indent(1) + row.label +
+                      (m_facade.rawVal(controller, row.attribute) == ATTR_VALUE_IS_QRX_SUPPORTED_FALSE ? "Disabled"
+                                                                                                      : "Enabled") +
+                      row.suffix);
+            break;
+        case Line::RedundantController:
+            showRedundantController(controller);
+            break;
+        case Line::Batteries:
+            showBatteries(controller);
+            break;
+        case Line::HostBusAdapter:
+            showHostBusAdapter(controller);
+            break;
+        }
+    }
+}
+
+void CShowOp::showRedundantController(const Core::DevicePtr& controller)
+{
+    Core::DevicePtr system = m_facade.storagesystem(controller);
+    if (!system || m_facade.rawVal(controller, ATTR_NAME_IO_SLOT).empty())
+        return;
+    for (const Core::DevicePtr& other : devicesBelow(system, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)) {
+        if (other.get() == controller.get() || m_facade.rawVal(other, ATTR_NAME_IO_SLOT).empty())
+            continue;
+        print("   Redundant Controller: \n");
+        print(indent(2) + "Chassis Slot: " + m_facade.attrVal(other, ATTR_NAME_IO_SLOT) + ", sn: " +
+              m_facade.attrVal(other, ATTR_NAME_CONTROLLER_SERIAL_NUMBER) + ", wwn: " +
+              m_facade.attrVal(other, ATTR_NAME_WWN_PORT) + "\n");
+        return;
+    }
+}
+
+void CShowOp::showBatteries(const Core::DevicePtr& controller)
+{
+    if (m_facade.rawVal(controller, ATTR_NAME_BATTERY_PACK_COUNT).empty() &&
+        m_facade.rawVal(controller, ATTR_NAME_BATTERY_STATUS).empty())
+        return;
+    unsigned level = 1;
+    std::string chassisSlot = m_facade.attrVal(controller, ATTR_NAME_IO_SLOT);
+    if (!chassisSlot.empty()) {
+        print("   Chassis Slot " + chassisSlot + " Battery Info\n");
+        level = 2;
+    }
+    Show(controller, ATTR_NAME_BATTERY_PACK_COUNT, "Battery Pack Count: ", "\n", level);
+    std::string status = m_facade.rawVal(controller, ATTR_NAME_BATTERY_STATUS);
+    if (!status.empty())
+        print(indent(level) + "Battery Status: " +
+              (status == ATTR_VALUE_BATTERY_STATUS_NOT_FULLY_CHARGED ? "Recharging"
+               : status == ATTR_VALUE_BATTERY_STATUS_FAILED         ? "Failed (Replace Batteries)"
+                                                                    : "OK") +
+              "\n");
+    Show(controller, ATTR_NAME_BATTERY_FAILED_LIST, "Failed Battery Location: Battery ", "\n", level);
+}
+
+void CShowOp::showHostBusAdapter(const Core::DevicePtr& controller)
+{
+    for (const Core::DevicePtr& adapter : associated(controller, ASSOCIATION_INTERCONNECT_PATH)) {
+        Show(adapter, ATTR_NAME_SLOT, "Host Bus Adapter Slot: ", "\n", 1);
+        Show(controller, ATTR_NAME_HBA_PORT, "Host Bus Adapter Port: ", "\n", 1);
+        return;
+    }
+}
+
+// ---- Arrays --------------------------------------------------------------
+
+void CShowOp::ShowArray(const Core::DevicePtr& array)
+{
+    print(controllerTitle(m_facade.ctrlName(array), array));
+    if (m_config && !m_f5) {
+        print("\n" + controllerTitle(m_facade.ctrlName(array), array) + "\n");
+        m_f5 = true;
+    }
+    std::string letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
+    if (m_detail) {
+        print(indent(1) + "Array: " + letter + "\n");
+        Show(array, ATTR_NAME_INTERFACE, "Interface Type: ", "\n", 2);
+        Show(array, ATTR_NAME_FREE_BLOCKS, "Unused Space: ", "\n", 2);
+        Show(array, ATTR_NAME_STATUS, "Status: ", "\n", 2);
+    } else {
+        print("   array " + letter + " (" + m_facade.attrVal(array, ATTR_NAME_INTERFACE) +
+              ", Unused Space: " + m_facade.attrVal(array, ATTR_NAME_FREE_BLOCKS) + ")\n");
+    }
+    if (m_config) {
+        // The array's own line is its heading in a configuration listing.
+        m_lastArray = letter;
+        m_f3 = m_f4 = m_f6 = false;
+    }
+}
+
+// ---- Logical drives --------------------------------------------------------
+
+void CShowOp::driveHeading(const Core::DevicePtr& drive, bool& sectionFlag)
+{
+    print(controllerTitle(m_facade.ctrlName(drive), drive));
+    if (m_config && !sectionFlag) {
+        print("\n");
+        sectionFlag = true;
+    }
+    print(arrayTitle(drive));
+}
+
+void CShowOp::ShowLD(const Core::DevicePtr& drive)
+{
+    driveHeading(drive, m_f3);
+    if (m_detail) {
+        showLDLong(drive);
+        return;
+    }
+    print("      logicaldrive " + m_facade.attrVal(drive, ATTR_NAME_DRIVE_NUMBER) + " (" +
+          m_facade.attrVal(drive, ATTR_NAME_USEABLE_BLOCKS) + ", " + m_facade.attrVal(drive, ATTR_NAME_RAID) + ", " +
+          ShowText::ldStatus(m_facade, drive) + ")\n");
+}
+
+void CShowOp::showLDLong(const Core::DevicePtr& drive)
+{
+    Show(drive, ATTR_NAME_DRIVE_NUMBER, "Logical Drive: ", "\n", 2);
+    showRows(drive, LOGICAL_DRIVE_ROWS, 3);
+    attr_print(ShowText::ldStatus(m_facade, drive), indent(3) + "Status: ", "\n", 0);
+    showRows(drive, LOGICAL_DRIVE_TAIL_ROWS, 3);
+    for (const Core::DevicePtr& path : associated(drive, ASSOCIATION_PREFERRED_PATH))
+        Show(path, ATTR_NAME_IO_SLOT, "Preferred Controller Chassis Slot: ", "\n", 3);
+    Show(drive, ATTR_NAME_DRIVE_ACCESS_NAME, "Disk Name: ", "\n", 3);
+    showMountPoints(drive);
+    showUnmaskedAdapters(drive);
+    Show(drive, ATTR_NAME_STATE, "   Logical Drive Message: ", "\n", 2);
+}
+
+void CShowOp::showMountPoints(const Core::DevicePtr& drive)
+{
+    std::string points;
+    for (const Core::DevicePtr& extent : devicesBelow(drive, ATTR_VALUE_TYPE_DISK_EXTENT)) {
+        std::string point = m_facade.rawVal(extent, ATTR_NAME_DISK_EXTENT_MOUNT_POINT);
+        if (point.empty())
+            continue;
+        points += (points.empty() ? "" : ", ") + point + " " + m_facade.attrVal(extent, ATTR_NAME_DISK_EXTENT_SIZE);
+    }
+    print(indent(3) + "Mount Points: " + (points.empty() ? "None" : points) + "\n");
+}
+
+void CShowOp::showUnmaskedAdapters(const Core::DevicePtr& drive)
+{
+    Core::DeviceList initiators = associated(drive, ASSOCIATION_INITIATOR_WITH_ACCESS);
+    if (initiators.empty())
+        return;
+    print(indent(3) + "Unmasked AdapterId's\n");
+    for (const Core::DevicePtr& initiator : initiators)
+        print(indent(4) + m_facade.rawVal(initiator, ATTR_NAME_INITIATOR_ID) + "\n");
+}
+
+// ---- Physical and tape drives ----------------------------------------------
+
+void CShowOp::ShowPD(const Core::DevicePtr& drive)
+{
+    bool firstOfSection = !m_f4;
+    driveHeading(drive, m_f4);
+    if (m_config && firstOfSection)
+        m_f5 = false;
+    if (m_detail)
+        showPDLong(drive);
+    else
+        showPDShort(drive);
+}
+
+void CShowOp::showPDShort(const Core::DevicePtr& drive)
+{
+    print("      physicaldrive " + ShowText::driveAddress(m_facade, drive, 3) + " (" +
+          ShowText::driveLocation(m_facade, drive, 6) + ", " + m_facade.attrVal(drive, ATTR_NAME_INTERFACE) + ", " +
+          ShowText::driveSize(m_facade, drive) + ", " + m_facade.attrVal(drive, ATTR_NAME_STATUS) +
+          ShowText::spareMark(m_facade, drive) + ")\n");
+}
+
+void CShowOp::showPDLong(const Core::DevicePtr& drive)
+{
+    print(indent(2) + "physicaldrive " + ShowText::driveAddress(m_facade, drive, 0) + "\n");
+    bool byPort = !m_facade.rawVal(drive, ATTR_NAME_PORT).empty() || !m_facade.rawVal(drive, ATTR_NAME_BOX).empty();
+    showRows(drive, byPort ? std::span<const Row>(PORT_ROWS) : std::span<const Row>(SCSI_ROWS), 3);
+    showRows(drive, PHYSICAL_DRIVE_ROWS, 3);
+    print(indent(3) + "Size: " + ShowText::driveSize(m_facade, drive) + "\n");
+    showRows(drive, PHYSICAL_DRIVE_TAIL_ROWS, 3);
+}
+
+void CShowOp::ShowTD(const Core::DevicePtr& drive)
+{
+    print(controllerTitle(m_facade.ctrlName(drive), drive));
+    std::string bus = m_facade.attrVal(drive, ATTR_NAME_SCSI_BUS);
+    std::string id = m_facade.attrVal(drive, ATTR_NAME_SCSI_ID);
+    if (m_detail) {
+        print("tapedrive " + bus + ":" + id + "\n");
+        for (const Row& row : TAPE_DRIVE_ROWS)
+            Show(drive, row.attribute, row.label, row.suffix, 1);
+        return;
+    }
+    print(arrayTitle(drive));
+    std::string paddedId = id;
+    bufferLine(paddedId, 3);
+    print(indent(1) + "tapedrive " + bus + ":" + paddedId + " (port " + bus + ":id " + id + ", " +
+          m_facade.attrVal(drive, ATTR_NAME_STATUS) + ")\n");
+}
+
+// ---- SSP -------------------------------------------------------------------
+
+void CShowOp::ShowSSP(const Core::DevicePtr& controller)
+{
+    if (m_facade.attrVal(controller, ATTR_NAME_SSP_STATE).empty()) {
+        print(OP_MESSAGES::NO_SSP_INFORMATION + "\n");
+        return;
+    }
+    print(m_facade.deviceName(controller) + "\n");
+    Core::DevicePtr home = DevicesHome(controller);
+    Core::DeviceList drives;
+    for (const Core::DevicePtr& drive : devicesBelow(home, ATTR_VALUE_TYPE_LOGICAL_DRIVE))
+        if (m_facade.rawVal(drive, ATTR_NAME_SSP_STATE) == ATTR_VALUE_SSP_STATE_ENABLED)
+            drives.push_back(drive);
+    for (const Core::DevicePtr& initiator : m_facade.initiatorList(home))
+        showAdapter(initiator, drives);
+}
+
+void CShowOp::showAdapter(const Core::DevicePtr& initiator, const Core::DeviceList& drives)
+{
+    // An adapter without a name is still listed; its name shows as Unknown.
+    for (const char* needed : {ATTR_NAME_INITIATOR_ID, ATTR_NAME_LOCATION, ATTR_NAME_STATUS})
+        if (m_facade.rawVal(initiator, needed).empty())
+            return;
+    std::string name = m_facade.rawVal(initiator, ATTR_NAME_CONNECTION_NAME);
+    print("\n   Adapter ID:        " + m_facade.rawVal(initiator, ATTR_NAME_INITIATOR_ID) + "\n");
+    print("      connectionname: " + (name.empty() ? std::string("Unknown") : name) + "\n");
+    print("      Location:       " + m_facade.attrVal(initiator, ATTR_NAME_LOCATION) + "\n");
+    print("      Status:         " + m_facade.attrVal(initiator, ATTR_NAME_STATUS) + "\n");
+    Show(initiator, ATTR_NAME_HOST_MODE, "      Host Mode:      ");
+    for (const Core::DevicePtr& drive : drives)
+        print("      " + m_facade.deviceName(drive) +
+              (contains(associated(drive, ASSOCIATION_INITIATOR_WITH_ACCESS), initiator) ? " is unmasked"
+                                                                                        : " is masked") +
+              "\n");
+}

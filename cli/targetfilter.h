@@ -1,0 +1,132 @@
+// TargetFilter turns the target of a command line - the words before the
+// command word, such as "controller slot=3 array B logicaldrive 2" - into the
+// devices the command acts on.
+//
+// input() runs one selection: it checks the wildcard rule and the target
+// grammar, selects the controllers (rescanning the tree for "controller all",
+// re-reading a named controller's subtree otherwise), then the arrays,
+// logical, physical or tape drives below the first selected controller. A
+// physical drive may also be named by a list or range of addresses
+// ("physicaldrive 1I:1:1-1I:1:4"), as the drives parameter takes them.
+// Every refusal is reported through CError (code 1) and leaves the selection
+// empty or stops it where it failed; output() hands the selection on in order.
+//
+// Controllers that must not be configured are never selected: the standby
+// controller of a redundant pair, a second path to a controller already taken
+// (same serial number), and a controller whose firmware has the known data
+// loss defect (it is shown with a notice instead). For commands that change
+// something, a controller in an external storage system locked by another
+// host is refused; LockSelectedControllers takes the storage-system locks
+// around the command and UnlockSelectedControllers (also run on destruction)
+// gives them back.
+#ifndef VNL_CLI_TARGETFILTER_H
+#define VNL_CLI_TARGETFILTER_H
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/cliprinter.h"
+#include "cli/ops/cmfacade.h"
+#include "core/devicefinder.h"
+
+class TargetFilter {
+public:
+    using Words = std::vector<std::string>;
+    using DeviceVector = std::vector<Core::DevicePtr>;
+
+    explicit TargetFilter(std::ostream* out);
+    TargetFilter(const TargetFilter&) = default;
+    TargetFilter& operator=(const TargetFilter&) = default;
+    virtual ~TargetFilter();
+
+    // Selects the devices of `commandLine`'s target, starting from the
+    // devices in [first, last). `quiet` mutes what the filter prints (the
+    // firmware notice), never the errors; `changing` is true for every
+    // command but "show".
+    void input(const std::string& commandLine, DeviceVector::const_iterator first,
+               DeviceVector::const_iterator last, bool quiet, bool changing);
+    // Appends the selection, in order.
+    void output(DeviceVector& devices) const;
+    void process();
+    // Rescans the whole device tree.
+    virtual void Rescan();
+
+    void LockSelectedControllers();
+    void UnlockSelectedControllers();
+    bool isLocked(const Core::DevicePtr& controller);
+    bool isFirmwareOK(const Core::DevicePtr& controller);
+
+    // Reports `message` when `failed`; returns `failed`.
+    static bool Validate(bool failed, const std::string& message);
+    // "slot=3" -> ("slot", "3"); the value ends at a second separator.
+    static std::pair<std::string, std::string> SplitIntoNameValuePair(const std::string& word,
+                                                                      const std::string& separator);
+    // The first non-empty value given to `name` among the words of [first, last).
+    static std::string getTokenValue(Words::const_iterator first, Words::const_iterator last,
+                                     const std::string& name);
+    static std::string upperCase(std::string text);
+    // A controller reached through its partner and never selected: one that
+    // stands by, or the one in the second chassis slot of a redundant pair
+    // whose controllers are both active.
+    static bool isRedundantStandby(const Core::DevicePtr& controller);
+
+protected:
+    // Where every search starts: the root of the device tree.
+    virtual Core::DevicePtr root() const;
+    // Re-reads `device`'s subtree from the hardware.
+    virtual Core::OperationReturnList reenumerate(const Core::DevicePtr& device);
+    // The external storage system of `controller` when it offers the lock
+    // and unlock operations; empty otherwise.
+    virtual Core::DevicePtr lockableSystem(const Core::DevicePtr& controller) const;
+    // Performs the named operation on `device`; a device without it fails.
+    virtual Core::OperationReturn performOperation(const Core::DevicePtr& device, const char* operation);
+
+    Words m_targetWords;
+    Core::DeviceList m_selected;
+    Core::DeviceList m_loadedControllers;
+    Core::DeviceList m_lockedControllers;
+    std::string m_controllerSelector;
+    std::string m_commandLine;
+    CLIPrinter m_printer;
+    bool m_changing = false;
+    bool m_firmwareRefused = false;
+
+private:
+    std::string word(std::size_t index) const;
+    // Index of the first target word after the controller selector.
+    std::size_t selectorEnd() const;
+
+    bool checkWildcards() const;
+    bool checkGrammar() const;
+    bool checkSelector() const;
+    bool checkDeviceWords(std::size_t next) const;
+
+    bool processCtrlList();
+    void selectByValue(const char* attribute, const std::string& value);
+    void selectByChassisName(const std::string& name);
+    void selectByCtrlPath(const std::string& path);
+    void selectByChassisSerialNumber(const std::string& serial);
+    void selectByLocation();
+    void LoadTargetList(const Core::DeviceFinder& finder, bool reenumerate);
+    void reenumerateSelected(const Core::DevicePtr& controller);
+
+    void processDevices(std::size_t next);
+    bool processArrayList(const std::string& id);
+    void processDriveStep(std::size_t index, const std::string& arrayId);
+    void processLDList(const std::string& id);
+    void processPDList(const std::string& id, const std::string& arrayId);
+    void selectDriveList(const Core::DevicePtr& start, const std::string& id);
+    Core::DeviceList allDrives(const Core::DevicePtr& start) const;
+    void SetPDTargetDevice(Core::DeviceList& drives, const Core::DevicePtr& array);
+    void processTDList(const std::string& id);
+    void replaceSelection(const Core::DeviceList& devices, const std::string& emptyMessage);
+
+    void showFirmwareNotice(const Core::DevicePtr& controller);
+    bool lockFor(const Core::DevicePtr& system);
+
+    CMFacade m_facade;
+};
+
+#endif

@@ -1,0 +1,88 @@
+#include "operations/arrayinfo.h"
+
+#include "controller/bmiccommands.h"
+#include "controller/executecommand.h"
+#include "schema/schemaarray.h"
+
+namespace Operations {
+
+DriveSet driveSetFromBytes(const std::uint8_t (&bytes)[16])
+{
+    DriveSet drives;
+    for (unsigned n = 0; n < drives.size(); ++n)
+        if (bytes[n / 8] & (1u << (n % 8)))
+            drives.set(n);
+    return drives;
+}
+
+namespace {
+
+// The record of one logical drive from its configuration and status replies.
+_ArrayInfo arrayInfoFor(unsigned logicalDrive, const LOGICAL_DRIVE_CONFIG& config, const LOGICAL_DRIVE_STATUS& status)
+{
+    _ArrayInfo record;
+    if (logicalDrive < record.logicalDrives.size())
+        record.logicalDrives.set(logicalDrive);
+    record.dataDrives = driveSetFromBytes(config.pbBigDriveAssignmentMap);
+    record.spareDrives = driveSetFromBytes(config.pbBigSpareAssignmentMap);
+    record.activeSpares = driveSetFromBytes(status.pbBigActiveSpareBitmap);
+    record.failedDrives = driveSetFromBytes(status.pbBigDriveFailureBitmap);
+    return record;
+}
+
+} // namespace
+
+Core::OperationReturn ScanLogicalDrives(BMICDevice& channel, const IDENTIFY_CONTROLLER& identify,
+                                        ArrayInfoList& perLogicalDrive)
+{
+    Core::OperationReturn result;
+    const unsigned configured = identify.bConfiguredLogicalDrives;
+    unsigned found = 0;
+    for (unsigned number = 0; number < MAX_LOGICAL_DRIVES && found < configured; ++number) {
+        SenseLogicalDriveCommand<SenseLogicalDriveConfigurationTrait> config(static_cast<std::uint16_t>(number));
+        SenseLogicalDriveCommand<SenseLogicalDriveStatusTrait> status(static_cast<std::uint16_t>(number));
+        executeCommand(config, channel, result);
+        executeCommand(status, channel, result);
+        if (!result)
+            break;
+        if (config.result().wAssignedDrives == 0)
+            continue;
+        perLogicalDrive.push_back(arrayInfoFor(number, config.result(), status.result()));
+        ++found;
+    }
+    return result;
+}
+
+void AddArrayInfoToList(const _ArrayInfo& record, ArrayInfoList& list, const bool& keepSeparate)
+{
+    for (_ArrayInfo& existing : list) {
+        if ((existing.dataDrives & record.dataDrives).none())
+            continue;
+        if (!keepSeparate) {
+            existing.logicalDrives |= record.logicalDrives;
+            existing.dataDrives |= record.dataDrives;
+            existing.spareDrives |= record.spareDrives;
+            existing.activeSpares |= record.activeSpares;
+            existing.failedDrives |= record.failedDrives;
+        }
+        return;
+    }
+    list.push_back(record);
+}
+
+ArrayInfoList ArraysWithoutLogicalDrives(const Core::Device& device)
+{
+    ArrayInfoList records;
+    for (auto child = device.beginChild(); child != device.endChild(); ++child) {
+        const Schema::Array* array = dynamic_cast<const Schema::Array*>(child->get());
+        if (array == nullptr || array->logicalDriveList().any() || array->isDeleted())
+            continue;
+        _ArrayInfo record;
+        record.dataDrives = array->dataDriveList();
+        record.spareDrives = array->spareDriveList();
+        records.push_back(record);
+    }
+    return records;
+}
+
+} // namespace Operations

@@ -1,0 +1,187 @@
+#include "operations/replycache.h"
+
+#include <algorithm>
+#include <cstring>
+#include <tuple>
+#include <vector>
+
+#include "common/containers.h"
+#include "controller/bmictraits.h"
+#include "schema/controllerchannels.h"
+
+namespace Operations {
+namespace {
+
+// The questions whose answers change only when the configuration is written.
+constexpr std::uint8_t kKeptOpcodes[] = {
+    IdentifyControllerTrait::command(),
+    IdentifyPhysicalDriveTrait::command(),
+    IdentifyLogicalDriveTrait::command(),
+    SenseLogicalDriveStatusTrait::command(),
+    SenseLogicalDriveConfigurationTrait::command(),
+    SenseControllerParametersTrait::command(),
+    SenseBusParametersTrait::command(),
+    SenseSubsystemInformationTrait::command(),
+    SenseExternalBoxParametersTrait::command(),
+    SenseSurfaceStatusTrait::command(),
+    SenseRedundantParameterTrait::command(),
+    SenseControllerCacheConfigStatusTrait::command(),
+};
+
+struct Question {
+    std::uint8_t opcode;
+    std::uint32_t detail;
+    std::uint16_t unit;
+    std::uint32_t length;
+    std::uint32_t extra;
+
+    bool operator<(const Question& other) const
+    {
+        return std::tie(opcode, detail, unit, length, extra) <
+               std::tie(other.opcode, other.detail, other.unit, other.length, other.extra);
+    }
+};
+
+struct Answer {
+    std::vector<std::uint8_t> data;
+    std::uint16_t commandStatus = 0;
+};
+
+using Session = Common::map<Question, Answer>;
+
+// Sessions by controller handle. The tree is used by one thread at a time (its lock is held by
+// every operation), so the sessions need no lock of their own.
+Common::map<ImgrHandle, Session>& sessions()
+{
+    static Common::map<ImgrHandle, Session> all;
+    return all;
+}
+
+// The handle of the controller (or storage system) whose channel `device` ends in.
+bool controllerHandle(const Core::Device* device, ImgrHandle& handle)
+{
+    for (Core::DevicePtr holder; device != nullptr; device = holder.get()) {
+        if (const auto* channels = dynamic_cast<const Schema::ControllerChannels*>(device)) {
+            handle = channels->handle();
+            return true;
+        }
+        holder = device->hasParent() ? device->pParent() : Core::DevicePtr();
+    }
+    return false;
+}
+
+Session* sessionOf(const Core::Device* device)
+{
+    ImgrHandle handle = 0;
+    if (!controllerHandle(device, handle))
+        return nullptr;
+    auto found = sessions().find(handle);
+    return found == sessions().end() ? nullptr : &found->second;
+}
+
+bool isQuestion(const BMICDevice::BMICRequest& request)
+{
+    return request.eTransferType == BMICDevice::TRANSFER_FROM_CONTROLLER &&
+           std::find(std::begin(kKeptOpcodes), std::end(kKeptOpcodes), request.bCommand) != std::end(kKeptOpcodes);
+}
+
+Question questionOf(const BMICDevice::BMICRequest& request)
+{
+    return Question{request.bCommand, request.dwDetail, request.wUnit, request.dwDataLength, request.dwExtra};
+}
+
+bool answer(const Answer& kept, BMICDevice::BMICRequest& request)
+{
+    if (request.pData == nullptr || kept.data.size() != request.dwDataLength)
+        return false;
+    std::memcpy(request.pData, kept.data.data(), kept.data.size());
+    request.wCommandStatus = kept.commandStatus;
+    request.bScsiStatus = 0;
+    request.dwLowLevelStatus = 0;
+    request.dwSenseLength = 0;
+    return true;
+}
+
+template <class Matches>
+void forget(const Core::Device& device, Matches matches)
+{
+    Session* session = sessionOf(&device);
+    if (session != nullptr)
+        std::erase_if(*session, [&matches](const auto& entry) { return matches(entry.first); });
+}
+
+Answer answerOf(const BMICDevice::BMICRequest& request)
+{
+    const auto* bytes = static_cast<const std::uint8_t*>(request.pData);
+    return Answer{std::vector<std::uint8_t>(bytes, bytes + request.dwDataLength), request.wCommandStatus};
+}
+
+} // namespace
+
+void ReplyCache::Open(const Core::Device& device)
+{
+    ImgrHandle handle = 0;
+    if (controllerHandle(&device, handle))
+        sessions()[handle].clear();
+}
+
+void ReplyCache::Drop()
+{
+    sessions().clear();
+}
+
+void ReplyCache::ForgetUnit(const Core::Device& device, std::uint16_t unit)
+{
+    forget(device, [unit](const Question& question) {
+        const std::uint8_t opcode = question.opcode;
+        const bool perDrive = opcode == IdentifyLogicalDriveTrait::command() ||
+                              opcode == SenseLogicalDriveStatusTrait::command() ||
+                              opcode == SenseLogicalDriveConfigurationTrait::command();
+        return perDrive && question.unit == unit;
+    });
+}
+
+void ReplyCache::ForgetPhysicalDrive(const Core::Device& device, std::uint16_t driveIndex)
+{
+    // The drive index is in the top byte of the detail, or the bottom one once a remote
+    // controller's detail is reversed, and its high byte in the top byte of the unit.
+    const std::uint32_t low = driveIndex & 0xFFu;
+    const std::uint16_t high = static_cast<std::uint16_t>(driveIndex & 0xFF00u);
+    forget(device, [low, high](const Question& question) {
+        const bool sameDrive = (question.detail == (low << 24) || question.detail == low) && question.unit == high;
+        return question.opcode == IdentifyPhysicalDriveTrait::command() && sameDrive;
+    });
+}
+
+std::size_t ReplyCache::size()
+{
+    std::size_t count = 0;
+    for (const auto& entry : sessions())
+        count += entry.second.size();
+    return count;
+}
+
+CachedChannel::CachedChannel(BMICDevice& inner) : m_inner(inner), m_device(dynamic_cast<const Core::Device*>(&inner))
+{
+}
+
+bool CachedChannel::sendBMICCommand(BMICRequest& request)
+{
+    // A command that is not a sense may change what the controller answers.
+    if (request.eTransferType != BMICDevice::TRANSFER_FROM_CONTROLLER)
+        ReplyCache::Drop();
+    Session* session = isQuestion(request) ? sessionOf(m_device) : nullptr;
+    if (session == nullptr)
+        return m_inner.sendBMICCommand(request);
+    const Question question = questionOf(request);
+    auto kept = session->find(question);
+    if (kept != session->end() && answer(kept->second, request))
+        return true;
+    const bool sent = m_inner.sendBMICCommand(request);
+    // Only a clean answer is kept: one with a status to report is asked again next time.
+    if (sent && request.wCommandStatus == 0 && request.pData != nullptr)
+        (*session)[question] = answerOf(request);
+    return sent;
+}
+
+} // namespace Operations

@@ -1,0 +1,415 @@
+#include "cli/targetfilter.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "cli/clierror.h"
+#include "cli/cliformatter.h"
+#include "cli/clisort.h"
+#include "schema/configmod.h"
+#include "tests/cli/consolecapture.h"
+#include "tests/cli/targettree.h"
+
+namespace {
+
+using namespace TargetTree;
+namespace Config = Interface::ConfigMod;
+using Keys = std::vector<std::string>;
+
+std::string errorText(const std::string& message) { return "\n" + CFormatter::format(message, "Error: ", 79) + "\n\n"; }
+
+// A target filter on a hand-built tree. Rescans and re-reads are counted,
+// re-reads can be made to fail, and storage systems answer the lock
+// operations from `lockedElsewhere`.
+class TestFilter : public TargetFilter {
+public:
+    explicit TestFilter(const Core::DevicePtr& tree) : TargetFilter(&printed), m_tree(tree) {}
+
+    Keys select(const std::string& line, bool changing = false, bool quiet = false)
+    {
+        CError::reset();
+        ConsoleCapture console;
+        const DeviceVector none;
+        input(line, none.begin(), none.end(), quiet, changing);
+        errors = console.output();
+        DeviceVector devices;
+        output(devices);
+        Keys keys;
+        for (const Core::DevicePtr& device : devices)
+            keys.push_back(key(device));
+        return keys;
+    }
+
+    std::string lockAndUnlock()
+    {
+        ConsoleCapture console;
+        LockSelectedControllers();
+        lockedDuringCommand = m_lockedControllers.size();
+        UnlockSelectedControllers();
+        return console.output();
+    }
+
+    std::ostringstream printed;
+    std::string errors;
+    unsigned rescans = 0;
+    Keys reread;
+    std::map<std::string, Core::OperationReturnList> rereadResults;
+    std::map<std::string, bool> lockedElsewhere;
+    std::vector<std::string> lockCalls;
+    std::size_t lockedDuringCommand = 0;
+
+protected:
+    Core::DevicePtr root() const override { return m_tree; }
+    void Rescan() override { ++rescans; }
+    Core::OperationReturnList reenumerate(const Core::DevicePtr& device) override
+    {
+        reread.push_back(key(device));
+        return rereadResults[key(device)];
+    }
+    Core::DevicePtr lockableSystem(const Core::DevicePtr& controller) const override
+    {
+        const Core::DevicePtr parent = controller->pParent();
+        return parent && parent->getValueFor(ATTR_NAME_TYPE) == ATTR_VALUE_TYPE_STORAGE_SYSTEM ? parent
+                                                                                              : Core::DevicePtr();
+    }
+    Core::OperationReturn performOperation(const Core::DevicePtr& system, const char* operation) override
+    {
+        const bool lock = std::string(operation) == Config::OPERATION_WRITE_LOCK_STORAGE_SYSTEM;
+        lockCalls.push_back((lock ? "lock " : "unlock ") + key(system));
+        const char* state = lockedElsewhere[key(system)] ? Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_OTHER
+                            : lock                       ? Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_THIS
+                                                         : Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_NONE;
+        system->Receive(Core::Attribute(Config::ATTR_NAME_LOCK_STATE, state));
+        return Core::OperationReturn();
+    }
+
+private:
+    Core::DevicePtr m_tree;
+};
+
+// Two local controllers (slot 1 with arrays A and B, slot 2 empty), a second
+// path to slot 2, a standby controller, and a storage system "Box" with a
+// redundant pair reached through the adapter in slot 3.
+class Targets : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        c1 = tree.controller(tree.root, "c1",
+                             {{ATTR_NAME_SLOT, "1"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SN1"},
+                              {ATTR_NAME_WWN_PORT, "50AB"}, {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_LOCAL}});
+        const Core::DevicePtr arrayA = tree.array(c1, "A1", 0);
+        const Core::DevicePtr arrayB = tree.array(c1, "B1", 1);
+        tree.logicalDrive(arrayA, "L1", 0);
+        tree.logicalDrive(arrayA, "L2", 1);
+        tree.logicalDrive(arrayB, "L3", 2);
+        Tree::member(arrayA, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d1", "1I", 1, 1, ATTR_VALUE_DRIVE_TYPE_DATA));
+        Tree::member(arrayA, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d2", "1I", 1, 2, ATTR_VALUE_DRIVE_TYPE_DATA));
+        const Core::DevicePtr spare = tree.drive(c1, "s1", "1I", 1, 3, ATTR_VALUE_DRIVE_TYPE_SPARE);
+        Tree::member(arrayA, ASSOCIATION_SPARE_DRIVE, spare);
+        // As discovery links them: from the array to the drive only.
+        Tree::link(arrayB, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d3", "1I", 1, 4, ATTR_VALUE_DRIVE_TYPE_DATA));
+        Tree::member(arrayB, ASSOCIATION_SPARE_DRIVE, spare);
+        tree.drive(c1, "u1", "2E", 1, 1, ATTR_VALUE_DRIVE_TYPE_UNASSIGNED);
+        tree.tape(c1, "t1");
+        tree.controller(tree.root, "c2", {{ATTR_NAME_SLOT, "2"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SN2"}});
+        tree.controller(tree.root, "c2again", {{ATTR_NAME_SLOT, "7"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SN2"}});
+        tree.controller(tree.root, "standby",
+                        {{ATTR_NAME_SLOT, "4"}, {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_STANDBY}});
+        box = tree.system("S1", {{ATTR_NAME_BOX_NAME, "Box"}, {ATTR_NAME_CHASSIS_SERIAL_NUMBER, "CsN1"}});
+        e1 = tree.controller(box, "e1",
+                             {{ATTR_NAME_IO_SLOT, "0"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SE1"},
+                              {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_ACTIVE},
+                              {ATTR_NAME_HBA_PORT, "1"}, {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_REMOTE}});
+        e2 = tree.controller(box, "e2",
+                             {{ATTR_NAME_IO_SLOT, "1"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SE2"},
+                              {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_ACTIVE}});
+        const Core::DevicePtr arrayX = tree.array(box, "X1", 0);
+        tree.logicalDrive(arrayX, "LX", 0);
+        Tree::member(arrayX, ASSOCIATION_DATA_DRIVE, tree.drive(box, "xd", "1E", 1, 1, ATTR_VALUE_DRIVE_TYPE_DATA));
+        tree.tape(box, "xt");
+        Tree::link(tree.adapter("h1", {{ATTR_NAME_SLOT, "3"}}), ASSOCIATION_INTERCONNECT_PATH, e1);
+    }
+
+    Tree tree;
+    Core::DevicePtr c1, box, e1, e2;
+    TestFilter filter{tree.root};
+};
+
+} // namespace
+
+TEST_F(Targets, GrammarErrorsAreReportedAndSelectNothing)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {" array A show", "Expecting \"controller\" in target. Type \"help\" for more information."},
+        {"show", "Expecting \"controller\" in target. Type \"help\" for more information."},
+        {"controller show", "Expecting parameters to identify controller"},
+        {"controller foo=1 show",
+         "The controller must be identified by slot, chassisname, wwn, serialnumber, or IPF information."},
+        {"controller slot show", "Expecting \"slot=#\""},
+        {"controller ctrlpath= show", "Expecting \"ctrlpath=#:#\""},
+        {"controller chassisname show", "Expecting \"chassisname=ABC\""},
+        {"controller slot=1 array show", "Expecting parameters to identify array"},
+        {"controller slot=1 array logicaldrive 1 show", "Expecting parameters to identify array"},
+        {"controller slot=1 array A logicaldrive show", "Expecting parameters to identify logicaldrive."},
+        {"controller slot=1 logicaldrive show", "Expecting parameters to identify logicaldrive"},
+        {"controller slot=1 array A disk 1 show",
+         "Invalid target syntax. \"disk\" is not a valid target. Type \"help\" for more details."},
+        {"controller slot=1 enclosure 1 show",
+         "Invalid target syntax. \"enclosure\" is not a valid target. Type \"help\" for more details."},
+        {"controller all array A show",
+         "After specifying a wildcard, you cannot specify any further devices in the target."},
+        {"controller slot=1 physicaldrive allunassigned extra show",
+         "After specifying a wildcard, you cannot specify any further devices in the target."},
+    };
+    for (const auto& [line, message] : cases) {
+        EXPECT_EQ(filter.select(line), Keys{}) << line;
+        EXPECT_EQ(filter.errors, errorText(message)) << line;
+        EXPECT_EQ(CError::errorCode(), 1) << line;
+    }
+}
+
+TEST_F(Targets, AnIncompleteLocationReportsEveryMissingWord)
+{
+    EXPECT_EQ(filter.select("controller iocabinet=1 show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("Expecting \"iobay=#\"") + errorText("Expecting \"iochassis=#\""));
+}
+
+// Only "all" and "allunassigned" are wildcards: a chassis name that happens
+// to hold the letters "all" may be followed by an array.
+TEST_F(Targets, ANameHoldingAllIsNoWildcard)
+{
+    box->Receive(Core::Attribute(ATTR_NAME_BOX_NAME, "Hall"));
+    EXPECT_EQ(filter.select("controller chassisname=Hall array A show"), Keys{"X1"});
+    EXPECT_EQ(filter.errors, "");
+}
+
+TEST_F(Targets, SelectsControllersByEachIdentifier)
+{
+    EXPECT_EQ(filter.select("controller slot=1 show"), Keys{"c1"});
+    EXPECT_EQ(filter.select("controller serialnumber=sn1 show"), Keys{"c1"});
+    EXPECT_EQ(filter.select("controller wwn=50ab show"), Keys{"c1"});
+    EXPECT_EQ(filter.select("controller chassisserialnumber=CsN1 show"), Keys{"e1"});
+    EXPECT_EQ(filter.select("controller ctrlpath=3:2 show"), Keys{"e1"});
+    EXPECT_EQ(filter.errors, "");
+}
+
+TEST_F(Targets, AllRescansOnceAndTakesEachControllerOnce)
+{
+    // c2again is slot 2 seen through a second path; the standby controller
+    // and the controller in the second chassis slot of the pair are left out.
+    EXPECT_EQ(filter.select("controller all show"), (Keys{"c1", "c2", "e1"}));
+    EXPECT_EQ(filter.rescans, 1u);
+    EXPECT_EQ(filter.reread, Keys{});
+    EXPECT_EQ(filter.select("controller slot=4 show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("The controller identified by \"slot=4\" was not detected."));
+}
+
+// When the controller in the first chassis slot stands by, its partner is the
+// way to the storage system.
+TEST_F(Targets, APairIsReachedThroughTheControllerThatDoesNotStandBy)
+{
+    e1->Receive(Core::Attribute(ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_STANDBY));
+    EXPECT_EQ(filter.select("controller all show"), (Keys{"c1", "c2", "e2"}));
+    EXPECT_EQ(filter.select("controller chassisserialnumber=CsN1 show"), Keys{"e2"});
+}
+
+TEST_F(Targets, ControllersWithoutSerialNumbersAreNotTakenForOneAnother)
+{
+    Tree empty;
+    empty.controller(empty.root, "a", {{ATTR_NAME_SLOT, "1"}});
+    empty.controller(empty.root, "b", {{ATTR_NAME_SLOT, "2"}});
+    TestFilter other(empty.root);
+    EXPECT_EQ(other.select("controller all show"), (Keys{"a", "b"}));
+}
+
+TEST_F(Targets, ANamedControllerIsRereadThroughItsStorageSystem)
+{
+    filter.select("controller slot=1 show");
+    filter.select("controller chassisname=Box show");
+    EXPECT_EQ(filter.reread, (Keys{"c1", "S1"}));
+}
+
+TEST_F(Targets, ACommunicationFailureWhileRereadingEmptiesTheSelection)
+{
+    filter.rereadResults["c1"] = {Core::OperationReturn(), Core::OperationReturn(ATTR_VALUE_STATUS_FAILURE),
+                                  Core::OperationReturn(ATTR_VALUE_STATUS_COMMUNICATION_ERROR)};
+    EXPECT_EQ(filter.select("controller slot=1 array A show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("An error occurred when communicating to the controller specified by "
+                                       "\"slot=1.\" Check hardware and connections."));
+}
+
+TEST_F(Targets, ReportsControllersThatAreNotThere)
+{
+    Tree empty;
+    TestFilter none(empty.root);
+    EXPECT_EQ(none.select("controller all show"), Keys{});
+    EXPECT_EQ(none.errors, errorText("No controllers detected."));
+    EXPECT_EQ(filter.select("controller chassisname=Nowhere show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("The controller identified by \"chassisname=Nowhere\" was not detected."));
+    tree.system("S2", {{ATTR_NAME_BOX_NAME, "Box"}});
+    EXPECT_EQ(filter.select("controller chassisname=Box show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("You cannot specify multiple controllers with one chassisname."));
+}
+
+TEST_F(Targets, ReportsAControllerPathThatLeadsNowhere)
+{
+    EXPECT_EQ(filter.select("controller ctrlpath=5:1 show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("The controller identified by \"ctrlpath=5:1\" was not detected. There was no "
+                                       "host bus adapter found in \"slot 5\"."));
+    EXPECT_EQ(filter.select("controller ctrlpath=3:1 show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("The controller identified by \"ctrlpath=3:1\" was not detected. There was no "
+                                       "device found connected to \"host bus adapter port 1\"."));
+    EXPECT_EQ(filter.select("controller ctrlpath=3 show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("Expecting \"ctrlpath=#:#\""));
+}
+
+TEST_F(Targets, SelectsArraysAndReportsMissingOnes)
+{
+    EXPECT_EQ(filter.select("controller slot=1 array B show"), Keys{"B1"});
+    EXPECT_EQ(filter.select("controller slot=1 array all show"), (Keys{"A1", "B1"}));
+    EXPECT_EQ(filter.select("controller chassisname=Box array A show"), Keys{"X1"});
+    EXPECT_EQ(filter.select("controller slot=1 array Z show"), Keys{});
+    EXPECT_EQ(filter.errors,
+              errorText("Controller identified by \"slot=1\" does not have an array identified by \"Z\"."));
+    EXPECT_EQ(filter.select("controller slot=2 array all show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("Controller identified by \"slot=2\" does not contain any arrays."));
+}
+
+TEST_F(Targets, SelectsLogicalDrivesBelowTheControllerOrArray)
+{
+    EXPECT_EQ(filter.select("controller slot=1 logicaldrive all show"), (Keys{"L1", "L2", "L3"}));
+    EXPECT_EQ(filter.select("controller slot=1 logicaldrive 3 show"), Keys{"L3"});
+    EXPECT_EQ(filter.select("controller slot=1 array A logicaldrive all show"), (Keys{"L1", "L2"}));
+    EXPECT_EQ(filter.select("controller chassisname=Box logicaldrive 1 show"), Keys{"LX"});
+    EXPECT_EQ(filter.select("controller slot=1 array A logicaldrive 3 show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("The specified device does not have a logicaldrive identified by \"3\""));
+    EXPECT_EQ(filter.select("controller slot=2 logicaldrive all show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("The specified device does not have any logical drives."));
+    EXPECT_EQ(filter.select("controller slot=1 logicaldrive 1 physicaldrive 1I:1:1 show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("Syntax error at \"logicaldrive\""));
+}
+
+TEST_F(Targets, SelectsPhysicalDrives)
+{
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive all show"), (Keys{"d1", "d2", "s1", "d3", "u1"}));
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive allunassigned show"), Keys{"u1"});
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:2 show"), Keys{"d2"});
+    EXPECT_EQ(filter.select("controller chassisname=Box physicaldrive all show"), Keys{"xd"});
+    EXPECT_EQ(filter.errors, "");
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:9 show"), Keys{});
+    EXPECT_EQ(filter.errors,
+              errorText("The specified controller does not have any physical drives identified by '1i:1:9'"));
+    EXPECT_EQ(filter.select("controller slot=2 physicaldrive all show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("The specified controller does not have any physical drives on it."));
+}
+
+// A range takes the drives of it that exist; a drive named on its own must exist.
+TEST_F(Targets, SelectsPhysicalDrivesByRangeAndList)
+{
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:2-1i:1:9 show"), (Keys{"d2", "s1", "d3"}));
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 2e:1:1,1i:1:1-1i:1:2,1i:1:1 show"),
+              (Keys{"u1", "d1", "d2"}));
+    EXPECT_EQ(filter.errors, "");
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:1,1i:1:7 show"), Keys{});
+    EXPECT_EQ(filter.errors,
+              errorText("The specified controller does not have any physical drives identified by '1I:1:7'"));
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:10-1i:1:12 show"), Keys{});
+    EXPECT_EQ(filter.errors,
+              errorText("The specified controller does not have any physical drives identified by '1i:1:10-1i:1:12'"));
+    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:3-1i:1:1 show"), Keys{});
+    EXPECT_EQ(filter.errors,
+              errorText("The following drive range must be specified in ascending order: 1I:1:3-1I:1:1"));
+}
+
+// A spare serving arrays A and B is listed with each, and remembered under
+// the array the target named.
+TEST_F(Targets, AnArraysDrivesIncludeTheSparesServingIt)
+{
+    CLI_SORT::ClearSparesList();
+    EXPECT_EQ(filter.select("controller slot=1 array B physicaldrive all show"), (Keys{"d3", "s1"}));
+    const Core::DevicePtr spare = CMFacade().findDrive(c1, {"1I", "1", "3"});
+    EXPECT_EQ(key(CLI_SORT::GetSparesArray(spare)), "B1");
+    EXPECT_EQ(filter.select("controller slot=1 array A physicaldrive 1I:1:4 show"), Keys{});
+}
+
+TEST_F(Targets, SelectsTapeDrivesOnlyAsAWhole)
+{
+    EXPECT_EQ(filter.select("controller slot=1 tapedrive all show"), Keys{"t1"});
+    EXPECT_EQ(filter.select("controller chassisname=Box tapedrive all show"), Keys{"xt"});
+    EXPECT_EQ(filter.select("controller slot=1 tapedrive 1 show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("<controller> td all show [detail] is currently the only syntax supported "
+                                       "for targeting tape drives."));
+    EXPECT_EQ(filter.select("controller slot=2 tapedrive all show"), Keys{});
+    EXPECT_EQ(filter.errors,
+              errorText("The specified controller does not have any tape drives identified by 'all'"));
+}
+
+TEST_F(Targets, SelectsAControllerByItsFullLocation)
+{
+    tree.controller(tree.root, "ipf",
+                    {{ATTR_NAME_IO_CABINET, "1"}, {ATTR_NAME_IO_BAY, "2"}, {ATTR_NAME_IO_CHASSIS, "3"}});
+    EXPECT_EQ(filter.select("controller iocabinet=1 iobay=2 iochassis=3 show"), Keys{"ipf"});
+    EXPECT_EQ(filter.select("controller iocabinet=1 iochassis=3 iobay=2 logicaldrive all show"), Keys{});
+    EXPECT_EQ(filter.errors, errorText("The specified device does not have any logical drives."));
+}
+
+TEST_F(Targets, AControllerNeedingNewFirmwareIsShownWithANoticeInsteadOfSelected)
+{
+    tree.controller(tree.root, "old",
+                    {{ATTR_NAME_SLOT, "9"},
+                     {ATTR_NAME_CONTROLLER_STATE, ATTR_VALUE_CONTROLLER_STATE_KESTREL_204_FIRMWARE_NEEDS_UPGRADE}});
+    for (const std::string line : {"controller slot=9 show", "controller slot=9 array A show"}) {
+        filter.printed.str("");
+        EXPECT_EQ(filter.select(line, true), Keys{}) << line;
+        EXPECT_EQ(filter.errors, "") << line;
+        const std::string notice = filter.printed.str();
+        EXPECT_NE(notice.find("FIRMWARE UPGRADE REQUIRED: The firmware running on this controller has a known"),
+                  std::string::npos)
+            << notice;
+        EXPECT_NE(notice.find("firmware version 2.04."), std::string::npos) << notice;
+    }
+    filter.printed.str("");
+    filter.select("controller slot=9 show", false, true);
+    EXPECT_EQ(filter.printed.str(), "");
+}
+
+TEST_F(Targets, ChangingCommandsLockTheStorageSystemAndGiveItBack)
+{
+    EXPECT_EQ(filter.select("controller chassisname=Box show", true), Keys{"e1"});
+    // Selecting probes the lock and leaves it free.
+    EXPECT_EQ(filter.lockCalls, (std::vector<std::string>{"lock S1", "unlock S1"}));
+    EXPECT_EQ(filter.lockAndUnlock(), "");
+    EXPECT_EQ(filter.lockedDuringCommand, 1u);
+    EXPECT_EQ(box->getValueFor(Config::ATTR_NAME_LOCK_STATE), Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_NONE);
+    EXPECT_EQ(filter.reread, (Keys{"S1", "S1", "S1"}));
+}
+
+TEST_F(Targets, ShowIgnoresLocksAndChangingCommandsRefuseALockedSystem)
+{
+    filter.lockedElsewhere["S1"] = true;
+    EXPECT_EQ(filter.select("controller chassisname=Box show"), Keys{"e1"});
+    EXPECT_EQ(filter.lockCalls, std::vector<std::string>{});
+    EXPECT_EQ(filter.select("controller chassisname=Box array A show", true), Keys{});
+    EXPECT_EQ(filter.errors, errorText("\"" + CMFacade().ctrlName(e1) + "\" is locked by another instance of VNL."));
+}
+
+TEST_F(Targets, ASystemLockedBetweenSelectionAndCommandIsReported)
+{
+    filter.select("controller chassisname=Box show", true);
+    filter.lockedElsewhere["S1"] = true;
+    EXPECT_EQ(filter.lockAndUnlock(), errorText(CMFacade().ctrlName(e1) + " is locked by another instance of VNL."));
+    EXPECT_EQ(filter.lockedDuringCommand, 0u);
+}
+
+TEST(TargetWords, SplitsNameAndValueAtTheFirstTwoSeparators)
+{
+    using Pair = std::pair<std::string, std::string>;
+    EXPECT_EQ(TargetFilter::SplitIntoNameValuePair("slot=3", "="), Pair("slot", "3"));
+    EXPECT_EQ(TargetFilter::SplitIntoNameValuePair("slot", "="), Pair("slot", ""));
+    EXPECT_EQ(TargetFilter::SplitIntoNameValuePair("chassisname=a=b", "="), Pair("chassisname", "a"));
+    const TargetFilter::Words words = {"slot=", "wwn=1", "slot=5"};
+    EXPECT_EQ(TargetFilter::getTokenValue(words.begin(), words.end(), "slot"), "5");
+    EXPECT_EQ(TargetFilter::getTokenValue(words.begin(), words.end(), "serialnumber"), "");
+}

@@ -1,0 +1,151 @@
+// Reading a logical drive: status codes and progress, the RAID code order, names and unique
+// identifiers; and a rebuild as the simulated controller runs it.
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "operations/readlogicaldriveinfo.h"
+#include "schema/storagemod.h"
+#include "tests/operations/simtree.h"
+
+namespace {
+
+using Operations::ReadLogicalDriveInfo;
+using namespace Interface::StorageMod::LogicalDrive;
+namespace DriveFacts = Interface::StorageMod::PhysicalDrive;
+
+std::string value(const Core::Device& device, const char* name) { return device.getValueFor(name).c_str(); }
+
+class LogicalDriveReading : public testing::Test {
+protected:
+    void SetUp() override { drive.Receive(Core::Attribute(ATTR_NAME_USEABLE_BLOCKS, "1000")); }
+
+    void readStatus(unsigned code, unsigned blocksLeft)
+    {
+        LOGICAL_DRIVE_STATUS status{};
+        status.bUnitStatus = static_cast<std::uint8_t>(code);
+        status.dwBlocksLeftToRecover = blocksLeft;
+        ReadLogicalDriveInfo::publishStatusInfo(drive, status);
+    }
+
+    Schema::LogicalDrive drive{3, 0};
+};
+
+TEST_F(LogicalDriveReading, ExpansionProgressIsTakenAgainstTheUseableSize)
+{
+    readStatus(10, 250);
+    EXPECT_EQ(value(drive, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_EXPANDING);
+    EXPECT_EQ(value(drive, ATTR_NAME_EXPAND_PERCENT_COMPLETE), "75");
+    EXPECT_EQ(value(drive, ATTR_NAME_BLOCKS_LEFT_TO_EXPAND), "250");
+    EXPECT_FALSE(drive.hasAttribute(ATTR_NAME_REBUILD_PERCENT_COMPLETE));
+
+    readStatus(12, 1000);
+    EXPECT_EQ(value(drive, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_QUEUED_FOR_EXPANSION);
+    EXPECT_EQ(value(drive, ATTR_NAME_EXPAND_PERCENT_COMPLETE), "0");
+    EXPECT_FALSE(drive.hasAttribute(ATTR_NAME_BLOCKS_LEFT_TO_REBUILD));
+}
+
+TEST_F(LogicalDriveReading, FinishedWorkLeavesNoProgressAndUnknownCodesNoStatus)
+{
+    readStatus(5, 100);
+    EXPECT_EQ(value(drive, ATTR_NAME_REBUILD_PERCENT_COMPLETE), "90");
+    EXPECT_EQ(value(drive, ATTR_NAME_BLOCKS_LEFT_TO_REBUILD), "100");
+    readStatus(0, 0);
+    EXPECT_EQ(value(drive, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_OK);
+    for (const char* name : {ATTR_NAME_BLOCKS_LEFT_TO_REBUILD, ATTR_NAME_REBUILD_PERCENT_COMPLETE,
+                             ATTR_NAME_BLOCKS_LEFT_TO_EXPAND, ATTR_NAME_EXPAND_PERCENT_COMPLETE})
+        EXPECT_FALSE(drive.hasAttribute(name)) << name;
+    readStatus(13, 0);
+    EXPECT_FALSE(drive.hasAttribute(ATTR_NAME_STATUS)) << "a code without a status drops the old one";
+}
+
+TEST_F(LogicalDriveReading, APercentageNeverUnderflowsOrDividesByZero)
+{
+    EXPECT_EQ(ReadLogicalDriveInfo::percentComplete(0, 0), "0");
+    EXPECT_EQ(ReadLogicalDriveInfo::percentComplete(1000, 4000), "0");
+    EXPECT_EQ(ReadLogicalDriveInfo::percentComplete(3, 2), "33.3333");
+}
+
+TEST_F(LogicalDriveReading, FaultToleranceCodesAreNotInRaidNumberOrder)
+{
+    LOGICAL_DRIVE_CONFIG config{};
+    const std::pair<unsigned, const char*> codes[] = {{0, ATTR_VALUE_RAID_0}, {1, ATTR_VALUE_RAID_4},
+                                                      {2, ATTR_VALUE_RAID_1}, {3, ATTR_VALUE_RAID_5},
+                                                      {4, ATTR_VALUE_RAID_51}, {5, ATTR_VALUE_RAID_6}};
+    for (const auto& [code, level] : codes) {
+        config.wFaultTolerance = static_cast<std::uint16_t>(code);
+        ReadLogicalDriveInfo::publishGeneralInfo(drive, config);
+        EXPECT_EQ(value(drive, ATTR_NAME_RAID), level) << code;
+    }
+    config.bBIOSDisableFlag = 1;
+    config.bConfigurationFlags = 1;
+    ReadLogicalDriveInfo::publishGeneralInfo(drive, config);
+    EXPECT_EQ(value(drive, ATTR_NAME_BOOT_SUPPORT), ATTR_VALUE_BOOT_SUPPORT_DISABLED);
+    EXPECT_EQ(value(drive, ATTR_NAME_STATE), ATTR_VALUE_STATE_POTENTIAL_STRIPE_SIZE_LOCK_UP);
+}
+
+TEST_F(LogicalDriveReading, NameEndsAtTheFirstNulAndAZeroIdentifierIsAbsent)
+{
+    IDENTIFY_LOGICAL_DRIVE identify{};
+    std::memcpy(identify.sVolumeLabel, "mail\0old", 8);
+    ReadLogicalDriveInfo::publishIdentifyInfo(drive, identify);
+    EXPECT_EQ(value(drive, ATTR_NAME_LOGICAL_DRIVE_NAME), "mail");
+    EXPECT_FALSE(drive.hasAttribute(ATTR_NAME_VOLUME_UNIQUE_IDENTIFIER));
+
+    std::memset(identify.sVolumeLabel, 'x', sizeof identify.sVolumeLabel);
+    identify.bPage83Identifier[0] = 0x6f;
+    identify.bPage83Identifier[15] = 0x0a;
+    ReadLogicalDriveInfo::publishIdentifyInfo(drive, identify);
+    EXPECT_EQ(value(drive, ATTR_NAME_LOGICAL_DRIVE_NAME), std::string(64, 'x')) << "an unterminated name stops at 64";
+    EXPECT_EQ(value(drive, ATTR_NAME_VOLUME_UNIQUE_IDENTIFIER), "6F00000000000000000000000000000A");
+}
+
+// The server preset: drive 0 of array A fails, its spare (drive 3) takes over and the two
+// logical drives of the array rebuild onto it for 60 seconds of the simulation clock.
+TEST(LogicalDriveRebuild, TheRebuildIsShownOnTheLogicalDriveAndOnTheDriveBeingRebuilt)
+{
+    const std::string state = SimTree::makeState("server");
+    setenv("VNLSIM_CLOCK", "1000", 1);
+    const std::string fail = "VNLSIM_CLOCK=1000 VNLSIM_STATE=" + state + " " + VNLSIM_TOOL + " fail-drive slot3 1E:1:1";
+    ASSERT_EQ(std::system(fail.c_str()), 0);
+    setenv("VNLSIM_CLOCK", "1015", 1);
+    const Core::DevicePtr root = SimTree::build(state);
+    unsetenv("VNLSIM_CLOCK");
+
+    Core::DevicePtr logical, spare;
+    for (const Core::DevicePtr& device : SimTree::devicesOf(root, Interface::MORUMod::ATTR_VALUE_TYPE_LOGICAL_DRIVE))
+        if (device->toString() == "AC:slot_3,LD:0")
+            logical = device;
+    for (const Core::DevicePtr& device : SimTree::devicesOf(root, Interface::MORUMod::ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
+        if (device->toString() == "AC:slot_3,PD:3")
+            spare = device;
+    ASSERT_TRUE(logical && spare);
+    EXPECT_EQ(value(*logical, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_RECOVERING);
+    EXPECT_EQ(value(*logical, ATTR_NAME_REBUILD_PERCENT_COMPLETE), "25");
+    EXPECT_EQ(value(*logical, ATTR_NAME_ACTIVE_SPARE_FOR_LIST), "3=0");
+    EXPECT_EQ(value(*spare, DriveFacts::ATTR_NAME_STATUS), DriveFacts::ATTR_VALUE_STATUS_REBUILDING)
+        << "the drive's own reader, which runs later in the rescan, keeps the rebuild";
+}
+
+// The reply cache keeps answers for one rescan only: a drive refreshed after the controller
+// changed reads the change.
+TEST(LogicalDriveRebuild, ARefreshAfterTheRescanSeesWhatChanged)
+{
+    const std::string state = SimTree::makeState("server");
+    const Core::DevicePtr root = SimTree::build(state);
+    Core::DevicePtr logical;
+    for (const Core::DevicePtr& device : SimTree::devicesOf(root, Interface::MORUMod::ATTR_VALUE_TYPE_LOGICAL_DRIVE))
+        if (device->toString() == "AC:slot_3,LD:2")
+            logical = device;
+    ASSERT_TRUE(logical);
+    EXPECT_EQ(value(*logical, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_OK);
+
+    const std::string expand = "VNLSIM_STATE=" + state + " " + VNLSIM_TOOL + " expand-ld slot3 2 40";
+    ASSERT_EQ(std::system(expand.c_str()), 0);
+    logical->Refresh();
+    EXPECT_EQ(value(*logical, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_EXPANDING);
+    EXPECT_EQ(value(*logical, ATTR_NAME_EXPAND_PERCENT_COMPLETE), "40");
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+// The reply cache: one answer per question within a controller's session, nothing kept outside
+// one, and nothing read after a change.
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "controller/bmiccommands.h"
+#include "operations/replycache.h"
+#include "schema/schemaarray.h"
+#include "schema/schemaarraycontroller.h"
+#include "schema/schemalogicaldrive.h"
+#include "schema/schemamodroot.h"
+
+namespace {
+
+using Operations::ReplyCache;
+using Operations::executeCachedCommand;
+
+// A controller that counts the requests reaching it and answers each question with a buffer
+// whose first byte is the number of the answer.
+class CountingController : public Schema::ArrayController {
+public:
+    explicit CountingController(ImgrHandle handle)
+        : ArrayController("counting", ConcreteBMICDevice(handle, false, 32, 128, false))
+    {
+    }
+
+    bool sendBMICCommand(BMICRequest& request) override
+    {
+        ++sent[request.bCommand];
+        if (failing) {
+            request.dwLowLevelStatus = 0x80000001u;
+            return false;
+        }
+        if (request.eTransferType == TRANSFER_FROM_CONTROLLER && request.pData != nullptr)
+            static_cast<std::uint8_t*>(request.pData)[0] = ++answers;
+        return true;
+    }
+
+    std::map<unsigned, int> sent;
+    bool failing = false;
+    std::uint8_t answers = 0;
+};
+
+class ReplyCacheTest : public testing::Test {
+protected:
+    void SetUp() override { ReplyCache::Drop(); }
+    void TearDown() override { ReplyCache::Drop(); }
+
+    unsigned identify(BMICDevice& channel, Core::OperationReturn& result)
+    {
+        SenseControllerCommand<IdentifyControllerTrait> command;
+        executeCachedCommand(command, channel, result);
+        return command.result().bConfiguredLogicalDrives;
+    }
+    unsigned identify(BMICDevice& channel)
+    {
+        Core::OperationReturn result;
+        return identify(channel, result);
+    }
+    unsigned status(BMICDevice& channel, std::uint16_t number)
+    {
+        SenseLogicalDriveCommand<SenseLogicalDriveStatusTrait> command(number);
+        Core::OperationReturn result;
+        executeCachedCommand(command, channel, result);
+        return command.result().bUnitStatus;
+    }
+
+    // The controller sits below a root, as in any tree, so that its children reach it.
+    Core::DevicePtr root = Schema::ModRoot::create();
+    Core::DevicePtr holder{new CountingController(7)};
+    CountingController* controller = root->receive(holder) ? static_cast<CountingController*>(holder.get()) : nullptr;
+};
+
+TEST_F(ReplyCacheTest, WithoutASessionEveryQuestionReachesTheController)
+{
+    EXPECT_EQ(identify(*controller), 1u);
+    EXPECT_EQ(identify(*controller), 2u);
+    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 2);
+    EXPECT_EQ(ReplyCache::size(), 0u);
+}
+
+TEST_F(ReplyCacheTest, WithinASessionAQuestionIsAskedOnceAndAnsweredAlike)
+{
+    ReplyCache::Open(*controller);
+    EXPECT_EQ(identify(*controller), 1u);
+    EXPECT_EQ(identify(*controller), 1u);
+    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 1);
+
+    ReplyCache::Open(*controller);
+    EXPECT_EQ(identify(*controller), 2u) << "a new session asks again";
+}
+
+TEST_F(ReplyCacheTest, AnythingButASenseEndsEverySession)
+{
+    CountingController other(8);
+    ReplyCache::Open(*controller);
+    ReplyCache::Open(other);
+    identify(*controller);
+    identify(other);
+    SetControllerCommand<SetControllerParametersTrait> write(CONTROLLER_PARAMETERS{});
+    Core::OperationReturn result;
+    executeCachedCommand(write, *controller, result);
+    EXPECT_EQ(ReplyCache::size(), 0u);
+    identify(*controller);
+    identify(*controller);
+    identify(other);
+    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 3) << "no session until the next reader opens one";
+    EXPECT_EQ(other.sent[IdentifyControllerTrait::command()], 2);
+
+    ReplyCache::Open(*controller);
+    SenseControllerCommand<LockManagementTrait> lock;
+    executeCachedCommand(lock, *controller, result);
+    executeCachedCommand(lock, *controller, result);
+    EXPECT_EQ(controller->sent[LockManagementTrait::command()], 2) << "a lock request is never answered from the cache";
+    identify(*controller);
+    identify(*controller);
+    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 4) << "a sense that is not kept leaves the session";
+}
+
+TEST_F(ReplyCacheTest, AFailedQuestionIsAskedAgainAndFailsAsWithoutTheCache)
+{
+    ReplyCache::Open(*controller);
+    controller->failing = true;
+    Core::OperationReturn first;
+    identify(*controller, first);
+    EXPECT_FALSE(first);
+    controller->failing = false;
+    Core::OperationReturn second;
+    EXPECT_EQ(identify(*controller, second), 1u);
+    EXPECT_TRUE(second);
+    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 2);
+}
+
+TEST_F(ReplyCacheTest, DrivesBelowAControllerShareItsSessionAndAreForgottenOneByOne)
+{
+    ASSERT_TRUE(controller->receive(Core::DevicePtr(new Schema::Array(0, {}, {}, {}, {}, {}))));
+    const Core::DevicePtr array = *controller->beginChild();
+    ASSERT_TRUE(array->receive(Core::DevicePtr(new Schema::LogicalDrive(1, 0))));
+    const Core::DevicePtr drive = *array->beginChild();
+    auto& channel = dynamic_cast<BMICDevice&>(*drive);
+
+    ReplyCache::Open(*drive);
+    EXPECT_EQ(status(channel, 0), 1u);
+    EXPECT_EQ(status(channel, 1), 2u);
+    EXPECT_EQ(status(*controller, 0), 1u) << "the controller answers from the same session";
+    ReplyCache::ForgetUnit(*drive, 0);
+    EXPECT_EQ(status(channel, 0), 3u);
+    EXPECT_EQ(status(channel, 1), 2u);
+    EXPECT_EQ(controller->sent[SenseLogicalDriveStatusTrait::command()], 3);
+}
+
+TEST_F(ReplyCacheTest, APhysicalDriveIsForgottenByItsIndex)
+{
+    ReplyCache::Open(*controller);
+    for (std::uint16_t index : {5, 261, 5, 261}) {
+        SensePhysicalDriveCommand<IdentifyPhysicalDriveTrait> command(index);
+        Core::OperationReturn result;
+        executeCachedCommand(command, *controller, result);
+    }
+    EXPECT_EQ(controller->sent[IdentifyPhysicalDriveTrait::command()], 2);
+    ReplyCache::ForgetPhysicalDrive(*controller, 261);
+    EXPECT_EQ(ReplyCache::size(), 1u) << "drive 5 shares the low byte of 261 but not its high byte";
+}
+
+} // namespace
