@@ -23,7 +23,10 @@ bool mayBeEmpty(const std::string& name)
 
 } // namespace
 
-StorageCLI::StorageCLI(std::ostream* out) : m_printer(out) {}
+StorageCLI::StorageCLI(std::ostream* out)
+    : m_out(out), m_printer(out), m_targetFilter(out), m_implicitTarget(out)
+{
+}
 
 void StorageCLI::ReInitialize()
 {
@@ -32,6 +35,7 @@ void StorageCLI::ReInitialize()
     m_targetTokens.clear();
     m_commandTokens.clear();
     m_params.clear();
+    m_devices.clear();
     m_error = false;
 }
 
@@ -61,7 +65,7 @@ void StorageCLI::PrintVersion()
 
 void StorageCLI::ParseCommandLine(const std::string& line)
 {
-    m_commandLine = line;
+    m_commandLine = m_implicitTarget.processCmdLn(line);
     if (m_commandLine.empty())
         return;
     m_tokens = CLI_HELPERS::cli_split(m_commandLine, false, ' ');
@@ -80,8 +84,7 @@ void StorageCLI::ParseCommandLine(const std::string& line)
     for (const std::string& word : m_commandTokens)
         if (!acceptParam(word))
             return;
-    // The parsed command is carried out here once the device tree and the
-    // command handlers are in place.
+    ExecuteCommand();
 }
 
 bool StorageCLI::acceptParam(const std::string& word)

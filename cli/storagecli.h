@@ -13,6 +13,12 @@
 
 #include "cli/clihelpers.h"
 #include "cli/cliprinter.h"
+#include "cli/implicittarget.h"
+#include "cli/ops/cmfacade.h"
+#include "cli/targetfilter.h"
+#include "core/device.h"
+
+class CPerformOp;
 
 class StorageCLI {
 public:
@@ -30,6 +36,25 @@ public:
     // true when there were any.
     bool isExtraneousParams();
 
+    // Runs the parsed command on the devices its target selects, with the
+    // selected storage systems locked around the handler.
+    virtual void ExecuteCommand();
+    void ExecuteRescanCommand();
+    void ExecuteShowCommand();
+    // "show config": the whole configuration of each selected controller.
+    void ExecuteShowAllCommand(bool detail);
+    // Runs `operation` with `params` (model attribute names, user values)
+    // on every selected device until an error is reported.
+    void ProcessOp(const std::string& operation, const OpParams& params);
+
+    // Checks a handler makes; each does nothing once `error` is set and sets
+    // it when the check fails.
+    void forcedCheck(bool& error, bool forced, const std::string& prompt);
+    void extraneousCheck(bool& error);
+    void targetCheck(bool& error, const std::string& type, const std::string& message);
+    void valueCheck(bool& error, const std::string& value, const std::string& first,
+                    const std::string& second = "", const std::string& third = "", const std::string& fourth = "");
+
     bool isError() const { return m_error; }
     bool isInvariant() const { return true; }
 
@@ -40,7 +65,12 @@ protected:
     std::vector<std::string> m_commandTokens;
     ParamList m_params;
     bool m_error = false;
+    std::ostream* m_out;
     CLIPrinter m_printer;
+    std::vector<Core::DevicePtr> m_devices;
+    CMFacade m_facade;
+    TargetFilter m_targetFilter;
+    CImplicitTarget m_implicitTarget;
 
 private:
     void PrintVersion();
@@ -49,6 +79,10 @@ private:
     // Adds one word of the command part to m_params; false after reporting
     // a word that is not allowed.
     bool acceptParam(const std::string& word);
+    // Prints an empty line, applies `functor` to each selected device, and
+    // prints another empty line.
+    void applyToSelected(CPerformOp& functor);
+    void showConfiguration(const Core::DevicePtr& controller, bool detail);
 };
 
 #endif

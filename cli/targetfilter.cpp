@@ -167,7 +167,10 @@ void TargetFilter::input(const std::string& commandLine, DeviceVector::const_ite
     m_printer.enable();
 }
 
-void TargetFilter::output(DeviceVector& devices) const { devices.insert(devices.end(), m_selected.begin(), m_selected.end()); }
+void TargetFilter::output(DeviceVector& devices) const
+{
+    devices.insert(devices.end(), m_selected.begin(), m_selected.end());
+}
 
 void TargetFilter::process()
 {
@@ -211,7 +214,8 @@ std::pair<std::string, std::string> TargetFilter::SplitIntoNameValuePair(const s
         return {word, ""};
     const std::size_t start = first + separator.size();
     const std::size_t second = word.find(separator, start);
-    return {word.substr(0, first), word.substr(start, second == std::string::npos ? std::string::npos : second - start)};
+    const std::size_t length = second == std::string::npos ? std::string::npos : second - start;
+    return {word.substr(0, first), word.substr(start, length)};
 }
 
 std::string TargetFilter::getTokenValue(Words::const_iterator first, Words::const_iterator last,
@@ -282,7 +286,9 @@ bool TargetFilter::checkSelector() const
             complete = !Validate(missing(ipf.name), EXPECTING + quote(ipf.form)) && complete;
         return complete;
     }
-    return !Validate(selector->form != nullptr && missing(selector->name), EXPECTING + quote(selector->form ? selector->form : ""));
+    if (selector->form == nullptr)
+        return true;
+    return !Validate(missing(selector->name), EXPECTING + quote(selector->form));
 }
 
 bool TargetFilter::checkDeviceWords(std::size_t next) const
@@ -332,9 +338,14 @@ bool TargetFilter::processCtrlList()
         selectByLocation();
     }
     if (m_selected.empty() && CError::isOK() && !m_firmwareRefused)
-        Validate(true, name == ALL ? NO_CONTROLLERS
-                                   : "The controller identified by " + quote(m_controllerSelector) + " was not detected.");
+        Validate(true, name == ALL ? NO_CONTROLLERS : notDetected() + ".");
     return CError::isOK();
+}
+
+// "The controller identified by "slot=3" was not detected"
+std::string TargetFilter::notDetected() const
+{
+    return "The controller identified by " + quote(m_controllerSelector) + " was not detected";
 }
 
 void TargetFilter::selectByValue(const char* attribute, const std::string& value)
@@ -366,8 +377,8 @@ void TargetFilter::selectByCtrlPath(const std::string& path)
     adapters.Add(Core::Attribute(ATTR_NAME_TYPE, ATTR_VALUE_TYPE_HBA));
     adapters.Add(Core::Attribute(ATTR_NAME_SLOT, text(parts[0])));
     const Core::DevicePtr adapter = adapters.find(Core::DeviceFinder::DIRECTION_DOWN);
-    const std::string notDetected = "The controller identified by " + quote(m_controllerSelector) + " was not detected. ";
-    if (Validate(!adapter, notDetected + "There was no host bus adapter found in " + quote("slot " + parts[0]) + "."))
+    const std::string inSlot = quote("slot " + parts[0]);
+    if (Validate(!adapter, notDetected() + ". There was no host bus adapter found in " + inSlot + "."))
         return;
     const std::string port = m_facade.toZeroIndex(parts[1]);
     for (const Core::DevicePtr& device : associated(adapter, ASSOCIATION_INTERCONNECT_PATH)) {
@@ -378,7 +389,7 @@ void TargetFilter::selectByCtrlPath(const std::string& path)
             return;
         }
     }
-    Validate(true, notDetected + "There was no device found connected to " +
+    Validate(true, notDetected() + ". There was no device found connected to " +
                        quote("host bus adapter port " + parts[1]) + ".");
 }
 
@@ -473,7 +484,8 @@ void TargetFilter::reenumerateSelected(const Core::DevicePtr& controller)
 
 bool TargetFilter::isFirmwareOK(const Core::DevicePtr& controller)
 {
-    if (controller->getValueFor(ATTR_NAME_CONTROLLER_STATE) != ATTR_VALUE_CONTROLLER_STATE_KESTREL_204_FIRMWARE_NEEDS_UPGRADE)
+    const Common::string state = controller->getValueFor(ATTR_NAME_CONTROLLER_STATE);
+    if (state != ATTR_VALUE_CONTROLLER_STATE_KESTREL_204_FIRMWARE_NEEDS_UPGRADE)
         return true;
     showFirmwareNotice(controller);
     return false;

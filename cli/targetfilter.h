@@ -104,6 +104,7 @@ private:
     bool checkDeviceWords(std::size_t next) const;
 
     bool processCtrlList();
+    std::string notDetected() const;
     void selectByValue(const char* attribute, const std::string& value);
     void selectByChassisName(const std::string& name);
     void selectByCtrlPath(const std::string& path);

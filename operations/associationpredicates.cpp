@@ -159,7 +159,7 @@ bool LunInitiatorWithAccessPredicate::operator()(const Core::DevicePtr& from, co
     return grants(storageSystemOf(from), candidate, &drive);
 }
 
-PreferredPathPredicate::PreferredPathPredicate() : Predicate(ASSOCIATION_PREFERRED_PATH, DIRECTION_TWO_WAY) {}
+PreferredPathPredicate::PreferredPathPredicate() : Predicate(ASSOCIATION_PREFERRED_PATH, DIRECTION_ONE_WAY) {}
 
 bool PreferredPathPredicate::operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const
 {

@@ -11,8 +11,8 @@
 // - InitiatorWithAccessPredicate: from a storage system to the initiators its access-control
 //   list grants any logical drive; LunInitiatorWithAccessPredicate: from a logical drive to the
 //   initiators granted that drive, by the list of the storage system above it.
-// - PreferredPathPredicate (both ways): between a controller of a storage system and the
-//   logical drives it serves as preferred path - in active-standby mode the active controller
+// - PreferredPathPredicate: whether a controller of a storage system is the preferred path of a
+//   logical drive - in active-standby mode the active controller
 //   serves them all; in asymmetric active-active mode the controller whose ATTR_NAME_IO_SLOT
 //   the logical drive names in its own ATTR_NAME_IO_SLOT.
 // - ArrayControllerToHostBusAdapterInterconnectPathPredicate: from a controller of a storage

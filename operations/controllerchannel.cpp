@@ -2,9 +2,8 @@
 
 #include "controller/bmiccommands.h"
 #include "controller/executecommand.h"
-#include "operations/fieldtext.h"
-#include "operations/hextext.h"
 #include "operations/discoveroperation.h"
+#include "operations/fieldtext.h"
 #include "schema/storagemod.h"
 
 namespace Operations {
@@ -34,8 +33,8 @@ void PublishIdentity(Schema::ArrayController& controller)
     Core::OperationReturn result;
     if (!executeCommand(identify, static_cast<BMICDevice&>(controller), result) || !result)
         return;
-    controller.Publish(controller, Core::Attribute(Interface::StorageMod::ATTR_NAME_FIRMWARE_VERSION,
-                                                   fieldText(identify.result().sRAMFirmwareRev)));
+    publishFact(controller, Interface::StorageMod::ATTR_NAME_FIRMWARE_VERSION,
+                fieldText(identify.result().sRAMFirmwareRev));
     controller.over2TBSupport((identify.result().dwYetMoreControllerFlags & OVER_2TB_SUPPORTED) != 0);
 }
 

@@ -1,16 +1,15 @@
 #include "operations/discoverarraycontroller.h"
 
 #include "controller/bmiccommands.h"
-#include "operations/localcontrollerscan.h"
 #include "controller/modeltable.h"
+#include "operations/controllerchannel.h"
+#include "operations/discoveroperation.h"
+#include "operations/fieldtext.h"
+#include "operations/hostdeviceinfo.h"
+#include "operations/localcontrollerscan.h"
+#include "operations/writeallowedcontrollerdiscovery.h"
 #include "schema/devicescope.h"
 #include "schema/storagemod.h"
-#include "operations/controllerchannel.h"
-#include "operations/hostdeviceinfo.h"
-#include "operations/fieldtext.h"
-#include "operations/hextext.h"
-#include "operations/discoveroperation.h"
-#include "operations/writeallowedcontrollerdiscovery.h"
 
 namespace Operations {
 

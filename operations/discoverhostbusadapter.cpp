@@ -1,10 +1,10 @@
 #include "operations/discoverhostbusadapter.h"
 
 #include "controller/localarraycontrolleriterator.h"
-#include "operations/hostdeviceinfo.h"
+#include "operations/discoveroperation.h"
 #include "operations/fieldtext.h"
 #include "operations/hextext.h"
-#include "operations/discoveroperation.h"
+#include "operations/hostdeviceinfo.h"
 #include "schema/storagemod.h"
 
 namespace Operations {

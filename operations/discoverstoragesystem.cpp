@@ -6,10 +6,10 @@
 #include "controller/scsicmds.h"
 #include "operations/controllerchannel.h"
 #include "operations/discoverhostbusadapter.h"
-#include "operations/hostdeviceinfo.h"
+#include "operations/discoveroperation.h"
 #include "operations/fieldtext.h"
 #include "operations/hextext.h"
-#include "operations/discoveroperation.h"
+#include "operations/hostdeviceinfo.h"
 #include "operations/ssplayouts.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
 #include "schema/devicescope.h"
@@ -57,7 +57,7 @@ StorageSystemPtr newStorageSystem(const RemoteController& remote, ImgrHandle han
 {
     StorageSystemPtr system(new Schema::StorageSystem(remote.chassisSerialNumber, remote.model,
                                                       busTypeToString(FIBRE_BUS), controllerChannel(handle, true)));
-    system->Publish(*system, Core::Attribute(Facts::ATTR_NAME_STORAGE_SYSTEM_NAME, storageSystemName(remote.model)));
+    publishFact(*system, Facts::ATTR_NAME_STORAGE_SYSTEM_NAME, storageSystemName(remote.model));
     return system;
 }
 
@@ -95,9 +95,8 @@ void readAccessList(Schema::StorageSystem& system)
             if (entry.pbLunMap[drive / 8] & (1u << (drive % 8)))
                 acl.push_back(Schema::StorageSystem::AclEntry(drive, hexText(entry.bInitiatorID)));
     system.AclEntryListIs(acl);
-    system.Publish(system, Core::Attribute(Facts::ATTR_NAME_SSP_STATE, header.bSspEnabled
-                                                                           ? Facts::ATTR_VALUE_SSP_STATE_ENABLED
-                                                                           : Facts::ATTR_VALUE_SSP_STATE_DISABLED));
+    publishFact(system, Facts::ATTR_NAME_SSP_STATE,
+                header.bSspEnabled ? Facts::ATTR_VALUE_SSP_STATE_ENABLED : Facts::ATTR_VALUE_SSP_STATE_DISABLED);
 }
 
 } // namespace

@@ -344,13 +344,12 @@ unsigned long long cacheBlocks(unsigned megabytes, unsigned shiftFactor)
 Core::CapabilityPtr raidCapability(const Core::Device& device)
 {
     const unsigned flags = controllerFlags(device);
-    Common::list<const char*> levels = {DriveFacts::ATTR_VALUE_RAID_0, DriveFacts::ATTR_VALUE_RAID_1};
+    std::vector<const char*> levels = {DriveFacts::ATTR_VALUE_RAID_0, DriveFacts::ATTR_VALUE_RAID_1};
     if ((flags & CONTROLLER_FLAG_RAID_5) != 0)
         levels.insert(levels.end(), {DriveFacts::ATTR_VALUE_RAID_4, DriveFacts::ATTR_VALUE_RAID_5});
     if ((flags & CONTROLLER_FLAG_RAID_6) != 0)
         levels.push_back(DriveFacts::ATTR_VALUE_RAID_6);
-    const std::vector<const char*> table(levels.begin(), levels.end());
-    return closedClass(DriveFacts::ATTR_NAME_RAID, table.data(), table.data() + table.size(), Common::string(),
+    return closedClass(DriveFacts::ATTR_NAME_RAID, levels.data(), levels.data() + levels.size(), Common::string(),
                        Common::string());
 }
 

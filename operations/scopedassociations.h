@@ -3,8 +3,6 @@
 // below the scope for which its predicate holds.
 // - AssociationArrayControllerHostBusAdapter: a controller of a storage system to the host bus
 //   adapters through which it is reached (ASSOCIATION_INTERCONNECT_PATH); scope: the root.
-// - AssociationArrayControllerLogicalDrive: a controller of a storage system and the logical
-//   drives it is the preferred path of (ASSOCIATION_PREFERRED_PATH, both ways).
 // - AssociationArrayControllerPhysicalDrive / AssociationStorageSystemPhysicalDrive: a controller
 //   / storage system to its unassigned physical drives (ASSOCIATION_UNASSIGNED_PHYSICAL_DRIVE).
 // - AssociationLogicalDriveInitiator / AssociationStorageSystemInitiator: a logical drive / a
@@ -28,9 +26,6 @@ namespace Names = Interface::StorageMod;
 using AssociationArrayControllerHostBusAdapter =
     ScopedAssociation<Schema::ArrayController, Names::OPERATION_ASSOCIATION_ARRAY_CONTROLLER_HOST_BUS_ADAPTER,
                       ArrayControllerToHostBusAdapterInterconnectPathPredicate, ROOT_SCOPE, Types::ATTR_VALUE_TYPE_HBA>;
-using AssociationArrayControllerLogicalDrive =
-    ScopedAssociation<Schema::ArrayController, Names::OPERATION_ASSOCIATION_ARRAY_CONTROLLER_LOGICAL_DRIVE,
-                      PreferredPathPredicate, Types::ATTR_VALUE_TYPE_STORAGE_SYSTEM, Types::ATTR_VALUE_TYPE_LOGICAL_DRIVE>;
 using AssociationArrayControllerPhysicalDrive =
     ScopedAssociation<Schema::ArrayController, Names::OPERATION_ASSOCIATION_ARRAY_CONTROLLER_PHYSICAL_DRIVE,
                       ArrayControllerUnassignedDrivePredicate, Types::ATTR_VALUE_TYPE_ARRAY_CONTROLLER,

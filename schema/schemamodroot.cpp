@@ -8,6 +8,14 @@ namespace {
 
 unsigned long long s_rootsConstructed = 0;
 
+void forgetAssociationsBelow(const Core::Device& device)
+{
+    for (auto child = device.beginChild(); child != device.endChild(); ++child) {
+        (*child)->DeleteAssociations();
+        forgetAssociationsBelow(**child);
+    }
+}
+
 } // namespace
 
 ModRoot::ModRoot() : m_identifier(Common::string(MOD_ROOT_PREFIX) + decimalText(s_rootsConstructed++))
@@ -16,6 +24,12 @@ ModRoot::ModRoot() : m_identifier(Common::string(MOD_ROOT_PREFIX) + decimalText(
 }
 
 ModRoot::ModRoot(const ModRoot& other) : SchemaDevice(other), m_identifier(other.m_identifier) {}
+
+ModRoot::~ModRoot()
+{
+    DeleteAssociations();
+    forgetAssociationsBelow(*this);
+}
 
 Common::shared_ptr<ModRoot> ModRoot::create()
 {

@@ -24,6 +24,9 @@ public:
 
     // A copy is equal to the original (same identifier) but detached: it has no owner count.
     ModRoot(const ModRoot& other);
+    // Associations can link devices in a cycle of shared pointers; the tree forgets them all
+    // before it goes, so that every device is freed with the root.
+    ~ModRoot() override;
 
     Core::DevicePtr getDevicePtr() const override;
     const Common::string& identityKey() const { return m_identifier; }

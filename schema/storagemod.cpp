@@ -2,7 +2,9 @@
 
 #include <type_traits>
 
+#include "controller/scsistatus.h"
 #include "core/operationregistration.h"
+#include "operations/associationarraycontrollerlogicaldrive.h"
 #include "operations/associationarrayphysicaldrive.h"
 #include "operations/associationphysicaldrivephysicaldrive.h"
 #include "operations/scopedassociations.h"
@@ -78,6 +80,7 @@ void declare()
 
 void InitializeModule()
 {
+    SCSIStatus::AddStorageModuleDescriptions();
     declare<RootType, DiscoverArrayController, DiscoverHostBusAdapter, DiscoverStorageSystem,
             WriteAllowedControllerDiscovery>();
     declare<StorageSystemType, DiscoverArrayController, DiscoverArray, DiscoverPhysicalDrive, DiscoverStorageEnclosure,

@@ -199,6 +199,8 @@ std::string optionLine(const Core::CapabilityPtr& option, const std::string& att
     return line;
 }
 
+bool isBoxBayDrive(const Core::DevicePtr& drive) { return has(drive, ATTR_NAME_BOX) && has(drive, ATTR_NAME_BAY); }
+
 std::string stripTag(const std::string& part) { return part.substr(0, part.find('*')); }
 
 void logError(const std::string& message, const std::string& detail = "")
@@ -313,12 +315,14 @@ std::string CMFacade::ldName(const Core::DevicePtr& device, unsigned width) cons
 
 std::string CMFacade::pdName(const Core::DevicePtr& device, unsigned width) const
 {
-    if (has(device, ATTR_NAME_PORT)) {
-        std::string name = "physicaldrive " + padDigits(attrVal(device, ATTR_NAME_PORT), width);
-        for (const char* part : {ATTR_NAME_BOX, ATTR_NAME_BAY})
+    // A drive with a location (port, or box and bay) is named by it; every
+    // drive also reports a SCSI bus and id, which name the others.
+    if (has(device, ATTR_NAME_PORT) || isBoxBayDrive(device)) {
+        std::string name;
+        for (const char* part : {ATTR_NAME_PORT, ATTR_NAME_BOX, ATTR_NAME_BAY})
             if (has(device, part))
-                name += ":" + padDigits(attrVal(device, part), width);
-        return name;
+                name += (name.empty() ? "" : ":") + padDigits(attrVal(device, part), width);
+        return "physicaldrive " + name;
     }
     if (has(device, ATTR_NAME_SCSI_BUS) && has(device, ATTR_NAME_SCSI_ID))
         return "physicaldrive " + padDigits(attrVal(device, ATTR_NAME_SCSI_BUS), width) + ":" +
@@ -521,7 +525,8 @@ Core::DevicePtr CMFacade::findDrive(const Core::DevicePtr& device, std::vector<s
     std::vector<std::pair<const char*, std::string>> criteria;
     if (parts.size() == 3)
         criteria = {{ATTR_NAME_PORT, parts[0]}, {ATTR_NAME_BOX, parts[1]}, {ATTR_NAME_BAY, parts[2]}};
-    else if (parts.size() == 2 && !candidates.empty() && has(candidates.front(), ATTR_NAME_SCSI_BUS))
+    else if (parts.size() == 2 && !candidates.empty() && !isBoxBayDrive(candidates.front()) &&
+             has(candidates.front(), ATTR_NAME_SCSI_BUS))
         criteria = {{ATTR_NAME_SCSI_BUS, toZeroIndex(parts[0])}, {ATTR_NAME_SCSI_ID, parts[1]}};
     else if (parts.size() == 2)
         criteria = {{ATTR_NAME_BOX, parts[0]}, {ATTR_NAME_BAY, parts[1]}};

@@ -21,10 +21,13 @@ bool has(const CMFacade& facade, const Core::DevicePtr& drive, const char* attri
     return !facade.rawVal(drive, attribute).empty();
 }
 
+// Every drive reports a SCSI bus and id; only a drive without a port or
+// box and bay location is addressed by them.
 bool isScsiAddressed(const CMFacade& facade, const Core::DevicePtr& drive)
 {
-    return !has(facade, drive, ATTR_NAME_PORT) && has(facade, drive, ATTR_NAME_SCSI_BUS) &&
-           has(facade, drive, ATTR_NAME_SCSI_ID);
+    bool located = has(facade, drive, ATTR_NAME_PORT) ||
+                   (has(facade, drive, ATTR_NAME_BOX) && has(facade, drive, ATTR_NAME_BAY));
+    return !located && has(facade, drive, ATTR_NAME_SCSI_BUS) && has(facade, drive, ATTR_NAME_SCSI_ID);
 }
 
 } // namespace

@@ -71,11 +71,3 @@ TEST_F(DisplayOrder, AListedSpareStaysWithTheArrayItWasRecordedFor)
     // The sort forgot the record; the spare now goes with the first array it serves.
     EXPECT_EQ(key(CLI_SORT::GetSparesArray(spare)), "A1");
 }
-
-TEST_F(DisplayOrder, ThePredicateSortsEitherWay)
-{
-    const CLI_SORT::KeyedDevice a("a", Core::DevicePtr()), b("b", Core::DevicePtr());
-    EXPECT_TRUE(CLI_SORT::DevicesPred(0)(a, b));
-    EXPECT_FALSE(CLI_SORT::DevicesPred(0)(b, a));
-    EXPECT_TRUE(CLI_SORT::DevicesPred(1)(b, a));
-}

@@ -143,6 +143,14 @@ TEST_F(FacadeTest, DrivesAreFoundByTheirAddress)
     EXPECT_EQ(facade.findDrive(server.arrayA, {"1I", "1", "1"}).get(), server.pd1.get());
     EXPECT_FALSE(facade.findDrive(server.arrayA, {"1I", "1", "3"}));
 
+    // Every drive reports a SCSI bus and id; a box:bay drive is still found
+    // and named by its box and bay.
+    DevicePtr system = add<SystemDevice>(server.root, "box", {});
+    DevicePtr boxed = physicalDrive(system, "b", {{ATTR_NAME_BOX, "1"}, {ATTR_NAME_BAY, "3"},
+                                                  {ATTR_NAME_SCSI_BUS, "0"}, {ATTR_NAME_SCSI_ID, "0"}});
+    EXPECT_EQ(facade.findDrive(controller(system, "in", {}), {"1", "3"}).get(), boxed.get());
+    EXPECT_EQ(facade.pdName(boxed), "physicaldrive 1:3");
+
     DevicePtr scsiCtrl = controller(server.root, "scsi", {});
     DevicePtr scsi = physicalDrive(scsiCtrl, "s", {{ATTR_NAME_SCSI_BUS, "1"}, {ATTR_NAME_SCSI_ID, "4"}});
     EXPECT_EQ(facade.findDrive(scsiCtrl, {"2", "4"}).get(), scsi.get());

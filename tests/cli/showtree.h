@@ -92,6 +92,15 @@ inline DevicePtr sasDrive(const DevicePtr& parent, const std::string& port, cons
                           {ATTR_NAME_TOTAL_BLOCKS, "585937500"}});
 }
 
+// Drops every association below `device`: arrays and drives name each
+// other, and those cycles would otherwise outlive the tree.
+inline void unlinkAll(const DevicePtr& device)
+{
+    for (auto child = device->beginChild(); child != device->endChild(); ++child)
+        unlinkAll(*child);
+    device->DeleteAssociations();
+}
+
 // A controller in slot 3 with array A (logical drive 1, two data drives, a
 // spare) and one unassigned drive.
 struct Server {
@@ -124,6 +133,7 @@ struct Server {
         link(pd2, ASSOCIATION_DATA_DRIVE, arrayA);
         member(arrayA, spare, ASSOCIATION_SPARE_DRIVE);
     }
+    ~Server() { unlinkAll(root); }
 };
 
 } // namespace ShowTree

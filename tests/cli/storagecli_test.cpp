@@ -9,9 +9,12 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-// Runs one command line and exposes what the parser made of it.
+// Runs one command line and exposes what the parser made of it; the parsed command itself
+// is not carried out.
 class ParsedLine : public StorageCLI {
 public:
+    void ExecuteCommand() override {}
+
     explicit ParsedLine(const std::string& line) : StorageCLI(&printed)
     {
         CError::reset();

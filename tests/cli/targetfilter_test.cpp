@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 #include <sstream>
 
 #include "cli/clierror.h"
@@ -176,34 +177,89 @@ TEST_F(Targets, AnIncompleteLocationReportsEveryMissingWord)
     EXPECT_EQ(filter.errors, errorText("Expecting \"iobay=#\"") + errorText("Expecting \"iochassis=#\""));
 }
 
+TEST_F(Targets, SelectsEachKindOfDeviceOrSaysWhyNot)
+{
+    tree.controller(tree.root, "ipf",
+                    {{ATTR_NAME_IO_CABINET, "1"}, {ATTR_NAME_IO_BAY, "2"}, {ATTR_NAME_IO_CHASSIS, "3"}});
+    const std::string noPD = "The specified controller does not have any physical drives identified by ";
+    const std::tuple<std::string, Keys, std::string> cases[] = {
+        {"controller slot=1 show", {"c1"}, ""},
+        {"controller serialnumber=sn1 show", {"c1"}, ""},
+        {"controller wwn=50ab show", {"c1"}, ""},
+        {"controller chassisserialnumber=CsN1 show", {"e1"}, ""},
+        {"controller ctrlpath=3:2 show", {"e1"}, ""},
+        {"controller iocabinet=1 iochassis=3 iobay=2 show", {"ipf"}, ""},
+        // Slot 2 seen through a second path is taken once; the standby controller and the one
+        // in the second chassis slot of the pair are never taken.
+        {"controller all show", {"c1", "c2", "e1", "ipf"}, ""},
+        {"controller slot=4 show", {}, "The controller identified by \"slot=4\" was not detected."},
+        {"controller chassisname=Nowhere show", {},
+         "The controller identified by \"chassisname=Nowhere\" was not detected."},
+        {"controller ctrlpath=5:1 show", {},
+         "The controller identified by \"ctrlpath=5:1\" was not detected. There was no host bus adapter found in "
+         "\"slot 5\"."},
+        {"controller ctrlpath=3:1 show", {},
+         "The controller identified by \"ctrlpath=3:1\" was not detected. There was no device found connected to "
+         "\"host bus adapter port 1\"."},
+        {"controller ctrlpath=3 show", {}, "Expecting \"ctrlpath=#:#\""},
+        {"controller slot=1 array B show", {"B1"}, ""},
+        {"controller slot=1 array all show", {"A1", "B1"}, ""},
+        {"controller chassisname=Box array A show", {"X1"}, ""},
+        {"controller slot=1 array Z show", {},
+         "Controller identified by \"slot=1\" does not have an array identified by \"Z\"."},
+        {"controller slot=2 array all show", {}, "Controller identified by \"slot=2\" does not contain any arrays."},
+        {"controller slot=1 logicaldrive all show", {"L1", "L2", "L3"}, ""},
+        {"controller slot=1 logicaldrive 3 show", {"L3"}, ""},
+        {"controller slot=1 array A logicaldrive all show", {"L1", "L2"}, ""},
+        {"controller chassisname=Box logicaldrive 1 show", {"LX"}, ""},
+        {"controller slot=1 array A logicaldrive 3 show", {},
+         "The specified device does not have a logicaldrive identified by \"3\""},
+        {"controller slot=2 logicaldrive all show", {}, "The specified device does not have any logical drives."},
+        {"controller slot=1 logicaldrive 1 physicaldrive 1I:1:1 show", {}, "Syntax error at \"logicaldrive\""},
+        {"controller slot=1 physicaldrive all show", {"d1", "d2", "s1", "d3", "u1"}, ""},
+        {"controller slot=1 physicaldrive allunassigned show", {"u1"}, ""},
+        {"controller slot=1 physicaldrive 1i:1:2 show", {"d2"}, ""},
+        {"controller slot=1 array B physicaldrive all show", {"d3", "s1"}, ""},
+        {"controller chassisname=Box physicaldrive all show", {"xd"}, ""},
+        {"controller slot=1 physicaldrive 1i:1:9 show", {}, noPD + "'1i:1:9'"},
+        {"controller slot=2 physicaldrive all show", {},
+         "The specified controller does not have any physical drives on it."},
+        // A range takes the drives of it that exist; a drive named on its own must exist.
+        {"controller slot=1 physicaldrive 1i:1:2-1i:1:9 show", {"d2", "s1", "d3"}, ""},
+        {"controller slot=1 physicaldrive 2e:1:1,1i:1:1-1i:1:2,1i:1:1 show", {"u1", "d1", "d2"}, ""},
+        {"controller slot=1 physicaldrive 1i:1:1,1i:1:7 show", {}, noPD + "'1I:1:7'"},
+        {"controller slot=1 physicaldrive 1i:1:10-1i:1:12 show", {}, noPD + "'1i:1:10-1i:1:12'"},
+        {"controller slot=1 physicaldrive 1i:1:3-1i:1:1 show", {},
+         "The following drive range must be specified in ascending order: 1I:1:3-1I:1:1"},
+        {"controller slot=1 tapedrive all show", {"t1"}, ""},
+        {"controller chassisname=Box tapedrive all show", {"xt"}, ""},
+        {"controller slot=1 tapedrive 1 show", {},
+         "<controller> td all show [detail] is currently the only syntax supported for targeting tape drives."},
+        {"controller slot=2 tapedrive all show", {},
+         "The specified controller does not have any tape drives identified by 'all'"},
+    };
+    for (const auto& [line, keys, message] : cases) {
+        EXPECT_EQ(filter.select(line), keys) << line;
+        EXPECT_EQ(filter.errors, message.empty() ? "" : errorText(message)) << line;
+    }
+}
+
 // Only "all" and "allunassigned" are wildcards: a chassis name that happens
 // to hold the letters "all" may be followed by an array.
 TEST_F(Targets, ANameHoldingAllIsNoWildcard)
 {
     box->Receive(Core::Attribute(ATTR_NAME_BOX_NAME, "Hall"));
     EXPECT_EQ(filter.select("controller chassisname=Hall array A show"), Keys{"X1"});
-    EXPECT_EQ(filter.errors, "");
 }
 
-TEST_F(Targets, SelectsControllersByEachIdentifier)
+TEST_F(Targets, AllRescansOnceAndANamedControllerIsRereadThroughItsStorageSystem)
 {
-    EXPECT_EQ(filter.select("controller slot=1 show"), Keys{"c1"});
-    EXPECT_EQ(filter.select("controller serialnumber=sn1 show"), Keys{"c1"});
-    EXPECT_EQ(filter.select("controller wwn=50ab show"), Keys{"c1"});
-    EXPECT_EQ(filter.select("controller chassisserialnumber=CsN1 show"), Keys{"e1"});
-    EXPECT_EQ(filter.select("controller ctrlpath=3:2 show"), Keys{"e1"});
-    EXPECT_EQ(filter.errors, "");
-}
-
-TEST_F(Targets, AllRescansOnceAndTakesEachControllerOnce)
-{
-    // c2again is slot 2 seen through a second path; the standby controller
-    // and the controller in the second chassis slot of the pair are left out.
-    EXPECT_EQ(filter.select("controller all show"), (Keys{"c1", "c2", "e1"}));
+    filter.select("controller all show");
     EXPECT_EQ(filter.rescans, 1u);
     EXPECT_EQ(filter.reread, Keys{});
-    EXPECT_EQ(filter.select("controller slot=4 show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("The controller identified by \"slot=4\" was not detected."));
+    filter.select("controller slot=1 show");
+    filter.select("controller chassisname=Box show");
+    EXPECT_EQ(filter.reread, (Keys{"c1", "S1"}));
 }
 
 // When the controller in the first chassis slot stands by, its partner is the
@@ -218,17 +274,12 @@ TEST_F(Targets, APairIsReachedThroughTheControllerThatDoesNotStandBy)
 TEST_F(Targets, ControllersWithoutSerialNumbersAreNotTakenForOneAnother)
 {
     Tree empty;
+    TestFilter other(empty.root);
+    EXPECT_EQ(other.select("controller all show"), Keys{});
+    EXPECT_EQ(other.errors, errorText("No controllers detected."));
     empty.controller(empty.root, "a", {{ATTR_NAME_SLOT, "1"}});
     empty.controller(empty.root, "b", {{ATTR_NAME_SLOT, "2"}});
-    TestFilter other(empty.root);
     EXPECT_EQ(other.select("controller all show"), (Keys{"a", "b"}));
-}
-
-TEST_F(Targets, ANamedControllerIsRereadThroughItsStorageSystem)
-{
-    filter.select("controller slot=1 show");
-    filter.select("controller chassisname=Box show");
-    EXPECT_EQ(filter.reread, (Keys{"c1", "S1"}));
 }
 
 TEST_F(Targets, ACommunicationFailureWhileRereadingEmptiesTheSelection)
@@ -240,119 +291,19 @@ TEST_F(Targets, ACommunicationFailureWhileRereadingEmptiesTheSelection)
                                        "\"slot=1.\" Check hardware and connections."));
 }
 
-TEST_F(Targets, ReportsControllersThatAreNotThere)
+TEST_F(Targets, TwoSystemsOfOneNameAreRefused)
 {
-    Tree empty;
-    TestFilter none(empty.root);
-    EXPECT_EQ(none.select("controller all show"), Keys{});
-    EXPECT_EQ(none.errors, errorText("No controllers detected."));
-    EXPECT_EQ(filter.select("controller chassisname=Nowhere show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("The controller identified by \"chassisname=Nowhere\" was not detected."));
     tree.system("S2", {{ATTR_NAME_BOX_NAME, "Box"}});
     EXPECT_EQ(filter.select("controller chassisname=Box show"), Keys{});
     EXPECT_EQ(filter.errors, errorText("You cannot specify multiple controllers with one chassisname."));
 }
 
-TEST_F(Targets, ReportsAControllerPathThatLeadsNowhere)
-{
-    EXPECT_EQ(filter.select("controller ctrlpath=5:1 show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("The controller identified by \"ctrlpath=5:1\" was not detected. There was no "
-                                       "host bus adapter found in \"slot 5\"."));
-    EXPECT_EQ(filter.select("controller ctrlpath=3:1 show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("The controller identified by \"ctrlpath=3:1\" was not detected. There was no "
-                                       "device found connected to \"host bus adapter port 1\"."));
-    EXPECT_EQ(filter.select("controller ctrlpath=3 show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("Expecting \"ctrlpath=#:#\""));
-}
-
-TEST_F(Targets, SelectsArraysAndReportsMissingOnes)
-{
-    EXPECT_EQ(filter.select("controller slot=1 array B show"), Keys{"B1"});
-    EXPECT_EQ(filter.select("controller slot=1 array all show"), (Keys{"A1", "B1"}));
-    EXPECT_EQ(filter.select("controller chassisname=Box array A show"), Keys{"X1"});
-    EXPECT_EQ(filter.select("controller slot=1 array Z show"), Keys{});
-    EXPECT_EQ(filter.errors,
-              errorText("Controller identified by \"slot=1\" does not have an array identified by \"Z\"."));
-    EXPECT_EQ(filter.select("controller slot=2 array all show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("Controller identified by \"slot=2\" does not contain any arrays."));
-}
-
-TEST_F(Targets, SelectsLogicalDrivesBelowTheControllerOrArray)
-{
-    EXPECT_EQ(filter.select("controller slot=1 logicaldrive all show"), (Keys{"L1", "L2", "L3"}));
-    EXPECT_EQ(filter.select("controller slot=1 logicaldrive 3 show"), Keys{"L3"});
-    EXPECT_EQ(filter.select("controller slot=1 array A logicaldrive all show"), (Keys{"L1", "L2"}));
-    EXPECT_EQ(filter.select("controller chassisname=Box logicaldrive 1 show"), Keys{"LX"});
-    EXPECT_EQ(filter.select("controller slot=1 array A logicaldrive 3 show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("The specified device does not have a logicaldrive identified by \"3\""));
-    EXPECT_EQ(filter.select("controller slot=2 logicaldrive all show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("The specified device does not have any logical drives."));
-    EXPECT_EQ(filter.select("controller slot=1 logicaldrive 1 physicaldrive 1I:1:1 show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("Syntax error at \"logicaldrive\""));
-}
-
-TEST_F(Targets, SelectsPhysicalDrives)
-{
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive all show"), (Keys{"d1", "d2", "s1", "d3", "u1"}));
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive allunassigned show"), Keys{"u1"});
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:2 show"), Keys{"d2"});
-    EXPECT_EQ(filter.select("controller chassisname=Box physicaldrive all show"), Keys{"xd"});
-    EXPECT_EQ(filter.errors, "");
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:9 show"), Keys{});
-    EXPECT_EQ(filter.errors,
-              errorText("The specified controller does not have any physical drives identified by '1i:1:9'"));
-    EXPECT_EQ(filter.select("controller slot=2 physicaldrive all show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("The specified controller does not have any physical drives on it."));
-}
-
-// A range takes the drives of it that exist; a drive named on its own must exist.
-TEST_F(Targets, SelectsPhysicalDrivesByRangeAndList)
-{
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:2-1i:1:9 show"), (Keys{"d2", "s1", "d3"}));
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 2e:1:1,1i:1:1-1i:1:2,1i:1:1 show"),
-              (Keys{"u1", "d1", "d2"}));
-    EXPECT_EQ(filter.errors, "");
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:1,1i:1:7 show"), Keys{});
-    EXPECT_EQ(filter.errors,
-              errorText("The specified controller does not have any physical drives identified by '1I:1:7'"));
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:10-1i:1:12 show"), Keys{});
-    EXPECT_EQ(filter.errors,
-              errorText("The specified controller does not have any physical drives identified by '1i:1:10-1i:1:12'"));
-    EXPECT_EQ(filter.select("controller slot=1 physicaldrive 1i:1:3-1i:1:1 show"), Keys{});
-    EXPECT_EQ(filter.errors,
-              errorText("The following drive range must be specified in ascending order: 1I:1:3-1I:1:1"));
-}
-
-// A spare serving arrays A and B is listed with each, and remembered under
-// the array the target named.
-TEST_F(Targets, AnArraysDrivesIncludeTheSparesServingIt)
+// A spare serving arrays A and B is remembered under the array the target named.
+TEST_F(Targets, ANamedArraysSparesAreRecordedForTheDisplayOrder)
 {
     CLI_SORT::ClearSparesList();
-    EXPECT_EQ(filter.select("controller slot=1 array B physicaldrive all show"), (Keys{"d3", "s1"}));
-    const Core::DevicePtr spare = CMFacade().findDrive(c1, {"1I", "1", "3"});
-    EXPECT_EQ(key(CLI_SORT::GetSparesArray(spare)), "B1");
-    EXPECT_EQ(filter.select("controller slot=1 array A physicaldrive 1I:1:4 show"), Keys{});
-}
-
-TEST_F(Targets, SelectsTapeDrivesOnlyAsAWhole)
-{
-    EXPECT_EQ(filter.select("controller slot=1 tapedrive all show"), Keys{"t1"});
-    EXPECT_EQ(filter.select("controller chassisname=Box tapedrive all show"), Keys{"xt"});
-    EXPECT_EQ(filter.select("controller slot=1 tapedrive 1 show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("<controller> td all show [detail] is currently the only syntax supported "
-                                       "for targeting tape drives."));
-    EXPECT_EQ(filter.select("controller slot=2 tapedrive all show"), Keys{});
-    EXPECT_EQ(filter.errors,
-              errorText("The specified controller does not have any tape drives identified by 'all'"));
-}
-
-TEST_F(Targets, SelectsAControllerByItsFullLocation)
-{
-    tree.controller(tree.root, "ipf",
-                    {{ATTR_NAME_IO_CABINET, "1"}, {ATTR_NAME_IO_BAY, "2"}, {ATTR_NAME_IO_CHASSIS, "3"}});
-    EXPECT_EQ(filter.select("controller iocabinet=1 iobay=2 iochassis=3 show"), Keys{"ipf"});
-    EXPECT_EQ(filter.select("controller iocabinet=1 iochassis=3 iobay=2 logicaldrive all show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("The specified device does not have any logical drives."));
+    filter.select("controller slot=1 array B physicaldrive all show");
+    EXPECT_EQ(key(CLI_SORT::GetSparesArray(CMFacade().findDrive(c1, {"1I", "1", "3"}))), "B1");
 }
 
 TEST_F(Targets, AControllerNeedingNewFirmwareIsShownWithANoticeInsteadOfSelected)
@@ -401,15 +352,4 @@ TEST_F(Targets, ASystemLockedBetweenSelectionAndCommandIsReported)
     filter.lockedElsewhere["S1"] = true;
     EXPECT_EQ(filter.lockAndUnlock(), errorText(CMFacade().ctrlName(e1) + " is locked by another instance of VNL."));
     EXPECT_EQ(filter.lockedDuringCommand, 0u);
-}
-
-TEST(TargetWords, SplitsNameAndValueAtTheFirstTwoSeparators)
-{
-    using Pair = std::pair<std::string, std::string>;
-    EXPECT_EQ(TargetFilter::SplitIntoNameValuePair("slot=3", "="), Pair("slot", "3"));
-    EXPECT_EQ(TargetFilter::SplitIntoNameValuePair("slot", "="), Pair("slot", ""));
-    EXPECT_EQ(TargetFilter::SplitIntoNameValuePair("chassisname=a=b", "="), Pair("chassisname", "a"));
-    const TargetFilter::Words words = {"slot=", "wwn=1", "slot=5"};
-    EXPECT_EQ(TargetFilter::getTokenValue(words.begin(), words.end(), "slot"), "5");
-    EXPECT_EQ(TargetFilter::getTokenValue(words.begin(), words.end(), "serialnumber"), "");
 }

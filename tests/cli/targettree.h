@@ -29,6 +29,15 @@ class Tree {
 public:
     Core::DevicePtr root = CoreTest::Root::make();
 
+    // Devices linked both ways hold each other; the links go first.
+    ~Tree()
+    {
+        Core::DeviceList all;
+        Core::DeviceFinder(root).find(all, Core::DeviceFinder::DIRECTION_DOWN);
+        for (const Core::DevicePtr& device : all)
+            device->DeleteAssociations();
+    }
+
     template <class Node>
     Core::DevicePtr add(const Core::DevicePtr& parent, const std::string& key, Facts facts)
     {
@@ -47,14 +56,18 @@ public:
     {
         return add<Composite<ATTR_VALUE_TYPE_STORAGE_SYSTEM>>(root, key, facts);
     }
-    Core::DevicePtr adapter(const std::string& key, Facts facts) { return add<Leaf<ATTR_VALUE_TYPE_HBA>>(root, key, facts); }
+    Core::DevicePtr adapter(const std::string& key, Facts facts)
+    {
+        return add<Leaf<ATTR_VALUE_TYPE_HBA>>(root, key, facts);
+    }
     Core::DevicePtr array(const Core::DevicePtr& parent, const std::string& key, unsigned number)
     {
         return add<Composite<ATTR_VALUE_TYPE_ARRAY>>(parent, key, {{ATTR_NAME_ARRAY_NUMBER, std::to_string(number)}});
     }
     Core::DevicePtr logicalDrive(const Core::DevicePtr& array, const std::string& key, unsigned number)
     {
-        return add<Composite<ATTR_VALUE_TYPE_LOGICAL_DRIVE>>(array, key, {{ATTR_NAME_DRIVE_NUMBER, std::to_string(number)}});
+        return add<Composite<ATTR_VALUE_TYPE_LOGICAL_DRIVE>>(array, key,
+                                                             {{ATTR_NAME_DRIVE_NUMBER, std::to_string(number)}});
     }
     // A drive at port:box:bay of `home`, of drive type `driveType`.
     Core::DevicePtr drive(const Core::DevicePtr& home, const std::string& key, const std::string& port, unsigned box,

@@ -136,7 +136,8 @@ TEST_F(ExternalTree, ActiveControllerIsThePreferredPathInActiveStandbyMode)
     ASSERT_EQ(value(storageSystem(), ATTR_NAME_REDUNDANCY_MODE), ATTR_VALUE_REDUNDANCY_MODE_ACTIVE_STANDBY);
     for (const Core::DevicePtr& logicalDrive : logicalDrives)
         EXPECT_EQ(associated(logicalDrive, ASSOCIATION_PREFERRED_PATH), "AC:E7VN100420A");
-    EXPECT_EQ(associated(child(storageSystem(), "AC:E7VN100420B"), ASSOCIATION_PREFERRED_PATH), "");
+    EXPECT_EQ(associated(child(storageSystem(), "AC:E7VN100420A"), ASSOCIATION_PREFERRED_PATH), "")
+        << "the link goes from the drive to the controller only";
 }
 
 TEST_F(ExternalTree, UnassignedDrivesOfTheStorageSystemAreLinkedToIt)
@@ -255,6 +256,43 @@ TEST_F(ServerTree, ArrayIsLinkedToItsDataAndSpareDrives)
     EXPECT_EQ(associated(arrays.front(), ASSOCIATION_SPARE_DRIVE), "AC:slot_3,PD:3");
     EXPECT_EQ(associated(arrays.back(), ASSOCIATION_SPARE_DRIVE), "");
 }
+
+// What every preset's tree holds at the top: its controllers, their models and firmware, and
+// how many physical and logical drives hang below them.
+struct PresetShape {
+    const char* preset;
+    const char* controllers;
+    const char* firstModel;
+    const char* firstFirmware;
+    std::size_t physicalDrives;
+    std::size_t logicalDrives;
+};
+
+class PresetTree : public testing::TestWithParam<PresetShape> {};
+
+TEST_P(PresetTree, ControllersAndDriveCountsAreThoseOfThePreset)
+{
+    const PresetShape& shape = GetParam();
+    const Core::DevicePtr root = SimTree::build(SimTree::makeState(shape.preset));
+    const Core::DeviceList controllers = devicesOf(root, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+    EXPECT_EQ(identifiers(controllers), shape.controllers);
+    ASSERT_FALSE(controllers.empty());
+    EXPECT_EQ(value(controllers.front(), ATTR_NAME_CONTROLLER_NAME), shape.firstModel);
+    EXPECT_EQ(value(controllers.front(), ATTR_NAME_FIRMWARE_VERSION), shape.firstFirmware);
+    EXPECT_EQ(devicesOf(root, ATTR_VALUE_TYPE_PHYSICAL_DRIVE).size(), shape.physicalDrives);
+    EXPECT_EQ(devicesOf(root, ATTR_VALUE_TYPE_LOGICAL_DRIVE).size(), shape.logicalDrives);
+    EXPECT_EQ(devicesOf(root, ATTR_VALUE_TYPE_HBA).size(), controllers.size()) << "one host side per controller";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presets, PresetTree,
+    testing::Values(PresetShape{"small", "AC:slot_1", "ATTR_VALUE_CONTROLLER_NAME_VARNEL_V24", "3.42", 8, 0},
+                    PresetShape{"scsi", "AC:slot_2", "ATTR_VALUE_CONTROLLER_NAME_TARN_420", "4.18", 6, 1},
+                    PresetShape{"firmware", "AC:slot_2", "ATTR_VALUE_CONTROLLER_NAME_KESTREL_2200", "2.04", 4, 1},
+                    PresetShape{"server", "AC:slot_0 AC:slot_3", "ATTR_VALUE_CONTROLLER_NAME_VARNEL_V22I", "5.12", 13, 5},
+                    PresetShape{"large", "AC:slot_1 AC:slot_2 AC:slot_3 AC:slot_4",
+                                "ATTR_VALUE_CONTROLLER_NAME_VARNEL_V30", "3.10", 256, 128}),
+    [](const testing::TestParamInfo<PresetShape>& info) { return std::string(info.param.preset); });
 
 TEST(PartialRescan, LogicalRescanOfAControllerFindsNewArraysAndKeepsItsDrives)
 {

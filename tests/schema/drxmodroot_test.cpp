@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "controller/modeltable.h"
@@ -20,22 +22,35 @@ using namespace Interface::MORUMod;
 using Interface::StorageMod::OPERATION_WRITE_ALLOWED_CONTROLLER_DISCOVERY;
 
 // Start-up happens once per process, so its whole story is one test.
+std::vector<Core::Device*> childrenOf(const Core::DevicePtr& device)
+{
+    std::vector<Core::Device*> children;
+    for (auto child = device->beginChild(); child != device->endChild(); ++child)
+        children.push_back(child->get());
+    return children;
+}
+
 TEST(ModuleRoot, StartsOnceAndRescansOnlyAnExistingTree)
 {
+    // The hardware, if any library answers, is a fresh simulated one of this test's own.
+    char stateParent[] = "/tmp/vnlmodroot.XXXXXX";
+    ASSERT_NE(mkdtemp(stateParent), nullptr);
+    setenv("VNLSIM_STATE", (std::string(stateParent) + "/state").c_str(), 1);
+
     CDRXModRoot::Rescan(); // no tree yet: nothing happens
 
     const Core::DevicePtr root = CDRXModRoot::pModRoot();
     ASSERT_TRUE(root);
     EXPECT_EQ(root->getValueFor(ATTR_NAME_TYPE), ATTR_VALUE_TYPE_MOD_ROOT);
     EXPECT_EQ(root->getValueFor(ATTR_NAME_UNIQUE_ID), root->toString());
-    EXPECT_EQ(root->beginChild(), root->endChild());
     EXPECT_FALSE(debugXMLFileEnabled());
     EXPECT_FALSE(profilingEnabled());
+    const std::vector<Core::Device*> found = childrenOf(root);
 
     EXPECT_EQ(CDRXModRoot::pModRoot().get(), root.get());
     CDRXModRoot::Rescan();
     EXPECT_EQ(CDRXModRoot::pModRoot().get(), root.get());
-    EXPECT_EQ(root->beginChild(), root->endChild());
+    EXPECT_EQ(childrenOf(root), found); // found again: the same device objects
 }
 
 TEST(ModuleRoot, LayerVersionIs4_5_15)
