@@ -11,75 +11,7 @@
 #include <cstring>
 #include <vector>
 
-#pragma pack(push, 1)
-
-// Start of every access-list report.
-struct SSP_ACL_HEADER {
-    std::uint32_t dwEntryCount;
-    std::uint8_t  bSspEnabled;
-    std::uint8_t  reserved[3];
-};
-static_assert(offsetof(SSP_ACL_HEADER, dwEntryCount) == 0);
-static_assert(offsetof(SSP_ACL_HEADER, bSspEnabled) == 4);
-static_assert(offsetof(SSP_ACL_HEADER, reserved) == 5);
-static_assert(sizeof(SSP_ACL_HEADER) == 8);
-
-// One initiator of the second-form access list: its name, host mode and the logical drives it
-// may reach (bit n = logical drive n). bInitiatorID is the port world-wide name, most
-// significant byte first.
-struct SSP2_ACL_ENTRY {
-    std::uint8_t  bInitiatorID[8];
-    char          sConnectionName[16];
-    std::uint8_t  bHostMode;
-    std::uint8_t  bFlags;
-    std::uint8_t  reserved[6];
-    std::uint8_t  pbLunMap[16];
-};
-static_assert(offsetof(SSP2_ACL_ENTRY, bInitiatorID) == 0);
-static_assert(offsetof(SSP2_ACL_ENTRY, sConnectionName) == 8);
-static_assert(offsetof(SSP2_ACL_ENTRY, bHostMode) == 24);
-static_assert(offsetof(SSP2_ACL_ENTRY, bFlags) == 25);
-static_assert(offsetof(SSP2_ACL_ENTRY, reserved) == 26);
-static_assert(offsetof(SSP2_ACL_ENTRY, pbLunMap) == 32);
-static_assert(sizeof(SSP2_ACL_ENTRY) == 48);
-
-// Host modes and host attributes share a 28-byte header.
-struct HOST_LIST_HEADER {
-    std::uint32_t dwEntryCount;
-    std::uint8_t  reserved[24];
-};
-static_assert(offsetof(HOST_LIST_HEADER, dwEntryCount) == 0);
-static_assert(offsetof(HOST_LIST_HEADER, reserved) == 4);
-static_assert(sizeof(HOST_LIST_HEADER) == 28);
-
-struct HOST_MODE_ENTRY {
-    std::uint8_t  bModeNumber;
-    std::uint8_t  reserved[3];
-    char          sModeName[36];
-};
-static_assert(offsetof(HOST_MODE_ENTRY, bModeNumber) == 0);
-static_assert(offsetof(HOST_MODE_ENTRY, reserved) == 1);
-static_assert(offsetof(HOST_MODE_ENTRY, sModeName) == 4);
-static_assert(sizeof(HOST_MODE_ENTRY) == 40);
-
-// One host connection as the controller sees it; bit 0 of bFlags: logged in (online).
-struct HOST_ATTRIBUTE_ENTRY {
-    std::uint8_t  bInitiatorID[8];
-    std::uint8_t  bHostMode;
-    std::uint8_t  bFlags;
-    std::uint8_t  reserved1[2];
-    char          sConnectionName[16];
-    std::uint8_t  reserved2[12];
-};
-static_assert(offsetof(HOST_ATTRIBUTE_ENTRY, bInitiatorID) == 0);
-static_assert(offsetof(HOST_ATTRIBUTE_ENTRY, bHostMode) == 8);
-static_assert(offsetof(HOST_ATTRIBUTE_ENTRY, bFlags) == 9);
-static_assert(offsetof(HOST_ATTRIBUTE_ENTRY, reserved1) == 10);
-static_assert(offsetof(HOST_ATTRIBUTE_ENTRY, sConnectionName) == 12);
-static_assert(offsetof(HOST_ATTRIBUTE_ENTRY, reserved2) == 28);
-static_assert(sizeof(HOST_ATTRIBUTE_ENTRY) == 40);
-
-#pragma pack(pop)
+#include "controller/ssplayouts.h"
 
 namespace Operations {
 
