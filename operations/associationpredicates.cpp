@@ -80,14 +80,14 @@ Common::list<unsigned> numbersIn(const Common::string& text)
 
 } // namespace
 
-DataDrivePredicate::DataDrivePredicate() : Predicate(ASSOCIATION_DATA_DRIVE, DIRECTION_ONE_WAY) {}
+DataDrivePredicate::DataDrivePredicate() : Predicate(ASSOCIATION_DATA_DRIVE, DIRECTION_TWO_WAY) {}
 
 bool DataDrivePredicate::operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const
 {
     return inDriveSet(from, candidate, &Schema::Array::dataDriveList);
 }
 
-SpareDrivePredicate::SpareDrivePredicate() : Predicate(ASSOCIATION_SPARE_DRIVE, DIRECTION_ONE_WAY) {}
+SpareDrivePredicate::SpareDrivePredicate() : Predicate(ASSOCIATION_SPARE_DRIVE, DIRECTION_TWO_WAY) {}
 
 bool SpareDrivePredicate::operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const
 {
@@ -179,7 +179,7 @@ bool PreferredPathPredicate::operator()(const Core::DevicePtr& from, const Core:
 }
 
 ArrayControllerToHostBusAdapterInterconnectPathPredicate::ArrayControllerToHostBusAdapterInterconnectPathPredicate()
-    : Predicate(ASSOCIATION_INTERCONNECT_PATH, DIRECTION_ONE_WAY)
+    : Predicate(ASSOCIATION_INTERCONNECT_PATH, DIRECTION_TWO_WAY)
 {
 }
 
