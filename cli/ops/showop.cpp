@@ -279,12 +279,10 @@ void CShowOp::showBatteries(const Core::DevicePtr& controller)
     if (m_facade.rawVal(controller, ATTR_NAME_BATTERY_PACK_COUNT).empty() &&
         m_facade.rawVal(controller, ATTR_NAME_BATTERY_STATUS).empty())
         return;
-    unsigned level = 1;
+    const unsigned level = 2;
     std::string chassisSlot = m_facade.attrVal(controller, ATTR_NAME_IO_SLOT);
-    if (!chassisSlot.empty()) {
+    if (!chassisSlot.empty())
         print("   Chassis Slot " + chassisSlot + " Battery Info\n");
-        level = 2;
-    }
     Show(controller, ATTR_NAME_BATTERY_PACK_COUNT, "Battery Pack Count: ", "\n", level);
     std::string status = m_facade.rawVal(controller, ATTR_NAME_BATTERY_STATUS);
     if (!status.empty())

@@ -93,8 +93,8 @@ TEST_F(ShowOpTest, LongFormsPrintLabelledLinesOfPresentAttributesOnly)
                                               "   Controller Status: OK\n"
                                               "   Firmware Version: 2.74\n"
                                               "   Surface Scan Delay: 3 sec\n"
-                                              "   Battery Pack Count: 1\n"
-                                              "   Battery Status: Recharging\n");
+                                              "      Battery Pack Count: 1\n"
+                                              "      Battery Status: Recharging\n");
     EXPECT_EQ(longForm({server.arrayA}), CTRL + "\n   Array: A\n      Interface Type: SAS\n"
                                                 "      Unused Space: 0 MB\n      Status: OK\n");
     EXPECT_EQ(longForm({server.ld1}), CTRL + "\n\n   array A\n\n"

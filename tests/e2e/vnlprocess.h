@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -38,6 +39,13 @@ public:
             std::filesystem::remove_all(path, ignored);
     }
     std::string keyFile() const { return path + "/ZQVVNL_MUTEX"; }
+    // Replaces the simulated hardware by a fresh copy of a preset; false when vnlsim refuses.
+    bool usePreset(const std::string& preset) const
+    {
+        const std::string command =
+            "VNLSIM_STATE=" + path + "/sim " + VNLSIM_TOOL + " init --preset " + preset + " >/dev/null 2>&1";
+        return std::system(command.c_str()) == 0;
+    }
     int semaphoreValue() const { return semctl(semaphoreSet(), 0, GETVAL); }
     int semaphoreSet() const { return semget(ftok(keyFile().c_str(), 0), 0, 0); }
 
