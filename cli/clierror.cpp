@@ -18,6 +18,8 @@ void CError::log(const std::string& message, const std::string& detail, int32_t 
 
 void CError::reset() { m_nErrorCode = 0; }
 
+void CError::setErrorCode(int32_t code) { m_nErrorCode = code; }
+
 int32_t CError::errorCode() { return m_nErrorCode; }
 
 bool CError::isOK() { return m_nErrorCode == 0; }

@@ -14,6 +14,9 @@ public:
     // detail is empty). Sets the error code to `code`.
     static void log(const std::string& message, const std::string& detail, int32_t code);
     static void reset();
+    // Sets the error code without a message, for a refusal that has been
+    // explained otherwise (the firmware notice).
+    static void setErrorCode(int32_t code);
     static int32_t errorCode();
     static bool isOK();
 

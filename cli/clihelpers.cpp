@@ -100,6 +100,16 @@ void expandSynonyms(std::string& word)
     }
 }
 
+// True for a word that can never be an array's identifier: a command word or
+// a device keyword. It keeps its lower case, so that "array show" and
+// "array ld 1" are refused as an array without its identifier rather than
+// read as arrays named "SHOW" and "LD".
+bool namesNoArray(const std::string& word)
+{
+    const std::string name = longForm(word);
+    return contains(COMMANDS, name) || name == "logicaldrive" || name == "physicaldrive" || name == "tapedrive";
+}
+
 // The index of the first command word (words.size() when there is none).
 std::size_t firstCommand(const std::vector<std::string>& words)
 {
@@ -196,7 +206,7 @@ std::string ReplaceSynonyms(const std::string& line)
         bool counts = lowerCase(word) == "array" || arrayPosition == 1;
         arrayPosition = counts ? arrayPosition + 1 : 0;
         foldCase(word);
-        if (arrayPosition == 2 && word != "all")
+        if (arrayPosition == 2 && word != "all" && !namesNoArray(word))
             word = upperCase(word);
         expandSynonyms(word);
     }

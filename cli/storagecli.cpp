@@ -6,6 +6,7 @@
 #include "cli/climessages.h"
 #include "cli/smart_help.h"
 #include "cli/syntaxchecker.h"
+#include "schema/drxmodroot.h"
 #include "schema/morumod.h"
 
 namespace {
@@ -42,6 +43,7 @@ void StorageCLI::ReInitialize()
 void StorageCLI::ExecuteCommandLine(const std::string& line)
 {
     ReInitialize();
+    CDRXModRoot::BeginCommand();
     m_commandLine = line;
     if (startsWith(line, "help") || startsWith(line, "smarthelp"))
         ExecuteHelpCommand();

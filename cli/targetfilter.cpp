@@ -299,7 +299,7 @@ bool TargetFilter::checkDeviceWords(std::size_t next) const
     const std::string keyword = word(next);
     if (keyword == ARRAY) {
         const std::string id = word(next + 1);
-        if (next + 1 >= size || id == LOGICAL_DRIVE || id == PHYSICAL_DRIVE)
+        if (next + 1 >= size || isDriveKeyword(id))
             return !Validate(true, EXPECTING_PARAMETERS + std::string(ARRAY));
         if (next + 2 >= size)
             return true;
@@ -320,6 +320,8 @@ bool TargetFilter::processCtrlList()
     const std::string name = SplitIntoNameValuePair(m_controllerSelector, "=").first;
     const std::string value = getTokenValue(m_targetWords.begin() + 1, m_targetWords.end(), name);
     if (name == ALL) {
+        // The hardware is read once either way: a one-shot run has no tree
+        // before its command, so Rescan() does nothing and root() builds it.
         Rescan();
         LoadTargetList(controllerFinder(root()), false);
     } else if (name == "slot") {
@@ -339,6 +341,9 @@ bool TargetFilter::processCtrlList()
     }
     if (m_selected.empty() && CError::isOK() && !m_firmwareRefused)
         Validate(true, name == ALL ? NO_CONTROLLERS : notDetected() + ".");
+    // The notice has said why; a command refused on its account has failed.
+    if (m_firmwareRefused && (m_changing || m_selected.empty()))
+        CError::setErrorCode(1);
     return CError::isOK();
 }
 
@@ -476,6 +481,11 @@ void TargetFilter::LoadTargetList(const Core::DeviceFinder& finder, bool reenume
 
 void TargetFilter::reenumerateSelected(const Core::DevicePtr& controller)
 {
+    // The tree this command has read without a failure (the one a one-shot
+    // run builds for its command) is current; after a failure the controller
+    // is read again here, so that the failure is reported.
+    if (CDRXModRoot::isFresh())
+        return;
     const Core::OperationReturnList results = reenumerate(DevicesHome(controller));
     // One report per controller, however many of its reads failed.
     if (std::any_of(results.begin(), results.end(), isCommunicationFailure))
@@ -588,7 +598,7 @@ void TargetFilter::processPDList(const std::string& id, const std::string& array
     } else if (id.find_first_of("-,") != std::string::npos) {
         selectDriveList(start, id);
         return;
-    } else if (Core::DevicePtr drive = m_facade.findDrive(start, CLI_HELPERS::cli_split(upperCase(id), false, ':'))) {
+    } else if (Core::DevicePtr drive = findTargetDrive(start, upperCase(id))) {
         drives.push_back(drive);
     }
     replaceSelection(drives, id == ALL ? NO_PHYSICAL_DRIVES : NO_SUCH_PHYSICAL_DRIVE + ("'" + id + "'"));
@@ -602,7 +612,7 @@ void TargetFilter::selectDriveList(const Core::DevicePtr& start, const std::stri
     const std::string expanded = CRangeExpander::expandDriveNumbers(id);
     std::unordered_set<const Core::Device*> seen;
     for (const std::string& address : CLI_HELPERS::cli_split(expanded, false, ',')) {
-        const Core::DevicePtr drive = m_facade.findDrive(start, CLI_HELPERS::cli_split(address, false, ':'));
+        const Core::DevicePtr drive = findTargetDrive(start, address);
         if (drive && seen.insert(drive.get()).second)
             m_selected.push_back(drive);
         const bool mustExist = address.find('*') == std::string::npos;
@@ -613,6 +623,23 @@ void TargetFilter::selectDriveList(const Core::DevicePtr& start, const std::stri
     }
     if (!expanded.empty())
         Validate(m_selected.empty(), NO_SUCH_PHYSICAL_DRIVE + ("'" + id + "'"));
+}
+
+// The drive at `address` below `start`. An array's spares are its drives as
+// much as its data drives are, as "physicaldrive all" shows them.
+Core::DevicePtr TargetFilter::findTargetDrive(const Core::DevicePtr& start, const std::string& address) const
+{
+    const Words parts = CLI_HELPERS::cli_split(address, false, ':');
+    if (Core::DevicePtr drive = m_facade.findDrive(start, parts))
+        return drive;
+    if (start->getValueFor(ATTR_NAME_TYPE) != ATTR_VALUE_TYPE_ARRAY)
+        return Core::DevicePtr();
+    const Core::DevicePtr drive = m_facade.findDrive(m_facade.controller(start), parts);
+    const Core::DeviceList spares = associated(start, ASSOCIATION_SPARE_DRIVE);
+    const bool spare = drive && std::any_of(spares.begin(), spares.end(), [&](const Core::DevicePtr& candidate) {
+                           return candidate.get() == drive.get();
+                       });
+    return spare ? drive : Core::DevicePtr();
 }
 
 // Keeps the data drives of the named array and the spares that serve it; each

@@ -4,17 +4,21 @@
 //
 // input() runs one selection: it checks the wildcard rule and the target
 // grammar, selects the controllers (rescanning the tree for "controller all",
-// re-reading a named controller's subtree otherwise), then the arrays,
-// logical, physical or tape drives below the first selected controller. A
+// re-reading a named controller's subtree otherwise, unless the command has
+// already read the tree: CDRXModRoot::isFresh), then the arrays, logical,
+// physical or tape drives below the first selected controller. A
 // physical drive may also be named by a list or range of addresses
-// ("physicaldrive 1I:1:1-1I:1:4"), as the drives parameter takes them.
+// ("physicaldrive 1I:1:1-1I:1:4"), as the drives parameter takes them; below
+// an array, its spares are found by address as well as its data drives.
 // Every refusal is reported through CError (code 1) and leaves the selection
 // empty or stops it where it failed; output() hands the selection on in order.
 //
 // Controllers that must not be configured are never selected: the standby
 // controller of a redundant pair, a second path to a controller already taken
 // (same serial number), and a controller whose firmware has the known data
-// loss defect (it is shown with a notice instead). For commands that change
+// loss defect (it is shown with a notice instead; a command left without a
+// controller by it, or one that would change something, fails with code 1
+// and no further message). For commands that change
 // something, a controller in an external storage system locked by another
 // host is refused; LockSelectedControllers takes the storage-system locks
 // around the command and UnlockSelectedControllers (also run on destruction)
@@ -119,6 +123,7 @@ private:
     void processLDList(const std::string& id);
     void processPDList(const std::string& id, const std::string& arrayId);
     void selectDriveList(const Core::DevicePtr& start, const std::string& id);
+    Core::DevicePtr findTargetDrive(const Core::DevicePtr& start, const std::string& address) const;
     Core::DeviceList allDrives(const Core::DevicePtr& start) const;
     void SetPDTargetDevice(Core::DeviceList& drives, const Core::DevicePtr& array);
     void processTDList(const std::string& id);

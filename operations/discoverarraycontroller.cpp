@@ -5,6 +5,7 @@
 #include "operations/controllerchannel.h"
 #include "operations/discoveroperation.h"
 #include "operations/fieldtext.h"
+#include "operations/hextext.h"
 #include "operations/hostdeviceinfo.h"
 #include "operations/localcontrollerscan.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
@@ -39,14 +40,15 @@ Common::string slotText(const ImgrHostDeviceInfo& info)
                              decimalText(info.bIoChassis), decimalText(info.bIoBay), decimalText(info.bSlot)});
 }
 
-// The subsystem identifier a controller reports: the chassis serial number, else the node name.
+// The subsystem identifier a controller reports: the chassis serial number, else the node's
+// world-wide name.
 Common::string subsystemIdentifier(BMICDevice& channel)
 {
     SenseControllerCommand<SenseSubsystemInformationTrait> sense;
     if (!sense(channel))
         return Common::string();
     const Common::string chassis = fieldText(sense.result().sChassisSerialNumber);
-    return chassis.empty() ? fieldText(sense.result().sNodeName) : chassis;
+    return chassis.empty() ? worldWideName(sense.result().sNodeName) : chassis;
 }
 
 void publishLocalFacts(Schema::ArrayController& controller, const ImgrHostDeviceInfo& info)

@@ -1,5 +1,7 @@
 #include "operations/hextext.h"
 
+#include <algorithm>
+
 namespace Operations {
 
 Common::string hexText(const std::uint8_t* bytes, std::size_t count)
@@ -11,6 +13,14 @@ Common::string hexText(const std::uint8_t* bytes, std::size_t count)
         text += digits[bytes[i] & 0x0F];
     }
     return text;
+}
+
+Common::string worldWideName(const char* field, std::size_t width)
+{
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(field);
+    if (std::all_of(bytes, bytes + width, [](std::uint8_t byte) { return byte == 0; }))
+        return Common::string();
+    return hexText(bytes, width);
 }
 
 } // namespace Operations

@@ -18,6 +18,16 @@ Common::string hexText(const std::uint8_t (&bytes)[N])
     return hexText(bytes, N);
 }
 
+// A world-wide name that a reply carries in a character field (the node name of a storage
+// system): its bytes as hexadecimal digits, or empty when the field is all zero (no name).
+Common::string worldWideName(const char* field, std::size_t width);
+
+template <std::size_t N>
+Common::string worldWideName(const char (&field)[N])
+{
+    return worldWideName(field, N);
+}
+
 } // namespace Operations
 
 #endif

@@ -7,6 +7,7 @@
 #include "operations/conversion.h"
 #include "operations/readoperation.h"
 #include "operations/fieldtext.h"
+#include "operations/hextext.h"
 #include "schema/morumod.h"
 #include "schema/storagemod.h"
 
@@ -234,7 +235,7 @@ void publishStorageSystemInfo(Core::Device& device, const SUBSYSTEM_PARAMETERS& 
     const Common::string port = fieldText(subsystem.sPortName);
     if (port.size() == 1 && port[0] >= 'A' && port[0] <= 'Z')
         publishReading(device, Facts::ATTR_NAME_IO_SLOT, static_cast<unsigned>(port[0] - 'A'));
-    publishReading(device, Facts::ATTR_NAME_WWN_PORT, fieldText(subsystem.sNodeName));
+    publishReading(device, Facts::ATTR_NAME_WWN_PORT, worldWideName(subsystem.sNodeName));
 }
 
 void publishRedundantControllerParameters(Core::Device& device, const REDUNDANT_CONTROLLER_PARAMETERS& redundancy)

@@ -90,6 +90,7 @@ Core::OperationReturn ReadLogicalDriveInfo::visit(Schema::LogicalDrive& drive)
     std::uint16_t number = 0;
     if (!driveNumber(drive, number))
         return Core::OperationReturn(Interface::MORUMod::ATTR_VALUE_STATUS_FAILURE);
+    publishSspInfo(drive);
     SenseLogicalDriveCommand<SenseLogicalDriveConfigurationTrait> config(number);
     SenseLogicalDriveCommand<SenseLogicalDriveStatusTrait> status(number);
     if (!executeCachedCommand(config, drive, result) || !result || !executeCachedCommand(status, drive, result) ||
@@ -110,6 +111,15 @@ Core::OperationReturn ReadLogicalDriveInfo::visit(Schema::LogicalDrive& drive)
     if (senseController<SenseControllerCacheConfigStatusTrait>(drive, cache, result))
         publishAcceleratorInfo(drive, cache);
     return result;
+}
+
+void ReadLogicalDriveInfo::publishSspInfo(Schema::LogicalDrive& drive)
+{
+    const char* const state = Interface::StorageMod::ATTR_NAME_SSP_STATE;
+    const Core::DevicePtr box = drive.hasParent() ? Core::storageSystemFinder(drive.getDevicePtr()) : Core::DevicePtr();
+    clearReading(drive, state);
+    if (box)
+        publishReading(drive, state, box->getValueFor(state));
 }
 
 void ReadLogicalDriveInfo::publishStatusInfo(Schema::LogicalDrive& drive, const LOGICAL_DRIVE_STATUS& status)

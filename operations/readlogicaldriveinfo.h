@@ -1,12 +1,14 @@
 // Operations::ReadLogicalDriveInfo (OPERATION_READ_LOGICAL_DRIVE_INFO) - reads the state and
-// properties of a logical drive: status with rebuild or expand progress, RAID level, stripe
-// size, boot flag, name and unique identifier, size and geometry, array accelerator, surface
-// analysis and parity initialisation.
+// properties of a logical drive: SSP state, status with rebuild or expand progress, RAID level,
+// stripe size, boot flag, name and unique identifier, size and geometry, array accelerator,
+// surface analysis and parity initialisation.
 //
 // What a caller may rely on:
 // - Commands, in order: logical drive configuration, logical drive status, identify logical
 //   drive, surface status, cache configuration; all through the reply cache. A failing command
 //   ends the reading with its failure; the facts published before it stay.
+// - The drive mirrors ATTR_NAME_SSP_STATE of its storage system (or controller) before any
+//   command is sent, so the SSP view lists it even when the controller fails to answer.
 // - Sizes are read before the status, so that a progress percentage is always taken against
 //   the size the controller reports now.
 // - Status codes without a listed status publish no ATTR_NAME_STATUS; progress facts are
@@ -32,6 +34,9 @@ class ReadLogicalDriveInfo : public Schema::VisitorLogicalDrive,
 public:
     Core::OperationReturn visit(Schema::LogicalDrive& drive) override;
 
+    // The SSP state of the drive's storage system (or controller), which presents the drive
+    // selectively; none when that box reports no SSP state.
+    static void publishSspInfo(Schema::LogicalDrive& drive);
     static void publishStatusInfo(Schema::LogicalDrive& drive, const LOGICAL_DRIVE_STATUS& status);
     // The progress steps alone: blocks left, rebuild or expand percentage.
     static void publishProgressInfo(Schema::LogicalDrive& drive, const LOGICAL_DRIVE_STATUS& status);

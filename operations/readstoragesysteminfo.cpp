@@ -1,6 +1,7 @@
 #include "operations/readstoragesysteminfo.h"
 
 #include "operations/fieldtext.h"
+#include "operations/hextext.h"
 #include "operations/readcontrollerfacts.h"
 #include "operations/replycache.h"
 
@@ -19,7 +20,7 @@ void publishSubsystemInfo(Core::Device& system, const SUBSYSTEM_PARAMETERS& subs
         Common::string value;
     } serials[] = {
         {Facts::ATTR_NAME_CHASSIS_SERIAL_NUMBER, fieldText(subsystem.sChassisSerialNumber)},
-        {Facts::ATTR_NAME_NODE_NAME, fieldText(subsystem.sNodeName)},
+        {Facts::ATTR_NAME_NODE_NAME, worldWideName(subsystem.sNodeName)},
         {Facts::ATTR_NAME_STORAGE_SYSTEM_BOARD_SERIAL_NUMBER, fieldText(subsystem.sSystemBoardSerialNumber)},
         {Facts::ATTR_NAME_POWER_BACKPLANE_SERIAL_NUMBER, fieldText(subsystem.sPowerBackplaneSerialNumber)},
         {Facts::ATTR_NAME_DRIVE_BACKPLANE_SERIAL_NUMBER, fieldText(subsystem.sSCSIDriveBackplaneSerialNumber)},

@@ -10,8 +10,9 @@
 //   a failing command is sent again next time, so a failure reads exactly as without the cache.
 // - Any command that is not a sense (a set or a command without data) passing through a cached
 //   channel, and Drop(), forget every answer and end every session. A write operation that sends
-//   its commands another way calls Drop() before it returns, so that no answer given before a
-//   change is read after it. Senses that are not kept simply pass.
+//   its commands another way does so with executeWriteCommand, which calls Drop() after the
+//   command, so that no answer given before a change is read after it. Senses that are not kept
+//   simply pass.
 // - ForgetUnit and ForgetPhysicalDrive drop the kept answers of one logical or physical drive:
 //   the last reader of a drive in a rescan calls them, so that refreshing the drive later asks
 //   the controller again.
@@ -61,6 +62,16 @@ bool executeCachedCommand(Command& command, BMICDevice& device, Core::OperationR
 {
     CachedChannel channel(device);
     return executeCommand(command, channel, result);
+}
+
+// Runs a command of a write operation exactly as executeCommand does, then drops every kept
+// answer: the command may have changed what the controller answers.
+template <class Command, class Device>
+bool executeWriteCommand(Command& command, Device& device, Core::OperationReturn& result)
+{
+    const bool done = executeCommand(command, device, result);
+    ReplyCache::Drop();
+    return done;
 }
 
 } // namespace Operations

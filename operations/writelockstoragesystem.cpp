@@ -1,7 +1,7 @@
 #include "operations/writelockstoragesystem.h"
 
 #include "controller/bmiccommands.h"
-#include "controller/executecommand.h"
+#include "operations/replycache.h"
 #include "schema/configmod.h"
 
 namespace Operations {
@@ -31,7 +31,7 @@ Core::OperationReturn ManageStorageSystemLock(Schema::StorageSystem& system, std
 {
     Core::OperationReturn result;
     SenseControllerCommand<LockManagementTrait> command(detail);
-    executeCommand(command, system, result);
+    executeWriteCommand(command, system, result);
     if (result)
         system.Receive(Core::Attribute(Config::ATTR_NAME_LOCK_STATE, lockStateOf(command.result())));
     return result;

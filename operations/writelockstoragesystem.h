@@ -6,6 +6,7 @@
 // ATTR_VALUE_LOCK_STATE_LOCKED_BY_NONE or ATTR_VALUE_LOCK_STATE_LOCKED_BY_OTHER. A request the
 // system refuses leaves the state alone and reports the command's failure. Success of the
 // operation alone does not mean the lock is held: another host may hold it; read the state.
+// Like every write, the request drops the answers the reply cache kept (executeWriteCommand).
 #ifndef VNL_OPERATIONS_WRITELOCKSTORAGESYSTEM_H
 #define VNL_OPERATIONS_WRITELOCKSTORAGESYSTEM_H
 

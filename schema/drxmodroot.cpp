@@ -1,9 +1,12 @@
 #include "schema/drxmodroot.h"
 
+#include <algorithm>
+
 #include "core/devicefactory.h"
 #include "schema/defaultreenumeratepredicate.h"
 #include "schema/drxcommon.h"
 #include "schema/schemamodroot.h"
+#include "schema/storagemod.h"
 
 namespace {
 
@@ -12,14 +15,17 @@ protected:
     Core::DevicePtr createRoot() const override { return Schema::ModRoot::create(); }
 };
 
-void rescanFrom(const Core::DevicePtr& root)
+bool failed(const Core::OperationReturn& result)
 {
-    root->Reenumerate(Interface::StorageMod::DefaultReenumeratePredicate(root));
+    const Common::string status = result.status();
+    return status == Interface::StorageMod::ATTR_VALUE_STATUS_COMMUNICATION_ERROR ||
+           status == Interface::MORUMod::ATTR_VALUE_STATUS_FAILURE;
 }
 
 } // namespace
 
 Core::DevicePtr CDRXModRoot::sm_pModroot;
+bool CDRXModRoot::sm_fresh = false;
 
 Core::DevicePtr CDRXModRoot::pModRoot()
 {
@@ -36,4 +42,15 @@ void CDRXModRoot::Rescan()
 {
     if (sm_pModroot)
         rescanFrom(sm_pModroot);
+}
+
+void CDRXModRoot::BeginCommand() { sm_fresh = false; }
+
+bool CDRXModRoot::isFresh() { return sm_fresh; }
+
+void CDRXModRoot::rescanFrom(const Core::DevicePtr& root)
+{
+    const Core::OperationReturnList results =
+        root->Reenumerate(Interface::StorageMod::DefaultReenumeratePredicate(root));
+    sm_fresh = std::none_of(results.begin(), results.end(), failed);
 }

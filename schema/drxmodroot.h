@@ -3,6 +3,14 @@
 // discovery is restricted to the supported models and the first full rescan runs. Later calls
 // return the same root at once. Rescan() rescans the whole tree; before the first pModRoot()
 // there is no tree and it does nothing.
+//
+// Freshness: the tree read during a command is the hardware as that command finds it, so the
+// command need not read a controller of it again - a one-shot run's command uses the tree just
+// built for it. BeginCommand() starts the next command; a tree read before it may be out of date
+// (hardware changes while a console sits idle), and every whole-tree read made after it is
+// fresh when each of its reads succeeded. A read that failed is left for the command to repeat,
+// so that it reports the failure. Freshness is for the selection at the start of a command:
+// what the command writes afterwards is not reflected in it.
 #ifndef VNL_SCHEMA_DRXMODROOT_H
 #define VNL_SCHEMA_DRXMODROOT_H
 
@@ -13,8 +21,15 @@ public:
     static Core::DevicePtr pModRoot();
     static void Rescan();
 
+    static void BeginCommand();
+    // True when the whole tree was read during the current command and every read succeeded.
+    static bool isFresh();
+
 private:
+    static void rescanFrom(const Core::DevicePtr& root);
+
     static Core::DevicePtr sm_pModroot;
+    static bool sm_fresh;
 };
 
 #endif

@@ -24,8 +24,6 @@ constexpr std::uint32_t kFlagRaid5 = 1u << 2;     // RAID 5 and RAID 4 offered
 constexpr std::uint32_t kLockDetail = 0x80002400u;
 constexpr std::uint32_t kUnlockDetail = 0x80000000u;
 
-constexpr std::uint8_t kDrivesPerBus = 16;
-
 struct DriveMaps {
     DriveSet disks;
     DriveSet tapes;
@@ -256,7 +254,7 @@ void senseSubsystem(Command &cmd)
         putText(r.sPortName, cmd.call.side ? "B" : "A");
         putText(r.sLinkedPortName, cmd.call.side ? "A" : "B");
     }
-    putText(r.sNodeName, c.nodeName);
+    std::memcpy(r.sNodeName, c.nodeWwn.data(), sizeof r.sNodeName);
     std::set<std::string> ports;
     for (const Drive &d : c.drives)
         if (!d.port.empty())

@@ -174,7 +174,11 @@ public:
             if (b != 0)
                 return m_record.set(key, hexOf(v.data(), v.size()));
     }
-    void operator()(const char *key, const std::array<std::uint8_t, 8> &v) { m_record.set(key, wwnText(v)); }
+    void operator()(const char *key, const WorldWideName &v)
+    {
+        if (v != WorldWideName{})
+            m_record.set(key, wwnText(v));
+    }
 
 private:
     TextRecord &m_record;
@@ -193,7 +197,7 @@ template <class B, class C> void bindController(B &b, C &c)
     b("firmware", c.firmware);
     b("serial", c.serial);
     b("chassis", c.chassisSerial);
-    b("node", c.nodeName);
+    b("node", c.nodeWwn);
     b("cache", c.cacheMB);
     b("batteries", c.batteries);
     b("read", c.readPercent);
@@ -276,13 +280,17 @@ std::string fullModelKey(const std::string &model)
 }
 
 // Splits a location into its numbers: "1I:1:3" is port, box, bay; "2:4" is
-// bus:id for a parallel SCSI drive and box:bay for any other.
-bool applyLocation(Drive &d)
+// bus:id for a parallel SCSI drive and box:bay for any other. A parallel SCSI
+// location counts buses from 1, as administrators see them; the firmware counts
+// from 0. Any other drive sits at the SCSI address of its drive index `index`.
+bool applyLocation(Drive &d, size_t index)
 {
     std::vector<std::string> parts;
     std::stringstream ss(d.location);
     for (std::string part; std::getline(ss, part, ':');)
         parts.push_back(part);
+    d.bus = static_cast<std::uint8_t>(index / kDrivesPerBus);
+    d.target = static_cast<std::uint8_t>(index % kDrivesPerBus);
     std::uint64_t a = 0, b = 0;
     if (parts.size() == 3 && !parts[0].empty() && parts[0].size() <= 2 && parseUnsigned(parts[1], a) &&
         parseUnsigned(parts[2], b) && a < 255 && b < 255) {
@@ -293,13 +301,15 @@ bool applyLocation(Drive &d)
     }
     if (parts.size() != 2 || !parseUnsigned(parts[0], a) || !parseUnsigned(parts[1], b) || a >= 255 || b >= 255)
         return false;
-    if (d.iface == IF_PARALLEL) {
-        d.bus = static_cast<std::uint8_t>(a);
-        d.target = static_cast<std::uint8_t>(b);
-    } else {
+    if (d.iface != IF_PARALLEL) {
         d.box = static_cast<std::uint8_t>(a);
         d.bay = static_cast<std::uint8_t>(b);
+        return true;
     }
+    if (a == 0)
+        return false;
+    d.bus = static_cast<std::uint8_t>(a - 1);
+    d.target = static_cast<std::uint8_t>(b);
     return true;
 }
 
@@ -451,10 +461,10 @@ private:
             return fail("bad drive size " + r.get("size"));
         if (d.blocks == 0 && !d.tape)
             return fail("drive " + d.location + " needs a size");
-        if (!applyLocation(d))
+        if (!applyLocation(d, c->drives.size()))
             return fail("bad drive location " + d.location);
         for (const Drive &other : c->drives)
-            if (other.location == d.location)
+            if (other.location == d.location || (other.bus == d.bus && other.target == d.target))
                 return fail("two drives at " + d.location);
         c->drives.push_back(std::move(d));
         return true;

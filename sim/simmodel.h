@@ -16,6 +16,11 @@
 namespace Sim {
 
 using Block512 = std::array<std::uint8_t, 512>;
+using WorldWideName = std::array<std::uint8_t, 8>;
+
+// The firmware numbers its drives 16 to a SCSI bus: drive index n is on bus n / 16 with
+// target id n % 16, unless a parallel SCSI drive's location names its bus and id.
+constexpr std::uint8_t kDrivesPerBus = 16;
 
 enum DriveInterface : std::uint8_t { IF_PARALLEL = 0, IF_SATA = 1, IF_SAS = 2 };
 enum DriveHealth : std::uint8_t { HEALTH_OK = 0, HEALTH_FAILED = 1, HEALTH_PREDICTIVE = 2 };
@@ -27,7 +32,7 @@ struct Drive {
     std::string port;          // port text of port:box:bay drives, empty otherwise
     std::uint8_t box = 255;    // 255: no box
     std::uint8_t bay = 255;
-    std::uint8_t bus = 0;      // parallel SCSI bus, and target id below
+    std::uint8_t bus = 0;      // SCSI bus as the firmware counts it (from 0), and target id below
     std::uint8_t target = 0;
     std::uint8_t iface = IF_SAS;
     bool tape = false;
@@ -62,7 +67,7 @@ struct LogicalDrive {
 
 // A host connection (initiator) known to a storage system.
 struct Initiator {
-    std::array<std::uint8_t, 8> wwn{};
+    WorldWideName wwn{};
     std::string connectionName;
     std::uint8_t hostMode = 0;
     bool online = true;
@@ -94,7 +99,7 @@ struct Controller {
     std::string firmware = "1.00";
     std::string serial;
     std::string chassisSerial;
-    std::string nodeName;
+    WorldWideName nodeWwn{};        // storage systems: the node's world-wide name
     std::uint16_t cacheMB = 256;    // 0: no cache board
     std::uint8_t batteries = 1;
     std::uint8_t readPercent = 25;
@@ -121,12 +126,12 @@ struct Controller {
 struct Path {
     std::string controller;   // Controller::name
     std::uint8_t side = 0;    // 0 = controller A, 1 = controller B
-    std::uint8_t port = 255;  // adapter port, 255 when the adapter has none
+    std::uint8_t port = 0;    // adapter port index (from 0); 255 for an adapter without ports
 };
 
 struct Adapter {
     std::string name;
-    std::array<std::uint8_t, 8> wwn{};
+    WorldWideName wwn{};
     std::uint8_t slot = 255;
     std::vector<Path> paths;
 };

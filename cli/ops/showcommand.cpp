@@ -75,9 +75,12 @@ void StorageCLI::ExecuteShowAllCommand(bool detail)
         showConfiguration(controller, detail);
 }
 
+// The target selection of this same command has just read every selected
+// controller ("controller all" rescans, a named controller is re-read) or
+// found the tree read by this command already (CDRXModRoot::isFresh), so the
+// listing uses the tree as it is: another read would only repeat every question.
 void StorageCLI::showConfiguration(const Core::DevicePtr& controller, bool detail)
 {
-    DevicesHome(controller)->Reenumerate(Core::Device::ReenumeratePredicate());
     CShowOp show(detail, m_out, false, true);
     m_printer.print_ln("");
     show(controller);

@@ -1,7 +1,8 @@
 # external: a storage system with a redundant pair of controllers (A and B),
-# each reached through its own fibre adapter; box:bay drives, a chassis
-# name, selective storage presentation on and three known hosts.
-controller storage1 model=CORVALE_1500 external=yes bustype=4 firmware=7.20 serial=E7VN100420 chassis=SGV0511017 node=STOR1 boxname="Lab Storage" cache=512 batteries=2 ssp=yes
+# each reached through the first port of its own fibre adapter; box:bay
+# drives, a chassis name, selective storage presentation on and three known
+# hosts.
+controller storage1 model=CORVALE_1500 external=yes bustype=4 firmware=7.20 serial=E7VN100420 chassis=SGV0511017 node=5a:0e:0d:10:05:11:01:70 boxname="Lab Storage" cache=512 batteries=2 ssp=yes
 drive 1:1 interface=sas size=146GB model="ORVX DH0146FA" serial=3LM1A00501 firmware=VD04 rpm=15000
 drive 1:2 interface=sas size=146GB model="ORVX DH0146FA" serial=3LM1A00502 firmware=VD04 rpm=15000
 drive 1:3 interface=sas size=146GB model="ORVX DH0146FA" serial=3LM1A00503 firmware=VD04 rpm=15000

@@ -18,6 +18,7 @@ drive 2E:1:4 interface=sas size=146GB model="ORVX DH0146FA" serial=3LM1A00214 fi
 drive 2E:1:5 interface=sas size=300GB model="ORVX DH0300FB" serial=3LM2C00215 firmware=VD07 rpm=10000
 drive 2E:1:6 interface=sata size=500GB model="ORVX DS0500BA" serial=5QG0D00216 firmware=SA11 rpm=7200
 drive 2E:1:7 interface=sata size=500GB model="ORVX DS0500BA" serial=5QG0D00217 firmware=SA11 rpm=7200
+# drive index 11, so SCSI bus 0, id 11: the tool shows it as tapedrive 1:11
 tape 2E:1:8 interface=sas model="ORVX TAPE LT4" serial=TLT4000218 firmware=T510
 logicaldrive 0 drives=1E:1:1,1E:1:2,1E:1:3 spares=1E:1:4 raid=5 size=100GB stripe=64 label=database access=/dev/sdb inuse=yes
 logicaldrive 1 drives=1E:1:1,1E:1:2,1E:1:3 spares=1E:1:4 raid=5 size=max stripe=64 label=logs access=/dev/sdc

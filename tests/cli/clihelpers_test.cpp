@@ -31,6 +31,17 @@ TEST(ReplaceSynonyms, ExpandsShortFormsAndFoldsCase)
     });
 }
 
+TEST(ReplaceSynonyms, CommandOrDeviceWordAfterArrayIsNoIdentifier)
+{
+    expectEach(ReplaceSynonyms, {
+        {"ctrl slot=1 array show", "controller slot=1 array show"},
+        {"ctrl slot=1 array ld 1 show", "controller slot=1 array logicaldrive 1 show"},
+        {"ctrl slot=1 array PhysicalDrive all show", "controller slot=1 array physicaldrive all show"},
+        {"ctrl slot=1 array td all show", "controller slot=1 array tapedrive all show"},
+        {"ctrl slot=1 array b ld 1 show", "controller slot=1 array B logicaldrive 1 show"},
+    });
+}
+
 TEST(ReplaceSynonyms, NamingValuesKeepCaseBlanksAndShortForms)
 {
     expectEach(ReplaceSynonyms, {

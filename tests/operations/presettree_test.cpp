@@ -71,25 +71,36 @@ TEST_F(ExternalTree, TheRedundantPairIsOneStorageSystemWithTwoPathsAndTwoControl
     EXPECT_EQ(value(system, ATTR_NAME_CHASSIS_SERIAL_NUMBER), "SGV0511017");
     EXPECT_EQ(value(system, ATTR_NAME_SSP_STATE), ATTR_VALUE_SSP_STATE_ENABLED);
     EXPECT_EQ(dynamic_cast<Schema::StorageSystem&>(*system).storageSystemPathList().size(), 2u);
-    EXPECT_EQ(identifiers(devicesOf(system, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)), "AC:E7VN100420A AC:E7VN100420B");
-    EXPECT_EQ(identifiers(devicesOf(root, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)), "AC:E7VN100420A AC:E7VN100420B")
+    EXPECT_EQ(identifiers(devicesOf(system, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)), "AC:E7VN100420A_P0 AC:E7VN100420B_P0");
+    EXPECT_EQ(identifiers(devicesOf(root, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)), "AC:E7VN100420A_P0 AC:E7VN100420B_P0")
         << "no controller of the storage system is also listed as a local one";
 }
 
 TEST_F(ExternalTree, ControllersOfTheStorageSystemAreRemoteAndAskedThroughTheirOwnPaths)
 {
-    const Core::DevicePtr a = child(storageSystem(), "AC:E7VN100420A");
-    const Core::DevicePtr b = child(storageSystem(), "AC:E7VN100420B");
+    const Core::DevicePtr a = child(storageSystem(), "AC:E7VN100420A_P0");
+    const Core::DevicePtr b = child(storageSystem(), "AC:E7VN100420B_P0");
     ASSERT_TRUE(a && b);
     for (const Core::DevicePtr& controller : {a, b}) {
         EXPECT_EQ(value(controller, ATTR_NAME_LOCATION), ATTR_VALUE_LOCATION_REMOTE);
         EXPECT_EQ(value(controller, ATTR_NAME_BUS_TYPE), ATTR_VALUE_BUS_TYPE_FIBRE);
         EXPECT_EQ(value(controller, ATTR_NAME_CONTROLLER_NAME), "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1500");
         EXPECT_EQ(value(controller, ATTR_NAME_FIRMWARE_VERSION), "7.20");
-        EXPECT_FALSE(controller->hasAttribute(ATTR_NAME_HBA_PORT)) << "the adapters have no ports";
+        EXPECT_EQ(value(controller, ATTR_NAME_HBA_PORT), "0") << "the first port of the adapter";
     }
     EXPECT_EQ(associated(a, ASSOCIATION_INTERCONNECT_PATH), "HBA:4");
     EXPECT_EQ(associated(b, ASSOCIATION_INTERCONNECT_PATH), "HBA:5");
+    EXPECT_EQ(associated(child(root, "HBA:4"), ASSOCIATION_INTERCONNECT_PATH), "AC:E7VN100420A_P0")
+        << "the adapter leads to the controller on its port";
+    EXPECT_EQ(associated(child(root, "HBA:5"), ASSOCIATION_INTERCONNECT_PATH), "AC:E7VN100420B_P0");
+}
+
+TEST_F(ExternalTree, LogicalDrivesAreSelectivelyPresentedLikeTheirStorageSystem)
+{
+    const Core::DeviceList logicalDrives = devicesOf(storageSystem(), ATTR_VALUE_TYPE_LOGICAL_DRIVE);
+    ASSERT_EQ(logicalDrives.size(), 2u);
+    for (const Core::DevicePtr& logicalDrive : logicalDrives)
+        EXPECT_EQ(value(logicalDrive, ATTR_NAME_SSP_STATE), ATTR_VALUE_SSP_STATE_ENABLED);
 }
 
 TEST_F(ExternalTree, FibreAdaptersCarryTheirWorldWideNames)
@@ -135,8 +146,8 @@ TEST_F(ExternalTree, ActiveControllerIsThePreferredPathInActiveStandbyMode)
     const Core::DeviceList logicalDrives = devicesOf(storageSystem(), ATTR_VALUE_TYPE_LOGICAL_DRIVE);
     ASSERT_EQ(value(storageSystem(), ATTR_NAME_REDUNDANCY_MODE), ATTR_VALUE_REDUNDANCY_MODE_ACTIVE_STANDBY);
     for (const Core::DevicePtr& logicalDrive : logicalDrives)
-        EXPECT_EQ(associated(logicalDrive, ASSOCIATION_PREFERRED_PATH), "AC:E7VN100420A");
-    EXPECT_EQ(associated(child(storageSystem(), "AC:E7VN100420A"), ASSOCIATION_PREFERRED_PATH), "")
+        EXPECT_EQ(associated(logicalDrive, ASSOCIATION_PREFERRED_PATH), "AC:E7VN100420A_P0");
+    EXPECT_EQ(associated(child(storageSystem(), "AC:E7VN100420A_P0"), ASSOCIATION_PREFERRED_PATH), "")
         << "the link goes from the drive to the controller only";
 }
 
@@ -155,7 +166,7 @@ TEST_F(ExternalTree, LogicalRescanOfTheStorageSystemKeepsEveryDevice)
     EXPECT_TRUE(perform(storageSystem(), OPERATION_WRITE_REENUMERATE,
                         {{ATTR_NAME_REENUMERATE_TYPE, ATTR_VALUE_REENUMERATE_TYPE_PHYSICAL}}));
     EXPECT_EQ(identifiers(devicesOf(root, "")), before);
-    EXPECT_EQ(associated(child(storageSystem(), "AC:E7VN100420A"), ASSOCIATION_INTERCONNECT_PATH), "HBA:4");
+    EXPECT_EQ(associated(child(storageSystem(), "AC:E7VN100420A_P0"), ASSOCIATION_INTERCONNECT_PATH), "HBA:4");
 }
 
 // Local controllers; each test that changes the discovery mask puts the supported models back.
@@ -196,6 +207,14 @@ TEST_F(ServerTree, HostSideOfEachControllerIsAnAdapterWarningOfItsMissingAccessI
         EXPECT_EQ(value(adapter, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_WARNING_NO_ACCESS_ID);
         EXPECT_FALSE(adapter->hasAttribute(ATTR_NAME_ACCESS_ID));
     }
+}
+
+TEST_F(ServerTree, LogicalDrivesOfLocalControllersHaveNoSspState)
+{
+    const Core::DeviceList logicalDrives = devicesOf(root, ATTR_VALUE_TYPE_LOGICAL_DRIVE);
+    ASSERT_FALSE(logicalDrives.empty());
+    for (const Core::DevicePtr& logicalDrive : logicalDrives)
+        EXPECT_FALSE(logicalDrive->hasAttribute(ATTR_NAME_SSP_STATE));
 }
 
 TEST_F(ServerTree, UnassignedDrivesAreLinkedToTheirController)

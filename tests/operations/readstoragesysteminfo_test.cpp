@@ -21,7 +21,7 @@ TEST(StorageSystemReading, TheStorageSystemAndItsPairReportChassisRedundancyAndS
     const Core::DevicePtr system = systems.front();
     EXPECT_EQ(value(system, System::ATTR_NAME_STATUS), System::ATTR_VALUE_STATUS_OK);
     EXPECT_EQ(value(system, System::ATTR_NAME_BOX_NAME), "Lab Storage");
-    EXPECT_EQ(value(system, System::ATTR_NAME_NODE_NAME), "STOR1");
+    EXPECT_EQ(value(system, System::ATTR_NAME_NODE_NAME), "5A0E0D1005110170") << "the node's world-wide name";
     EXPECT_EQ(value(system, System::ATTR_NAME_LOGICAL_DRIVE_COUNT), "2");
     EXPECT_EQ(value(system, System::ATTR_NAME_PHYSICAL_DRIVE_COUNT), "8");
     EXPECT_EQ(value(system, System::ATTR_NAME_REDUNDANCY_MODE), System::ATTR_VALUE_REDUNDANCY_MODE_ACTIVE_STANDBY);
@@ -32,8 +32,10 @@ TEST(StorageSystemReading, TheStorageSystemAndItsPairReportChassisRedundancyAndS
          SimTree::devicesOf(system, Interface::MORUMod::ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
         pair += value(controller, Controller::ATTR_NAME_IO_SLOT) + ":" +
                 value(controller, Controller::ATTR_NAME_REDUNDANT_STATE) + ":" +
-                value(controller, Controller::ATTR_NAME_CONTROLLER_SERIAL_NUMBER) + " ";
-    EXPECT_EQ(pair, "0:ATTR_VALUE_REDUNDANT_STATE_ACTIVE:E7VN100420A 1:ATTR_VALUE_REDUNDANT_STATE_STANDBY:E7VN100420B ");
+                value(controller, Controller::ATTR_NAME_CONTROLLER_SERIAL_NUMBER) + ":" +
+                value(controller, Controller::ATTR_NAME_WWN_PORT) + " ";
+    EXPECT_EQ(pair, "0:ATTR_VALUE_REDUNDANT_STATE_ACTIVE:E7VN100420A:5A0E0D1005110170 "
+                    "1:ATTR_VALUE_REDUNDANT_STATE_STANDBY:E7VN100420B:5A0E0D1005110170 ");
 
     Operations::ReadStorageSystemInfo reader;
     const Core::CapabilityPtr levels = reader.getRaidCapabilityPtr(system);

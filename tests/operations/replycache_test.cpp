@@ -1,38 +1,40 @@
 // The reply cache: one answer per question within a controller's session, nothing kept outside
 // one, and nothing read after a change.
+#include <functional>
 #include <map>
 
 #include <gtest/gtest.h>
 
 #include "controller/bmiccommands.h"
 #include "operations/replycache.h"
+#include "operations/writelockstoragesystem.h"
+#include "operations/writeunlockstoragesystem.h"
 #include "schema/schemaarray.h"
 #include "schema/schemaarraycontroller.h"
 #include "schema/schemalogicaldrive.h"
 #include "schema/schemamodroot.h"
+#include "schema/schemastoragesystem.h"
 
 namespace {
 
 using Operations::ReplyCache;
 using Operations::executeCachedCommand;
 
-// A controller that counts the requests reaching it and answers each question with a buffer
-// whose first byte is the number of the answer.
-class CountingController : public Schema::ArrayController {
+// A controller (or storage system) that counts the requests reaching it and answers each
+// question with a buffer whose first byte is the number of the answer.
+template <class Box>
+class Counting : public Box {
 public:
-    explicit CountingController(ImgrHandle handle)
-        : ArrayController("counting", ConcreteBMICDevice(handle, false, 32, 128, false))
-    {
-    }
+    using Box::Box;
 
-    bool sendBMICCommand(BMICRequest& request) override
+    bool sendBMICCommand(BMICDevice::BMICRequest& request) override
     {
         ++sent[request.bCommand];
         if (failing) {
             request.dwLowLevelStatus = 0x80000001u;
             return false;
         }
-        if (request.eTransferType == TRANSFER_FROM_CONTROLLER && request.pData != nullptr)
+        if (request.eTransferType == BMICDevice::TRANSFER_FROM_CONTROLLER && request.pData != nullptr)
             static_cast<std::uint8_t*>(request.pData)[0] = ++answers;
         return true;
     }
@@ -40,6 +42,14 @@ public:
     std::map<unsigned, int> sent;
     bool failing = false;
     std::uint8_t answers = 0;
+};
+
+class CountingController : public Counting<Schema::ArrayController> {
+public:
+    explicit CountingController(ImgrHandle handle)
+        : Counting("counting", ConcreteBMICDevice(handle, false, 32, 128, false))
+    {
+    }
 };
 
 class ReplyCacheTest : public testing::Test {
@@ -161,6 +171,29 @@ TEST_F(ReplyCacheTest, APhysicalDriveIsForgottenByItsIndex)
     EXPECT_EQ(controller->sent[IdentifyPhysicalDriveTrait::command()], 2);
     ReplyCache::ForgetPhysicalDrive(*controller, 261);
     EXPECT_EQ(ReplyCache::size(), 1u) << "drive 5 shares the low byte of 261 but not its high byte";
+}
+
+// A lock request may change what the storage system answers: the same question asked before and
+// after it reaches the system both times, and the controllers' kept answers go too.
+TEST_F(ReplyCacheTest, ALockRequestBetweenTwoReadsLetsTheSecondReadAskAgain)
+{
+    using CountingSystem = Counting<Schema::StorageSystem>;
+    const Core::DevicePtr held(new CountingSystem("SGV0511017", "model", "fibre", ConcreteBMICDevice(9, true, 32, 128, false)));
+    ASSERT_TRUE(root->receive(held));
+    auto& system = static_cast<CountingSystem&>(*held);
+    const std::function<Core::OperationReturn()> writes[] = {
+        [&] { return Operations::WriteLockStorageSystem().visit(system); },
+        [&] { return Operations::WriteUnlockStorageSystem().visit(system); },
+    };
+    for (const auto& write : writes) {
+        ReplyCache::Open(system);
+        ReplyCache::Open(*controller);
+        const unsigned systemBefore = identify(system), controllerBefore = identify(*controller);
+        ASSERT_EQ(identify(system), systemBefore) << "answered from the cache";
+        EXPECT_TRUE(write());
+        EXPECT_NE(identify(system), systemBefore);
+        EXPECT_NE(identify(*controller), controllerBefore);
+    }
 }
 
 } // namespace

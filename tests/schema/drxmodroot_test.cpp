@@ -53,6 +53,20 @@ TEST(ModuleRoot, StartsOnceAndRescansOnlyAnExistingTree)
     EXPECT_EQ(childrenOf(root), found); // found again: the same device objects
 }
 
+// A tree read during a command, every read answered, is fresh for that command only.
+TEST(ModuleRoot, TheTreeIsFreshForTheCommandThatReadIt)
+{
+    const Core::DevicePtr root = CDRXModRoot::pModRoot();
+    CDRXModRoot::BeginCommand();
+    EXPECT_FALSE(CDRXModRoot::isFresh());
+    EXPECT_EQ(CDRXModRoot::pModRoot().get(), root.get()); // handing out the tree reads nothing
+    EXPECT_FALSE(CDRXModRoot::isFresh());
+    CDRXModRoot::Rescan();
+    EXPECT_TRUE(CDRXModRoot::isFresh());
+    CDRXModRoot::BeginCommand();
+    EXPECT_FALSE(CDRXModRoot::isFresh());
+}
+
 TEST(ModuleRoot, LayerVersionIs4_5_15)
 {
     EXPECT_EQ(VersionMajor(), 4u);

@@ -82,12 +82,16 @@ TEST(Enumeration, ExternalPresetIsOneStorageSystemBehindTwoAdaptersWithOneActive
         ImgrRemoteDeviceInfo info;
         ASSERT_EQ(lib.info(remote[0], IMGR_INFO_REMOTE_DEVICE, info), IMGR_STATUS_OK);
         EXPECT_EQ(+info.wDeviceType, 12);
+        EXPECT_EQ(info.bPort, 0) << "each controller hangs on the first port of its adapter";
         EXPECT_EQ(std::string(info.szDeviceText, 16), "ARRAY CONTROLLER");
         SUBSYSTEM_PARAMETERS subsystem;
         REDUNDANT_CONTROLLER_PARAMETERS redundancy;
         ASSERT_TRUE(lib.sense(remote[0], 0x66, subsystem).ok());
         ASSERT_TRUE(lib.sense(remote[0], 0x82, redundancy).ok());
         chassis.push_back(text(subsystem.sChassisSerialNumber, 32));
+        EXPECT_EQ(std::vector<std::uint8_t>(subsystem.sNodeName, subsystem.sNodeName + 8),
+                  (std::vector<std::uint8_t>{0x5a, 0x0e, 0x0d, 0x10, 0x05, 0x11, 0x01, 0x70}))
+            << "the node name is the storage system's world-wide name";
         active += redundancy.bSlotControl & 1;
         EXPECT_EQ(lib.children(remote[0], IMGR_ENUM_LOGICAL_DRIVES).size(), 2u);
     }
@@ -109,17 +113,28 @@ TEST(Enumeration, ExternalPresetReportsNamedInitiatorsWithHostModes)
     EXPECT_EQ(names.entry[3].bInitiatorID[0], 0);
 }
 
-TEST(Enumeration, ScsiPresetAddressesDrivesByBusAndId)
+// The status reply of drive `index` of a preset's local controller `controller`.
+PHYSICAL_DRIVE_STATUS driveStatus(const char *preset, size_t controller, std::uint16_t index)
 {
-    TempState state("scsi");
+    TempState state(preset);
     SimLibrary lib;
-    ImgrHandle controller = lib.localControllers().at(0);
-    PHYSICAL_DRIVE_STATUS drive;
-    ASSERT_TRUE(lib.sense(controller, 0x15, drive, driveDetail(5), driveUnit(5)).ok());
-    EXPECT_EQ(drive.bSCSIBus, 2);
-    EXPECT_EQ(drive.bSCSIID, 1);
-    EXPECT_EQ(drive.bPhysicalBox, 255);
-    EXPECT_EQ(drive.bDeviceType, 0);
+    PHYSICAL_DRIVE_STATUS drive{};
+    EXPECT_TRUE(lib.sense(lib.localControllers().at(controller), 0x15, drive, driveDetail(index), driveUnit(index)).ok());
+    return drive;
+}
+
+TEST(Enumeration, DrivesReportTheScsiAddressTheirLocationOrDriveIndexGives)
+{
+    const PHYSICAL_DRIVE_STATUS scsi = driveStatus("scsi", 0, 5);
+    EXPECT_EQ(scsi.bSCSIBus, 1) << "the profile's drive 2:1: buses count from 1 there, from 0 in the firmware";
+    EXPECT_EQ(scsi.bSCSIID, 1);
+    EXPECT_EQ(scsi.bPhysicalBox, 255);
+    EXPECT_EQ(scsi.bDeviceType, 0);
+
+    const PHYSICAL_DRIVE_STATUS tape = driveStatus("server", 1, 11);
+    EXPECT_EQ(text(tape.sPhysicalPort, 2), "2E");
+    EXPECT_EQ(tape.bSCSIBus, 0);
+    EXPECT_EQ(tape.bSCSIID, 11) << "the tape drive is drive index 11: bus 0, id 11, 16 indexes a bus";
 }
 
 TEST(Enumeration, FirmwarePresetIsTheDefectiveModelRunning204)

@@ -73,6 +73,8 @@ TEST(Profile, MistakesAreReportedWithTheirLine)
         "controller a model=TARN_410\ndrive 1:0 interface=ide size=9GB",  // unknown interface
         "controller a model=TARN_410\ndrive x:y size=9GB",                // bad location
         "controller a model=TARN_410\ndrive 1:0 size=9GB\ndrive 1:0 size=9GB",
+        "controller a model=TARN_410\ndrive 0:3 interface=scsi size=9GB",                    // buses count from 1
+        "controller a model=TARN_410\ndrive 1:3 interface=scsi size=9GB\ndrive 01:3 interface=scsi size=9GB",
         "controller a model=TARN_410\ndrive 1:0 size=9GB\nlogicaldrive 0 drives=1:0 size=20GB",
         "controller a model=TARN_410\ndrive 1:0 size=9GB\nlogicaldrive 0 drives=1:0 raid=5",
         "controller a model=TARN_410\nlogicaldrive 40 drives=1:0",
@@ -87,6 +89,53 @@ TEST(Profile, MistakesAreReportedWithTheirLine)
         EXPECT_FALSE(loadWorld(text, world, error)) << text;
         EXPECT_EQ(error.rfind("line ", 0), 0u) << text << " -> " << error;
     }
+}
+
+TEST(Profile, ScsiLocationsNameBusesFromOneAndOtherDrivesTakeTheAddressOfTheirIndex)
+{
+    World world;
+    std::string error;
+    ASSERT_TRUE(loadWorld("controller a model=TARN_410\n"
+                          "drive 1:0 interface=scsi size=9GB\n"
+                          "drive 2:7 interface=scsi size=9GB\n"
+                          "controller b model=VARNEL_V30\n"
+                          "drive 1E:1:1 size=9GB\n"
+                          "drive 3:4 size=9GB\n"
+                          "tape 1E:1:9\n",
+                          world, error))
+        << error;
+    const auto address = [](const Drive &d) { return std::to_string(d.bus) + ":" + std::to_string(d.target); };
+    const std::vector<Drive> &scsi = world.controllers.at(0).drives;
+    EXPECT_EQ(address(scsi.at(0)), "0:0");
+    EXPECT_EQ(address(scsi.at(1)), "1:7");
+    const std::vector<Drive> &sas = world.controllers.at(1).drives;
+    EXPECT_EQ(address(sas.at(0)), "0:0");
+    EXPECT_EQ(address(sas.at(1)), "0:1") << "a box:bay drive";
+    EXPECT_EQ(address(sas.at(2)), "0:2") << "the tape drive";
+    EXPECT_EQ(+sas.at(1).box, 3);
+}
+
+TEST(Profile, AdapterPortsAndTheNodeNameOfAStorageSystem)
+{
+    World world;
+    std::string error;
+    ASSERT_TRUE(loadWorld("controller s model=CORVALE_1500 external=yes bustype=4 chassis=C1 node=50:0e:0d:00:00:00:00:01\n"
+                          "adapter f1 wwn=5a:0e:0d:00:00:01:00:01 slot=4\n"
+                          "path controller=s side=A\n"
+                          "path controller=s side=B port=1\n"
+                          "adapter f2 wwn=5a:0e:0d:00:00:01:00:02 slot=5\n"
+                          "path controller=s port=255\n",
+                          world, error))
+        << error;
+    EXPECT_EQ(world.adapters.at(0).paths.at(0).port, 0) << "a fibre adapter has at least its first port";
+    EXPECT_EQ(world.adapters.at(0).paths.at(1).port, 1);
+    EXPECT_EQ(world.adapters.at(1).paths.at(0).port, 255) << "an adapter without ports";
+    EXPECT_EQ(world.controllers.at(0).nodeWwn, (WorldWideName{0x50, 0x0e, 0x0d, 0, 0, 0, 0, 1}));
+    EXPECT_NE(saveWorld(world).find("node=50:0e:0d:00:00:00:00:01"), std::string::npos);
+
+    World local;
+    ASSERT_TRUE(loadWorld("controller a model=VARNEL_V30 slot=1\n", local, error)) << error;
+    EXPECT_EQ(saveWorld(local).find("node="), std::string::npos) << "a controller without a node name keeps none";
 }
 
 TEST(Profile, SizesUseDecimalUnitsForDrivesAndBinaryUnitsForLogicalDrives)

@@ -1,0 +1,97 @@
+// What one command costs on simulated hardware: a one-shot run of the real vnlcli (process start,
+// library load, discovery, listing) and the same command typed in a console whose tree exists
+// (a rescan and the listing). Run against a state made from the `large` preset:
+//
+//     VNLSIM_STATE=/tmp/large build/sim/vnlsim init --preset large
+//     VNLSIM_STATE=/tmp/large LD_LIBRARY_PATH=build/sim build/benchmarks/bench_command
+//
+// With VNLSIM_LATENCY_US unset the numbers are the tool's own work; VNLSIM_STATS counts the
+// commands sent.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/sem.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/clihelpers.h"
+#include "cli/storagecli.h"
+
+extern char** environ;
+
+namespace {
+
+const char* const COMMANDS[] = {"controller all show", "controller all show config"};
+
+// A single-instance key file of the benchmark's own, so that no run touches the machine's lock.
+class PrivateLockDir {
+public:
+    PrivateLockDir()
+    {
+        char pattern[] = "/tmp/vnl-bench-XXXXXX";
+        m_path = mkdtemp(pattern) ? pattern : "/tmp";
+        std::ofstream(keyFile()).put('\n');
+    }
+    ~PrivateLockDir()
+    {
+        semctl(semget(ftok(keyFile().c_str(), 0), 0, 0), 0, IPC_RMID);
+        std::remove(keyFile().c_str());
+        rmdir(m_path.c_str());
+    }
+    std::string prefix() const { return m_path + "/"; }
+
+private:
+    std::string keyFile() const { return m_path + "/ZQVVNL_MUTEX"; }
+    std::string m_path;
+};
+
+// Runs vnlcli with `words` as its arguments, its output thrown away; true when it ended with 0.
+bool runOneShot(const std::vector<std::string>& words)
+{
+    std::vector<char*> argv{const_cast<char*>(VNLCLI_PATH)};
+    for (const std::string& word : words)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    int status = -1;
+    if (posix_spawn(&child, VNLCLI_PATH, &actions, nullptr, argv.data(), environ) == 0)
+        waitpid(child, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void BM_OneShot(benchmark::State& state)
+{
+    const PrivateLockDir lockDir;
+    setenv("VNLXE_LOCK_FILES_DIR", lockDir.prefix().c_str(), 1);
+    const std::vector<std::string> words = CLI_HELPERS::cli_split(COMMANDS[state.range(0)], false, ' ');
+    for (auto _ : state)
+        if (!runOneShot(words))
+            state.SkipWithError("vnlcli failed");
+    state.SetLabel(COMMANDS[state.range(0)]);
+}
+BENCHMARK(BM_OneShot)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+void BM_ConsoleCommand(benchmark::State& state)
+{
+    std::ostringstream shown;
+    StorageCLI cli(&shown);
+    for (auto _ : state) {
+        shown.str("");
+        cli.ExecuteCommandLine(COMMANDS[state.range(0)]);
+    }
+    state.SetLabel(COMMANDS[state.range(0)]);
+}
+BENCHMARK(BM_ConsoleCommand)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,102 @@
+// How often a command reads the hardware, told by the simulated library's own
+// request counts (VNLSIM_STATS): a one-shot command uses the tree built for
+// it and reads no controller twice, while the console still reads everything
+// again for every "controller all" and "rescan", since the hardware may change
+// while it sits idle. A read that failed is repeated, so that it is reported.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/vnlprocess.h"
+
+namespace {
+
+// Requests of one run by kind ("enum", "info", "bmic", "scsi") and BMIC
+// opcode ("bmic.11").
+using Requests = std::map<std::string, unsigned long>;
+
+Requests requestsOf(const LockDir& dir, const std::vector<std::string>& args, const std::string& input = "")
+{
+    const std::string stats = dir.path + "/stats";
+    std::remove(stats.c_str());
+    setenv("VNLSIM_STATS", stats.c_str(), 1);
+    const Outcome run = runVnlcli(dir, args, input);
+    unsetenv("VNLSIM_STATS");
+    EXPECT_EQ(run.status, 0) << run.output;
+    Requests counts;
+    std::ifstream line(stats);
+    for (std::string field; line >> field;) {
+        const std::size_t equals = field.find('=');
+        if (equals != std::string::npos && field.rfind("pid=", 0) != 0)
+            counts[field.substr(0, equals)] = std::stoul(field.substr(equals + 1));
+    }
+    EXPECT_NE(counts["bmic"], 0u) << "no controller was asked anything";
+    return counts;
+}
+
+Requests times(Requests counts, unsigned long factor)
+{
+    for (auto& [kind, count] : counts)
+        count *= factor;
+    return counts;
+}
+
+// What the console's start-up discovery alone asks.
+Requests oneDiscovery(const LockDir& dir) { return requestsOf(dir, {}); }
+
+} // namespace
+
+TEST(RequestCount, AOneShotControllerAllCommandReadsTheHardwareOnce)
+{
+    for (const char* preset : {"server", "external"}) {
+        LockDir dir;
+        ASSERT_TRUE(dir.usePreset(preset));
+        const Requests discovery = oneDiscovery(dir);
+        EXPECT_EQ(requestsOf(dir, {"ctrl", "all", "show"}), discovery) << preset;
+        EXPECT_EQ(requestsOf(dir, {"ctrl", "all", "show", "config"}), discovery) << preset;
+    }
+}
+
+TEST(RequestCount, TheConsoleRereadsEverythingForControllerAllAndRescan)
+{
+    LockDir dir;
+    const Requests discovery = oneDiscovery(dir);
+    EXPECT_EQ(requestsOf(dir, {}, "ctrl all show\n"), times(discovery, 2));
+    EXPECT_EQ(requestsOf(dir, {}, "rescan\n"), times(discovery, 2));
+    EXPECT_EQ(requestsOf(dir, {}, "ctrl all show config\nctrl all show config\n"), times(discovery, 3));
+}
+
+TEST(RequestCount, AOneShotCommandOnANamedControllerReadsTheHardwareOnce)
+{
+    LockDir dir;
+    const Requests discovery = oneDiscovery(dir);
+    EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "show"}), discovery);
+    EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "show", "config"}), discovery);
+    EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "ld", "2", "show"}), discovery);
+}
+
+TEST(RequestCount, TheConsoleRereadsANamedControllerOncePerCommand)
+{
+    LockDir dir;
+    const Requests named = requestsOf(dir, {}, "ctrl slot=3 show\n");
+    EXPECT_NE(named, oneDiscovery(dir));
+    EXPECT_EQ(requestsOf(dir, {}, "ctrl slot=3 show config\n"), named);
+}
+
+TEST(RequestCount, AControllerThatFailedToAnswerIsAskedAgainAndReported)
+{
+    LockDir dir;
+    ASSERT_TRUE(dir.usePreset("server"));
+    const std::string fault = "VNLSIM_STATE=" + dir.path + "/sim " + VNLSIM_TOOL + " comm-error slot3 on";
+    ASSERT_EQ(std::system(fault.c_str()), 0);
+    const Outcome run = runVnlcli(dir, {"ctrl", "slot=3", "show"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("An error occurred when communicating to the controller specified by"),
+              std::string::npos)
+        << run.output;
+}
