@@ -33,6 +33,10 @@ void StorageCLI::ExecuteCommand()
         // while the handler walks the devices.
         Core::DeviceLock lock(*m_devices.front());
         ExecuteShowCommand();
+    } else if (!m_devices.empty() && CError::errorCode() == 0) {
+        // No handler changes a configuration in this release: say so rather
+        // than end as if the change had been made.
+        CError::log(OP_MESSAGES::NOT_SUPPORTED, "", 1);
     }
     m_targetFilter.UnlockSelectedControllers();
 }
