@@ -46,6 +46,17 @@ void sortKeyed(std::vector<Core::DevicePtr>& devices, bool clearSpares)
         devices[i] = keyed[i].second;
 }
 
+// A device's display name in a key. An array's letters are aligned to the
+// right, so that array Z sorts before array AA.
+std::string keyName(const CMFacade& facade, const Core::DevicePtr& device)
+{
+    if (!facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY))
+        return facade.deviceName(device, KEY_WIDTH);
+    const std::string letters = facade.attrVal(device, ATTR_NAME_ARRAY_NUMBER);
+    return "array " + std::string(KEY_WIDTH - 1 - std::min<std::size_t>(letters.size(), KEY_WIDTH - 1), ' ') +
+           letters;
+}
+
 } // namespace
 
 bool DevicesPred::operator()(const KeyedDevice& a, const KeyedDevice& b) const
@@ -62,8 +73,8 @@ std::string genDeviceNameString(const Core::DevicePtr& device)
     const bool spare = isSpare(device);
     const Core::DevicePtr array = spare ? GetSparesArray(device) : facade.array(device);
     if (array && array.get() != device.get())
-        key += facade.deviceName(array, KEY_WIDTH) + " ";
-    return key + (spare ? "z" : "") + facade.deviceName(device, KEY_WIDTH);
+        key += keyName(facade, array) + " ";
+    return key + (spare ? "z" : "") + keyName(facade, device);
 }
 
 void ClearSparesList() { sparesList().clear(); }

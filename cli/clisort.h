@@ -3,8 +3,9 @@
 // logical drives, its data drives and its spare drives, then the drives of no
 // array. The order is that of the devices' name keys compared as bytes:
 //   <controller name> [<array name> ]<device name>
-// with numbers zero-padded so that byte order is numeric order, and a "z"
-// before a spare drive's name so that spares follow the data drives.
+// with numbers zero-padded and array letters aligned to the right, so that
+// byte order is numeric order (array Z before array AA), and a "z" before a
+// spare drive's name so that spares follow the data drives.
 //
 // A spare drive may serve several arrays. The process-wide spares list
 // remembers which array a spare is shown under: the physical-drive step of a

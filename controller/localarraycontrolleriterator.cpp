@@ -13,7 +13,7 @@ constexpr std::uint16_t kProbePhysicalUnits = 128;
 
 }  // namespace
 
-LocalArrayControllerIterator::LocalArrayControllerIterator()
+LocalArrayControllerIterator::LocalArrayControllerIterator(Sender send) : m_send(send)
 {
     EnumerateRoot(IMGR_OBJECT_ARRAY_CONTROLLERS, [this](ImgrHandle handle) { return take(handle); });
 }
@@ -26,7 +26,7 @@ bool LocalArrayControllerIterator::take(ImgrHandle handle)
     if (info.dwBoardID <= MINIMUM_BOARD_ID) return false;
     ConcreteBMICDevice probe(handle, false, kProbeLogicalUnits, kProbePhysicalUnits, false);
     SenseControllerCommand<SenseControllerParametersTrait> parameters;
-    if (!parameters(probe)) return false;
+    if (!m_send(parameters, probe)) return false;
     const char* id = parameters.result().sAccessID;
     m_accessIDs[handle] = Common::string(id, strnlen(id, sizeof(parameters.result().sAccessID)));
     m_hostInfo[handle] = info;

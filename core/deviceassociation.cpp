@@ -8,7 +8,8 @@ namespace Core {
 
 bool DeviceAssociation::receive(const DevicePtr& device)
 {
-    if (!device)
+    // A link made again by a later rescan must not list the device twice.
+    if (!device || std::find(m_devices.begin(), m_devices.end(), device) != m_devices.end())
         return false;
     m_devices.push_back(device);
     return true;

@@ -1,8 +1,8 @@
 // Core::DeviceAssociation - a named link from one device to others (a
 // logical drive's data drives, a controller's host bus adapter).
 //
-// The devices keep insertion order; receive appends without a duplicate
-// check, clear removes the first entry holding the same pointer. A device
+// The devices keep insertion order; receive appends a device not yet held
+// (a rescan makes the same links again), clear removes it. A device
 // that receives an association whose name it already has appends the new
 // devices to the existing one instead (core/device.h).
 #ifndef CORE_DEVICEASSOCIATION_H

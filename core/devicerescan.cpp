@@ -5,6 +5,7 @@
 #include "core/deviceoperation.h"
 #include "core/modelswitches.h"
 #include "core/operationregistration.h"
+#include "core/rescanpass.h"
 #include "schema/morumod.h"
 
 namespace Core {
@@ -57,6 +58,7 @@ DeviceOperationPtr existingOrNew(const DeviceOperationList& operations, const Co
 OperationReturnList Device::Reenumerate(const ReenumeratePredicate& predicate)
 {
     DeviceLock lock(*this);
+    const RescanPass pass;
     const Common::Synchronization::Timer timer;
     OperationReturnList returns;
     DeleteAssociationsFor(predicate, returns);

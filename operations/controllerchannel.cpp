@@ -1,9 +1,9 @@
 #include "operations/controllerchannel.h"
 
 #include "controller/bmiccommands.h"
-#include "controller/executecommand.h"
 #include "operations/discoveroperation.h"
 #include "operations/fieldtext.h"
+#include "operations/replycache.h"
 #include "schema/storagemod.h"
 
 namespace Operations {
@@ -31,7 +31,7 @@ void PublishIdentity(Schema::ArrayController& controller)
 {
     SenseControllerCommand<IdentifyControllerTrait> identify;
     Core::OperationReturn result;
-    if (!executeCommand(identify, static_cast<BMICDevice&>(controller), result) || !result)
+    if (!executeCachedCommand(identify, controller, result) || !result)
         return;
     publishFact(controller, Interface::StorageMod::ATTR_NAME_FIRMWARE_VERSION,
                 fieldText(identify.result().sRAMFirmwareRev));

@@ -2,7 +2,8 @@
 // - controllerChannel: the BMIC channel of a controller handle, as discovery makes it (32
 //   logical and 128 physical units, fixed-size buffers); `remote` for a controller reached
 //   through a host bus adapter.
-// - PublishIdentity: sends Identify Controller through the controller's own channel; on success
+// - PublishIdentity: sends Identify Controller through the controller's own channel, by way of
+//   the reply cache (the controller's reader asks it again in the same rescan); on success
 //   publishes ATTR_NAME_FIRMWARE_VERSION and records whether the controller handles logical
 //   drives over 2 TB. A failure leaves both alone.
 // - The handles of remote controllers by their controller text (the text a storage-system path

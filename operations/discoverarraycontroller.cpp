@@ -8,6 +8,7 @@
 #include "operations/hextext.h"
 #include "operations/hostdeviceinfo.h"
 #include "operations/localcontrollerscan.h"
+#include "operations/replycache.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
 #include "schema/devicescope.h"
 #include "schema/storagemod.h"
@@ -41,11 +42,13 @@ Common::string slotText(const ImgrHostDeviceInfo& info)
 }
 
 // The subsystem identifier a controller reports: the chassis serial number, else the node's
-// world-wide name.
+// world-wide name. The controller's reader asks the same question in this rescan: the reply
+// cache keeps the answer for it.
 Common::string subsystemIdentifier(BMICDevice& channel)
 {
     SenseControllerCommand<SenseSubsystemInformationTrait> sense;
-    if (!sense(channel))
+    CachedChannel cached(channel);
+    if (!sense(cached))
         return Common::string();
     const Common::string chassis = fieldText(sense.result().sChassisSerialNumber);
     return chassis.empty() ? worldWideName(sense.result().sNodeName) : chassis;

@@ -5,6 +5,7 @@
 #include "operations/fieldtext.h"
 #include "operations/hextext.h"
 #include "operations/hostdeviceinfo.h"
+#include "operations/replycache.h"
 #include "schema/storagemod.h"
 
 namespace Operations {
@@ -13,6 +14,14 @@ namespace {
 
 namespace Facts = Interface::StorageMod::HostBusAdapter;
 using AdapterPtr = Common::shared_ptr<Schema::HostBusAdapter>;
+
+// The controller's reader asks for its parameters again in this rescan: the reply cache keeps
+// the answer for it.
+bool sendCached(BmicCommand& command, BMICDevice& channel)
+{
+    CachedChannel cached(channel);
+    return command(cached);
+}
 
 AdapterPtr newAdapter(const ImgrHostDeviceInfo& info)
 {
@@ -47,7 +56,7 @@ Core::OperationReturn DiscoverHostBusAdapter::visit(Schema::ModRoot& root)
     for (ImgrHandle handle : fibreAdapters)
         PublishDevice(root, newFibreAdapter(fibreAdapters, handle));
 
-    const LocalArrayControllerIterator controllers;
+    const LocalArrayControllerIterator controllers(sendCached);
     for (ImgrHandle handle : controllers) {
         AdapterPtr adapter = newAdapter(controllers.getHostDeviceInfo(handle));
         const Common::string accessId = controllers.getAccessID(handle);

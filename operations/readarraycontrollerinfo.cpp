@@ -19,7 +19,6 @@ bool isRemote(const Schema::ArrayController& controller)
 
 Core::OperationReturn ReadArrayControllerInfo::visit(Schema::ArrayController& controller)
 {
-    ReplyCache::Open(controller);
     Core::OperationReturn result;
     publishReading(controller, Facts::ATTR_NAME_STATUS, Facts::ATTR_VALUE_STATUS_OK);
     clearReading(controller, Facts::ATTR_NAME_CONTROLLER_STATE);

@@ -3,8 +3,9 @@
 // and batteries, rebuild and expand priority, surface scan delay.
 //
 // What a caller may rely on:
-// - It is the first operation of every rescan of a controller and opens the controller's reply
-//   cache session (operations/replycache.h): later readers of the rescan reuse its answers.
+// - It is the first operation of every rescan of a controller. Its questions go through the
+//   reply cache (operations/replycache.h): what the discovery of the same rescan already asked
+//   the controller is not asked again, and later readers of the rescan reuse its answers.
 // - The controller's status starts as ATTR_VALUE_STATUS_OK; it becomes ATTR_VALUE_STATUS_NOT_OK
 //   with the reason in ATTR_NAME_CONTROLLER_STATE for a model whose firmware 2.04 must be
 //   upgraded, a SCSI-attached controller whose host adapter has no access identifier, a logical

@@ -3,7 +3,6 @@
 #include "operations/fieldtext.h"
 #include "operations/hextext.h"
 #include "operations/readcontrollerfacts.h"
-#include "operations/replycache.h"
 
 namespace Operations {
 namespace {
@@ -61,7 +60,6 @@ void publishSystemParameters(Core::Device& system, const CONTROLLER_PARAMETERS& 
 
 Core::OperationReturn ReadStorageSystemInfo::visit(Schema::StorageSystem& system)
 {
-    ReplyCache::Open(system);
     Core::OperationReturn result;
     publishReading(system, Facts::ATTR_NAME_STATUS, Facts::ATTR_VALUE_STATUS_OK);
     IDENTIFY_CONTROLLER identify{};

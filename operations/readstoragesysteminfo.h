@@ -4,8 +4,8 @@
 // path policy, and the controller settings it shares with a controller.
 //
 // What a caller may rely on:
-// - It is the first operation of every rescan of a storage system and opens the storage
-//   system's reply cache session (operations/replycache.h).
+// - It is the first operation of every rescan of a storage system; its questions go through the
+//   reply cache (operations/replycache.h), so later readers of the rescan reuse its answers.
 // - The commands are those of the controller reader; a failing one ends the reading with its
 //   failure, and the facts read before it stay.
 // - getCapabilityPtr describes the settings (as for a controller), getRaidCapabilityPtr the

@@ -7,6 +7,8 @@
 
 #include "common/containers.h"
 #include "controller/bmictraits.h"
+#include "controller/concretebmicdevice.h"
+#include "core/rescanpass.h"
 #include "schema/controllerchannels.h"
 
 namespace Operations {
@@ -49,11 +51,16 @@ struct Answer {
 
 using Session = Common::map<Question, Answer>;
 
-// Sessions by controller handle. The tree is used by one thread at a time (its lock is held by
-// every operation), so the sessions need no lock of their own.
-Common::map<ImgrHandle, Session>& sessions()
+// The answers of the rescan that is running, by controller handle. The tree is rescanned by one
+// thread at a time (its lock is held by every operation), so they need no lock of their own.
+struct Sessions {
+    unsigned long pass = 0;
+    Common::map<ImgrHandle, Session> byHandle;
+};
+
+Sessions& sessions()
 {
-    static Common::map<ImgrHandle, Session> all;
+    static Sessions all;
     return all;
 }
 
@@ -70,13 +77,35 @@ bool controllerHandle(const Core::Device* device, ImgrHandle& handle)
     return false;
 }
 
-Session* sessionOf(const Core::Device* device)
+std::optional<ImgrHandle> handleOf(const BMICDevice& channel)
 {
     ImgrHandle handle = 0;
-    if (!controllerHandle(device, handle))
+    if (controllerHandle(dynamic_cast<const Core::Device*>(&channel), handle))
+        return handle;
+    if (const auto* own = dynamic_cast<const ConcreteBMICDevice*>(&channel))
+        return own->handle();
+    return std::nullopt;
+}
+
+// The session of a controller in the running rescan; none outside a rescan. A new rescan starts
+// with no answers at all.
+Session* sessionOf(std::optional<ImgrHandle> handle)
+{
+    const unsigned long pass = Core::RescanPass::current();
+    if (pass == 0 || !handle)
         return nullptr;
-    auto found = sessions().find(handle);
-    return found == sessions().end() ? nullptr : &found->second;
+    Sessions& all = sessions();
+    if (all.pass != pass) {
+        all.byHandle.clear();
+        all.pass = pass;
+    }
+    return &all.byHandle[*handle];
+}
+
+Session* sessionOf(const Core::Device& device)
+{
+    ImgrHandle handle = 0;
+    return controllerHandle(&device, handle) ? sessionOf(handle) : nullptr;
 }
 
 bool isQuestion(const BMICDevice::BMICRequest& request)
@@ -105,7 +134,7 @@ bool answer(const Answer& kept, BMICDevice::BMICRequest& request)
 template <class Matches>
 void forget(const Core::Device& device, Matches matches)
 {
-    Session* session = sessionOf(&device);
+    Session* session = sessionOf(device);
     if (session != nullptr)
         std::erase_if(*session, [&matches](const auto& entry) { return matches(entry.first); });
 }
@@ -118,16 +147,9 @@ Answer answerOf(const BMICDevice::BMICRequest& request)
 
 } // namespace
 
-void ReplyCache::Open(const Core::Device& device)
-{
-    ImgrHandle handle = 0;
-    if (controllerHandle(&device, handle))
-        sessions()[handle].clear();
-}
-
 void ReplyCache::Drop()
 {
-    sessions().clear();
+    sessions().byHandle.clear();
 }
 
 void ReplyCache::ForgetUnit(const Core::Device& device, std::uint16_t unit)
@@ -156,21 +178,19 @@ void ReplyCache::ForgetPhysicalDrive(const Core::Device& device, std::uint16_t d
 std::size_t ReplyCache::size()
 {
     std::size_t count = 0;
-    for (const auto& entry : sessions())
+    for (const auto& entry : sessions().byHandle)
         count += entry.second.size();
     return count;
 }
 
-CachedChannel::CachedChannel(BMICDevice& inner) : m_inner(inner), m_device(dynamic_cast<const Core::Device*>(&inner))
-{
-}
+CachedChannel::CachedChannel(BMICDevice& inner) : m_inner(inner), m_handle(handleOf(inner)) {}
 
 bool CachedChannel::sendBMICCommand(BMICRequest& request)
 {
     // A command that is not a sense may change what the controller answers.
     if (request.eTransferType != BMICDevice::TRANSFER_FROM_CONTROLLER)
         ReplyCache::Drop();
-    Session* session = isQuestion(request) ? sessionOf(m_device) : nullptr;
+    Session* session = isQuestion(request) ? sessionOf(m_handle) : nullptr;
     if (session == nullptr)
         return m_inner.sendBMICCommand(request);
     const Question question = questionOf(request);

@@ -82,6 +82,16 @@ template <void (*Act)(Controller &, std::uint16_t, std::int64_t)> bool driveCmd(
 
 void predictDrive(Controller &c, std::uint16_t index, std::int64_t) { c.drives[index].health = HEALTH_PREDICTIVE; }
 
+bool muteDriveCmd(Args &a)
+{
+    std::uint16_t i = 0;
+    bool on = false;
+    if (!a.drive(2, i) || !a.onOff(3, on))
+        return false;
+    a.controller->drives[i].muted = on;
+    return true;
+}
+
 bool failLogicalDriveCmd(Args &a)
 {
     LogicalDrive *ld = nullptr;
@@ -122,6 +132,8 @@ bool unitAttentionCmd(Args &a) { return a.number(2, 1000000, a.controller->fault
 bool clearCmd(Args &a)
 {
     a.controller->faults = Faults{};
+    for (Drive &d : a.controller->drives)
+        d.muted = false;
     return true;
 }
 
@@ -137,6 +149,7 @@ const std::vector<Entry> &entries()
         {{"fail-drive", "CONTROLLER LOCATION", "a physical drive fails; spares take over"}, 1, driveCmd<failDrive>},
         {{"predict-drive", "CONTROLLER LOCATION", "a physical drive reports predictive failure"}, 1, driveCmd<predictDrive>},
         {{"restore-drive", "CONTROLLER LOCATION", "a drive is replaced by a good one and rebuilt"}, 1, driveCmd<restoreDrive>},
+        {{"mute-drive", "CONTROLLER LOCATION on|off", "a drive answers no command addressed to it"}, 2, muteDriveCmd},
         {{"fail-ld", "CONTROLLER NUMBER", "a logical drive fails"}, 1, failLogicalDriveCmd},
         {{"recover-ld", "CONTROLLER NUMBER PERCENT", "a logical drive is recovering, PERCENT done"}, 2,
          progressCmd<TASK_REBUILD>},

@@ -1,7 +1,7 @@
 // The fault subcommands of the control tool, applied to the stored world:
-// failing drives and logical drives, setting progress, making a controller
-// unreachable or answer with check conditions, locking a storage system for
-// another host, and garbage replies. Each can be cleared again.
+// failing or silencing drives, failing logical drives, setting progress, making
+// a controller unreachable or answer with check conditions, locking a storage
+// system for another host, and garbage replies. Each can be cleared again.
 #ifndef VNL_SIM_FAULTCOMMANDS_H
 #define VNL_SIM_FAULTCOMMANDS_H
 

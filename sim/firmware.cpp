@@ -104,7 +104,8 @@ bool resolveTarget(Command &cmd, Target target)
     }
     case TO_PHYSICAL_DRIVE:
         cmd.driveIndex = driveIndexOf(cmd.call);
-        if (cmd.driveIndex >= cmd.ctl.drives.size())
+        // A drive that does not answer fails its commands as a missing drive does.
+        if (cmd.driveIndex >= cmd.ctl.drives.size() || cmd.ctl.drives[cmd.driveIndex].muted)
             break;
         cmd.drive = &cmd.ctl.drives[cmd.driveIndex];
         return true;

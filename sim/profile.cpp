@@ -229,6 +229,7 @@ template <class B, class D> void bindDrive(B &b, D &d)
     b("model", d.model);
     b("serial", d.serial);
     b("firmware", d.firmware);
+    b("muted", d.muted);
 }
 
 // Names of the drive interface and health values, as profiles write them.

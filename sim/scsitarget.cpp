@@ -369,7 +369,7 @@ void logicalDriveRequest(Request &r)
 void addressRequest(Request &r)
 {
     std::uint16_t index = static_cast<std::uint16_t>(r.call.address[0] | (r.call.address[1] << 8));
-    if (index >= r.ctl.drives.size())
+    if (index >= r.ctl.drives.size() || r.ctl.drives[index].muted)
         return void(r.fail(kAscUnsupportedLun));
     const Drive &d = r.ctl.drives[index];
     switch (r.cdb(0)) {

@@ -43,6 +43,7 @@ struct Drive {
     std::string serial;
     std::string firmware;
     std::uint8_t health = HEALTH_OK;
+    bool muted = false;        // injected: answers no command addressed to it
 };
 
 // Long-running work of a logical drive, timed on the simulation clock.

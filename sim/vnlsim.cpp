@@ -25,7 +25,7 @@ void usage()
                 "  where                                     the state directory in use\n",
                 std::string(kDefaultPreset).c_str());
     for (const FaultCommand &f : faultCommands())
-        std::printf("  %-16s %-26s %s\n", std::string(f.name).c_str(), std::string(f.usage).c_str(),
+        std::printf("  %-16s %-27s %s\n", std::string(f.name).c_str(), std::string(f.usage).c_str(),
                     std::string(f.summary).c_str());
     std::printf("\nThe state directory is $VNLSIM_STATE, or %s when it is unset.\n", StateStore::kDefaultDirectory);
 }

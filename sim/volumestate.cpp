@@ -116,6 +116,7 @@ void restoreDrive(Controller &c, std::uint16_t index, std::int64_t now)
         return;
     bool wasFailed = c.drives[index].health == HEALTH_FAILED;
     c.drives[index].health = HEALTH_OK;
+    c.drives[index].muted = false;
     if (!wasFailed)
         return;
     for (auto &[number, ld] : c.logicalDrives) {

@@ -35,8 +35,9 @@ VolumeState volumeState(const Controller &controller, const LogicalDrive &ld, st
 // The drive fails; logical drives that have a spare for it start rebuilding.
 void failDrive(Controller &controller, std::uint16_t index, std::int64_t now);
 
-// A failed drive is replaced by a good one: spares standing in for it are
-// released and fault-tolerant logical drives rebuild onto it.
+// A drive is replaced by a good one, which answers again; when it had failed,
+// spares standing in for it are released and fault-tolerant logical drives
+// rebuild onto it.
 void restoreDrive(Controller &controller, std::uint16_t index, std::int64_t now);
 
 // Lets spares take over for failed data drives that have none yet.

@@ -57,6 +57,9 @@ std::string faultText(const Controller &c)
         out += " locked-by-other-host";
     if (f.garbage)
         out += " garbage-replies";
+    for (const Drive &d : c.drives)
+        if (d.muted)
+            out += " muted-drive(" + d.location + ")";
     return out.empty() ? " none" : out;
 }
 

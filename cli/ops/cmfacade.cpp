@@ -505,7 +505,9 @@ std::string CMFacade::toArrayIndex(const std::string& letters) const
         return std::string();
     if (word.size() == 1)
         return std::to_string(word[0] - 'A');
-    return std::to_string(26 + (word[1] - 'A') + (word[0] - 'A'));
+    // AA to AZ are 26 to 51; past AZ the letters go on like spreadsheet
+    // columns (BA is 52), as arrays are named, so no two names share an index.
+    return std::to_string(26 * (word[0] - 'A' + 1) + (word[1] - 'A'));
 }
 
 std::string CMFacade::padDigits(const std::string& text, unsigned width) const

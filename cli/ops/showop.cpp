@@ -6,6 +6,7 @@
 #include "cli/ops/opmessages.h"
 #include "cli/ops/showtext.h"
 #include "cli/devlister.h"
+#include "common/compoundlist.h"
 #include "schema/storagemod.h"
 
 using namespace Interface::MORUMod;
@@ -176,9 +177,20 @@ std::string CShowOp::controllerTitle(const std::string& name, const Core::Device
     return name + "\n";
 }
 
+// A spare may serve several arrays; listed after the drives of one of them
+// (as the sort places a spare under the array a target named), it stays
+// under that array's heading.
+Core::DevicePtr CShowOp::headingArray(const Core::DevicePtr& device) const
+{
+    for (const Core::DevicePtr& served : associated(device, ASSOCIATION_SPARE_DRIVE))
+        if (m_facade.attrVal(served, ATTR_NAME_ARRAY_NUMBER) == m_lastArray)
+            return served;
+    return m_facade.array(device);
+}
+
 std::string CShowOp::arrayTitle(const Core::DevicePtr& device)
 {
-    Core::DevicePtr array = m_facade.array(device);
+    Core::DevicePtr array = headingArray(device);
     if (!array) {
         bool unassigned = m_facade.rawVal(device, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED;
         if (!unassigned || m_lastArray == "unassigned")
@@ -291,7 +303,19 @@ void CShowOp::showBatteries(const Core::DevicePtr& controller)
                : status == ATTR_VALUE_BATTERY_STATUS_FAILED         ? "Failed (Replace Batteries)"
                                                                     : "OK") +
               "\n");
-    Show(controller, ATTR_NAME_BATTERY_FAILED_LIST, "Failed Battery Location: Battery ", "\n", level);
+    showFailedBatteries(controller, level);
+}
+
+// "Failed Battery Location: Battery 1, Battery 3": the list holds the
+// numbers of the failed batteries, several joined by the value delimiter.
+void CShowOp::showFailedBatteries(const Core::DevicePtr& controller, unsigned level)
+{
+    const Common::CompoundList failed(m_facade.rawVal(controller, ATTR_NAME_BATTERY_FAILED_LIST).c_str(), true);
+    std::string batteries;
+    for (const Common::string& number : failed)
+        if (!number.empty())
+            batteries += (batteries.empty() ? "Battery " : ", Battery ") + std::string(number.c_str());
+    attr_print(batteries, indent(level) + "Failed Battery Location: ", "\n", 0);
 }
 
 void CShowOp::showHostBusAdapter(const Core::DevicePtr& controller)
@@ -364,7 +388,7 @@ void CShowOp::showLDLong(const Core::DevicePtr& drive)
     Show(drive, ATTR_NAME_DRIVE_ACCESS_NAME, "Disk Name: ", "\n", 3);
     showMountPoints(drive);
     showUnmaskedAdapters(drive);
-    Show(drive, ATTR_NAME_STATE, "   Logical Drive Message: ", "\n", 2);
+    Show(drive, ATTR_NAME_STATE, "   Logical Drive Message: ", "\n", 3);
 }
 
 void CShowOp::showMountPoints(const Core::DevicePtr& drive)

@@ -51,12 +51,13 @@ private:
               const std::string& suffix = "\n", unsigned level = 0, unsigned width = 0);
     std::string controllerTitle(const std::string& name, const Core::DevicePtr& device);
     std::string arrayTitle(const Core::DevicePtr& device);
-    std::string ldStatus(const Core::DevicePtr& drive) const;
+    Core::DevicePtr headingArray(const Core::DevicePtr& device) const;
 
     void showControllerLong(const Core::DevicePtr& controller);
     void showControllerShort(const Core::DevicePtr& controller);
     void showRedundantController(const Core::DevicePtr& controller);
     void showBatteries(const Core::DevicePtr& controller);
+    void showFailedBatteries(const Core::DevicePtr& controller, unsigned level);
     void showHostBusAdapter(const Core::DevicePtr& controller);
     void showLDLong(const Core::DevicePtr& drive);
     void showMountPoints(const Core::DevicePtr& drive);

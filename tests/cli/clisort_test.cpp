@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/cli/targettree.h"
 
 namespace {
@@ -70,4 +72,22 @@ TEST_F(DisplayOrder, AListedSpareStaysWithTheArrayItWasRecordedFor)
     EXPECT_EQ(keys(devices), (Keys{"A1", "B1", "s1"}));
     // The sort forgot the record; the spare now goes with the first array it serves.
     EXPECT_EQ(key(CLI_SORT::GetSparesArray(spare)), "A1");
+}
+
+TEST_F(DisplayOrder, ArraysPastZFollowZ)
+{
+    const Core::DevicePtr c1 = all.front();
+    const Core::DevicePtr arrayZ = tree.array(c1, "Z1", 25);
+    const Core::DevicePtr arrayAA = tree.array(c1, "AA1", 26);
+    tree.logicalDrive(arrayZ, "LZ", 3);
+    tree.logicalDrive(arrayAA, "LAA", 4);
+    std::vector<Core::DevicePtr> devices;
+    for (auto child = c1->beginChild(); child != c1->endChild(); ++child)
+        if ((*child)->getValueFor(ATTR_NAME_TYPE) == ATTR_VALUE_TYPE_ARRAY) {
+            devices.push_back(*child);
+            devices.insert(devices.end(), (*child)->beginChild(), (*child)->endChild());
+        }
+    std::reverse(devices.begin(), devices.end());
+    CLI_SORT::SortDevicesEx(devices);
+    EXPECT_EQ(keys(devices), (Keys{"A1", "L2", "L11", "B1", "L3", "Z1", "LZ", "AA1", "LAA"}));
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/clierror.h"
+#include "common/guitranslator.h"
 #include "tests/cli/consolecapture.h"
 #include "tests/cli/showtree.h"
 
@@ -124,6 +125,10 @@ TEST_F(FacadeTest, NumbersAndLettersConvert)
     EXPECT_EQ(facade.toArrayIndex("a"), "0");
     EXPECT_EQ(facade.toArrayIndex("Z"), "25");
     EXPECT_EQ(facade.toArrayIndex("AB"), "27");
+    // Every two-letter name the arrays are given leads back to its own array:
+    // "BA" must not select array AB.
+    for (std::uint64_t number = 0; number < 26 * 27; ++number)
+        EXPECT_EQ(facade.toArrayIndex(Common::intToArrayLetter(number).c_str()), std::to_string(number));
     for (const char* bad : {"", "ABC", "1", "A1", "all"})
         EXPECT_EQ(facade.toArrayIndex(bad), "") << bad;
     EXPECT_EQ(facade.toZeroIndex("3"), "2");

@@ -232,3 +232,35 @@ TEST_F(ShowOpTest, TapeDrivesShowBusAndId)
     EXPECT_EQ(longForm({tape}), CTRL + "\ntapedrive 2:5\n   SCSI Bus: 2\n   SCSI ID: 5\n   Status: OK\n"
                                        "   Vendor ID: ORVX\n");
 }
+
+TEST_F(ShowOpTest, MessagesAndFailedBatteriesReadAsSentences)
+{
+    set(server.ld1, {{ATTR_NAME_STATE, "Queued for rebuild"}});
+    std::string detail = longForm({server.ld1});
+    EXPECT_NE(detail.find("         Mount Points: None\n            Logical Drive Message: Queued for rebuild\n"),
+              std::string::npos)
+        << detail;
+
+    set(server.ctrl, {{ATTR_NAME_BATTERY_STATUS, ATTR_VALUE_BATTERY_STATUS_FAILED},
+                      {ATTR_NAME_BATTERY_FAILED_LIST, "1*-*3"}});
+    detail = longForm({server.ctrl});
+    EXPECT_NE(detail.find("      Battery Status: Failed (Replace Batteries)\n"
+                          "      Failed Battery Location: Battery 1, Battery 3\n"),
+              std::string::npos)
+        << detail;
+}
+
+TEST_F(ShowOpTest, SpareOfTwoArraysStaysUnderTheArrayBeingListed)
+{
+    DevicePtr arrayB = array(server.ctrl, "1", {{ATTR_NAME_INTERFACE, ATTR_VALUE_INTERFACE_SAS}});
+    DevicePtr pd3 = sasDrive(server.ctrl, "2I", "1", "2", ATTR_VALUE_DRIVE_TYPE_DATA);
+    member(arrayB, pd3);
+    member(arrayB, server.spare, ASSOCIATION_SPARE_DRIVE);
+    EXPECT_EQ(shortForm({pd3, server.spare}),
+              CTRL + "\n\n   array B\n\n"
+                     "      physicaldrive 2I:1:2 (port 2I:box 1:bay 2, SAS, 300 GB, OK)\n"
+                     "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n");
+    EXPECT_EQ(shortForm({server.spare}),
+              CTRL + "\n\n   array A\n\n"
+                     "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n");
+}

@@ -92,6 +92,25 @@ TEST_F(IteratorTest, LocalControllersNeedTypeBoardAndAnAnswer)
     EXPECT_EQ(fake().closed, (std::vector<ImgrHandle>{2, 4, 5, root}));
 }
 
+// The probe goes out the way the caller says: here an answer of the caller's own, so that the
+// library is never asked, and a refusal, so that the controller is not taken.
+TEST_F(IteratorTest, TheCallersSenderCarriesTheProbe)
+{
+    children(2);
+    give(1, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070));
+    give(2, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070));
+    const LocalArrayControllerIterator::Sender answerForFirst = [](BmicCommand& command, BMICDevice& channel) {
+        if (static_cast<ConcreteBMICDevice&>(channel).handle() != 1) return false;
+        auto& parameters = static_cast<SenseControllerCommand<SenseControllerParametersTrait>&>(command);
+        std::memcpy(parameters.buffer().sAccessID, "KEPT", 4);
+        return true;
+    };
+    LocalArrayControllerIterator controllers(answerForFirst);
+    EXPECT_EQ(std::vector<ImgrHandle>(controllers.begin(), controllers.end()), std::vector<ImgrHandle>{1});
+    EXPECT_EQ(controllers.getAccessID(1), "KEPT");
+    EXPECT_TRUE(fake().calls.empty());
+}
+
 TEST_F(IteratorTest, LibraryThatNeverEndsAnEnumerationDoesNotHang)
 {
     fake().enumerate = [](ImgrHandle, std::uint32_t, std::uint32_t, ImgrHandle* child) {

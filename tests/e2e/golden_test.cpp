@@ -2,6 +2,7 @@
 //
 // A transcript starts with a header, one directive a line, and ends it with "----":
 //   preset NAME          the simulated hardware (a fresh copy for each transcript)
+//   sim ARGS             vnlsim ARGS on that hardware once it is made (a fault, for example)
 //   run ARGS             a one-shot run; ARGS split at blanks, "double quotes" keep blanks
 //   input LINE           a line typed into the console (a transcript without "run" is a console run)
 //   exit N               the expected exit status
@@ -22,6 +23,7 @@ const std::string SEPARATOR = "----\n";
 struct Transcript {
     std::filesystem::path file;
     std::string preset = "server";
+    std::vector<std::string> simCommands;
     std::vector<std::string> args;
     std::string input;
     int status = 0;
@@ -59,6 +61,8 @@ void applyDirective(Transcript& transcript, const std::string& line)
     const std::string value = blank == std::string::npos ? "" : line.substr(blank + 1);
     if (name == "preset")
         transcript.preset = value;
+    else if (name == "sim")
+        transcript.simCommands.push_back(value);
     else if (name == "run")
         transcript.args = splitArguments(value);
     else if (name == "input")
@@ -101,6 +105,13 @@ void rewrite(const Transcript& transcript, const Outcome& run)
     std::ofstream(transcript.file) << header << "exit " << run.status << "\n" << SEPARATOR << run.output;
 }
 
+// Runs vnlsim on the transcript's simulated hardware; false when it refuses.
+bool runSim(const LockDir& dir, const std::string& args)
+{
+    const std::string command = "VNLSIM_STATE=" + dir.path + "/sim " + VNLSIM_TOOL + " " + args + " >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
 std::vector<std::filesystem::path> transcripts()
 {
     std::vector<std::filesystem::path> files;
@@ -118,6 +129,8 @@ TEST_P(Golden, OutputMatchesTheTranscript)
     const Transcript transcript = load(GetParam());
     LockDir dir;
     ASSERT_TRUE(dir.usePreset(transcript.preset)) << transcript.preset;
+    for (const std::string& args : transcript.simCommands)
+        ASSERT_TRUE(runSim(dir, args)) << args;
     const Outcome run = runVnlcli(dir, transcript.args, transcript.input);
     if (std::getenv("VNL_GOLDEN_UPDATE")) {
         rewrite(transcript, run);

@@ -2,7 +2,8 @@
 // request counts (VNLSIM_STATS): a one-shot command uses the tree built for
 // it and reads no controller twice, while the console still reads everything
 // again for every "controller all" and "rescan", since the hardware may change
-// while it sits idle. A read that failed is repeated, so that it is reported.
+// while it sits idle. Within one discovery a controller is asked who it is
+// once. A read that failed is repeated, so that it is reported.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/e2e/vnlprocess.h"
@@ -60,6 +62,25 @@ TEST(RequestCount, AOneShotControllerAllCommandReadsTheHardwareOnce)
         EXPECT_EQ(requestsOf(dir, {"ctrl", "all", "show"}), discovery) << preset;
         EXPECT_EQ(requestsOf(dir, {"ctrl", "all", "show", "config"}), discovery) << preset;
     }
+}
+
+// Discovery and the readers of a controller share what they ask within one discovery: each
+// controller is asked once who it is (identify controller, 0x11), and a local one once for its
+// subsystem information (0x66) and its parameters (0x64).
+TEST(RequestCount, OneDiscoveryAsksEachControllerItsOwnQuestionsOnce)
+{
+    const std::pair<const char*, unsigned long> localControllers[] = {{"small", 1}, {"server", 2}, {"scsi", 1}, {"large", 4}};
+    for (const auto& [preset, controllers] : localControllers) {
+        LockDir dir;
+        ASSERT_TRUE(dir.usePreset(preset));
+        Requests discovery = oneDiscovery(dir);
+        EXPECT_EQ(discovery["bmic.11"], controllers) << preset;
+        EXPECT_EQ(discovery["bmic.66"], controllers) << preset;
+        EXPECT_EQ(discovery["bmic.64"], controllers) << preset;
+    }
+    LockDir dir;
+    ASSERT_TRUE(dir.usePreset("external"));
+    EXPECT_EQ(oneDiscovery(dir)["bmic.11"], 2u) << "the two controllers of the storage system";
 }
 
 TEST(RequestCount, TheConsoleRereadsEverythingForControllerAllAndRescan)

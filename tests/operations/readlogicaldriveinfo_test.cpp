@@ -141,9 +141,13 @@ TEST(LogicalDriveRebuild, ARefreshAfterTheRescanSeesWhatChanged)
     ASSERT_TRUE(logical);
     EXPECT_EQ(value(*logical, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_OK);
 
+    // The simulated clock stands still, so that the expansion is at 40% when the drive is read.
+    setenv("VNLSIM_CLOCK", "1000", 1);
     const std::string expand = "VNLSIM_STATE=" + state + " " + VNLSIM_TOOL + " expand-ld slot3 2 40";
-    ASSERT_EQ(std::system(expand.c_str()), 0);
+    const int expanded = std::system(expand.c_str());
     logical->Refresh();
+    unsetenv("VNLSIM_CLOCK");
+    ASSERT_EQ(expanded, 0);
     EXPECT_EQ(value(*logical, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_EXPANDING);
     EXPECT_EQ(value(*logical, ATTR_NAME_EXPAND_PERCENT_COMPLETE), "40");
 }

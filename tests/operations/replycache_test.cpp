@@ -1,11 +1,12 @@
-// The reply cache: one answer per question within a controller's session, nothing kept outside
-// one, and nothing read after a change.
+// The reply cache: one answer per question and controller within a rescan, nothing kept outside
+// one or from an earlier one, and nothing read after a change.
 #include <functional>
 #include <map>
 
 #include <gtest/gtest.h>
 
 #include "controller/bmiccommands.h"
+#include "core/rescanpass.h"
 #include "operations/replycache.h"
 #include "operations/writelockstoragesystem.h"
 #include "operations/writeunlockstoragesystem.h"
@@ -17,6 +18,7 @@
 
 namespace {
 
+using Core::RescanPass;
 using Operations::ReplyCache;
 using Operations::executeCachedCommand;
 
@@ -82,7 +84,7 @@ protected:
     CountingController* controller = root->receive(holder) ? static_cast<CountingController*>(holder.get()) : nullptr;
 };
 
-TEST_F(ReplyCacheTest, WithoutASessionEveryQuestionReachesTheController)
+TEST_F(ReplyCacheTest, OutsideARescanEveryQuestionReachesTheController)
 {
     EXPECT_EQ(identify(*controller), 1u);
     EXPECT_EQ(identify(*controller), 2u);
@@ -90,22 +92,38 @@ TEST_F(ReplyCacheTest, WithoutASessionEveryQuestionReachesTheController)
     EXPECT_EQ(ReplyCache::size(), 0u);
 }
 
-TEST_F(ReplyCacheTest, WithinASessionAQuestionIsAskedOnceAndAnsweredAlike)
+TEST_F(ReplyCacheTest, WithinARescanAQuestionIsAskedOnceAndTheNextRescanAsksAgain)
 {
-    ReplyCache::Open(*controller);
-    EXPECT_EQ(identify(*controller), 1u);
-    EXPECT_EQ(identify(*controller), 1u);
-    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 1);
-
-    ReplyCache::Open(*controller);
-    EXPECT_EQ(identify(*controller), 2u) << "a new session asks again";
+    {
+        const RescanPass rescan;
+        EXPECT_EQ(identify(*controller), 1u);
+        EXPECT_EQ(identify(*controller), 1u);
+        EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 1);
+    }
+    EXPECT_EQ(identify(*controller), 2u) << "between rescans the controller is asked";
+    const RescanPass next;
+    EXPECT_EQ(identify(*controller), 3u) << "a new rescan never hears an earlier one's answer";
+    EXPECT_EQ(identify(*controller), 3u);
 }
 
-TEST_F(ReplyCacheTest, AnythingButASenseEndsEverySession)
+// Discovery asks a controller it finds through the controller's own channel before the controller
+// is in the tree; the controller's reader, later in the same rescan, hears those answers.
+TEST_F(ReplyCacheTest, AControllersOwnChannelAndItsDeviceShareTheAnswersOfARescan)
 {
+    Counting<ConcreteBMICDevice> discovery(7, false, 32, 128, false);
+    Counting<ConcreteBMICDevice> otherController(8, false, 32, 128, false);
+    const RescanPass rescan;
+    EXPECT_EQ(identify(discovery), 1u);
+    EXPECT_EQ(identify(*controller), 1u);
+    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 0);
+    EXPECT_EQ(identify(otherController), 1u);
+    EXPECT_EQ(otherController.sent[IdentifyControllerTrait::command()], 1) << "another handle, another controller";
+}
+
+TEST_F(ReplyCacheTest, AnythingButASenseForgetsEveryAnswer)
+{
+    const RescanPass rescan;
     CountingController other(8);
-    ReplyCache::Open(*controller);
-    ReplyCache::Open(other);
     identify(*controller);
     identify(other);
     SetControllerCommand<SetControllerParametersTrait> write(CONTROLLER_PARAMETERS{});
@@ -115,22 +133,20 @@ TEST_F(ReplyCacheTest, AnythingButASenseEndsEverySession)
     identify(*controller);
     identify(*controller);
     identify(other);
-    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 3) << "no session until the next reader opens one";
+    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 2) << "asked again once after the write";
     EXPECT_EQ(other.sent[IdentifyControllerTrait::command()], 2);
 
-    ReplyCache::Open(*controller);
     SenseControllerCommand<LockManagementTrait> lock;
     executeCachedCommand(lock, *controller, result);
     executeCachedCommand(lock, *controller, result);
     EXPECT_EQ(controller->sent[LockManagementTrait::command()], 2) << "a lock request is never answered from the cache";
     identify(*controller);
-    identify(*controller);
-    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 4) << "a sense that is not kept leaves the session";
+    EXPECT_EQ(controller->sent[IdentifyControllerTrait::command()], 2) << "a sense that is not kept forgets nothing";
 }
 
 TEST_F(ReplyCacheTest, AFailedQuestionIsAskedAgainAndFailsAsWithoutTheCache)
 {
-    ReplyCache::Open(*controller);
+    const RescanPass rescan;
     controller->failing = true;
     Core::OperationReturn first;
     identify(*controller, first);
@@ -150,7 +166,7 @@ TEST_F(ReplyCacheTest, DrivesBelowAControllerShareItsSessionAndAreForgottenOneBy
     const Core::DevicePtr drive = *array->beginChild();
     auto& channel = dynamic_cast<BMICDevice&>(*drive);
 
-    ReplyCache::Open(*drive);
+    const RescanPass rescan;
     EXPECT_EQ(status(channel, 0), 1u);
     EXPECT_EQ(status(channel, 1), 2u);
     EXPECT_EQ(status(*controller, 0), 1u) << "the controller answers from the same session";
@@ -162,7 +178,7 @@ TEST_F(ReplyCacheTest, DrivesBelowAControllerShareItsSessionAndAreForgottenOneBy
 
 TEST_F(ReplyCacheTest, APhysicalDriveIsForgottenByItsIndex)
 {
-    ReplyCache::Open(*controller);
+    const RescanPass rescan;
     for (std::uint16_t index : {5, 261, 5, 261}) {
         SensePhysicalDriveCommand<IdentifyPhysicalDriveTrait> command(index);
         Core::OperationReturn result;
@@ -185,9 +201,8 @@ TEST_F(ReplyCacheTest, ALockRequestBetweenTwoReadsLetsTheSecondReadAskAgain)
         [&] { return Operations::WriteLockStorageSystem().visit(system); },
         [&] { return Operations::WriteUnlockStorageSystem().visit(system); },
     };
+    const RescanPass rescan;
     for (const auto& write : writes) {
-        ReplyCache::Open(system);
-        ReplyCache::Open(*controller);
         const unsigned systemBefore = identify(system), controllerBefore = identify(*controller);
         ASSERT_EQ(identify(system), systemBefore) << "answered from the cache";
         EXPECT_TRUE(write());

@@ -76,9 +76,14 @@ TEST_F(RescanPolicy, KeepsTheRootsChildrenWhenDiscoveryThereIsWithheld)
 }
 
 // The policy in a real rescan: a root-like device whose one discovery publishes a controller.
+// The discovery has a name of its own: operation names are registered once per process, and one
+// the program registers under a real name would stand in for the program's own operation (or be
+// ignored, when the program's came first).
 namespace rescan {
 
 using namespace Interface::MORUMod;
+
+constexpr char OPERATION_DISCOVER_TEST_CONTROLLER[] = "OPERATION_DISCOVER_TEST_CONTROLLER";
 
 class FakeRoot : public Schema::SchemaDevice<FakeRoot, Core::DeviceComposite, ATTR_VALUE_TYPE_MOD_ROOT, 1> {
 public:
@@ -109,7 +114,7 @@ public:
     using Core::DeviceOperation::visit;
 
 protected:
-    Common::string nameImpl() const override { return OPERATION_DISCOVER_ARRAY_CONTROLLERS; }
+    Common::string nameImpl() const override { return OPERATION_DISCOVER_TEST_CONTROLLER; }
     EnType eTypeImpl() const override { return TYPE_DISCOVER; }
 };
 
@@ -118,7 +123,7 @@ TEST(RescanPolicyInARescan, AimedAtAControllerKeepsThatController)
     const char* const type = "TEST_TYPE_FAKE_ROOT";
     Core::RegisterSchema(type, FakeRoot::DeviceOperationListPtr());
     Core::RegisterOperation(type, new Core::DeviceOperationCreator<DiscoverOneController>());
-    ASSERT_TRUE(Core::Device::RegisterOperation(type, OPERATION_DISCOVER_ARRAY_CONTROLLERS));
+    ASSERT_TRUE(Core::Device::RegisterOperation(type, OPERATION_DISCOVER_TEST_CONTROLLER));
 
     Common::shared_ptr<FakeRoot> fake(new FakeRoot());
     fake->m_pOwnerCount = fake.sharedCount();

@@ -2,16 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "controller/modeltable.h"
 #include "core/deviceoperation.h"
 #include "core/operationregistration.h"
-#include "schema/diagnosticmod.h"
+#include "operations/writeallowedcontrollerdiscovery.h"
+#include "schema/activationtable.h"
 #include "schema/drxcommon.h"
 #include "schema/morumod.h"
+#include "schema/schemaarraycontroller.h"
 #include "schema/schemamodroot.h"
 #include "schema/schemaphysicaldrive.h"
 #include "schema/storagemod.h"
@@ -19,9 +24,7 @@
 namespace {
 
 using namespace Interface::MORUMod;
-using Interface::StorageMod::OPERATION_WRITE_ALLOWED_CONTROLLER_DISCOVERY;
 
-// Start-up happens once per process, so its whole story is one test.
 std::vector<Core::Device*> childrenOf(const Core::DevicePtr& device)
 {
     std::vector<Core::Device*> children;
@@ -30,7 +33,9 @@ std::vector<Core::Device*> childrenOf(const Core::DevicePtr& device)
     return children;
 }
 
-TEST(ModuleRoot, StartsOnceAndRescansOnlyAnExistingTree)
+// Start-up happens once per process, so its whole story is one test, and no other test of this
+// program asks for the module root.
+TEST(ModuleRoot, StartsOnceRescansOnlyAnExistingTreeAndTheTreeIsFreshForTheCommandThatReadIt)
 {
     // The hardware, if any library answers, is a fresh simulated one of this test's own.
     char stateParent[] = "/tmp/vnlmodroot.XXXXXX";
@@ -51,12 +56,8 @@ TEST(ModuleRoot, StartsOnceAndRescansOnlyAnExistingTree)
     CDRXModRoot::Rescan();
     EXPECT_EQ(CDRXModRoot::pModRoot().get(), root.get());
     EXPECT_EQ(childrenOf(root), found); // found again: the same device objects
-}
 
-// A tree read during a command, every read answered, is fresh for that command only.
-TEST(ModuleRoot, TheTreeIsFreshForTheCommandThatReadIt)
-{
-    const Core::DevicePtr root = CDRXModRoot::pModRoot();
+    // A tree read during a command, every read answered, is fresh for that command only.
     CDRXModRoot::BeginCommand();
     EXPECT_FALSE(CDRXModRoot::isFresh());
     EXPECT_EQ(CDRXModRoot::pModRoot().get(), root.get()); // handing out the tree reads nothing
@@ -74,86 +75,96 @@ TEST(ModuleRoot, LayerVersionIs4_5_15)
     EXPECT_EQ(VersionBuild(), 15u);
 }
 
-// Stands in for the controller mask operation: remembers the arguments it was performed with.
-class RecordMask : public Schema::VisitorModRoot, public Core::DeviceOperation {
-public:
-    static std::vector<std::pair<std::string, std::string>>& performedWith()
-    {
-        static std::vector<std::pair<std::string, std::string>> arguments;
-        return arguments;
-    }
-
-    Core::OperationReturn visit(Schema::ModRoot&) override
-    {
-        for (auto it = beginArgument(); it != endArgument(); ++it)
-            performedWith().emplace_back(it->second.first.c_str(), it->second.second.toString().c_str());
-        return Core::OperationReturn();
-    }
-    using Core::DeviceOperation::visit;
-
-protected:
-    Common::string nameImpl() const override { return OPERATION_WRITE_ALLOWED_CONTROLLER_DISCOVERY; }
-    EnType eTypeImpl() const override { return TYPE_WRITE; }
-};
+bool enabled(std::string_view model)
+{
+    return Operations::WriteAllowedControllerDiscovery::isControllerEnabled(Common::string(model.data(), model.size()));
+}
 
 // A new root has no write operations until its first rescan, which comes after the mask; the
-// mask must reach the operation all the same, or no controller would ever be discovered.
+// mask must reach the operation all the same, or no controller would ever be discovered. The
+// operations are registered once per process and for good, so the test uses the program's own,
+// starting from a mask that allows nothing.
 TEST(ModuleRoot, MasksDiscoveryToTheSupportedModelsOnANewRoot)
 {
-    Core::RegisterSchema(ATTR_VALUE_TYPE_MOD_ROOT, Schema::ModRoot::DeviceOperationListPtr());
-    Core::RegisterOperation(ATTR_VALUE_TYPE_MOD_ROOT, new Core::DeviceOperationCreator<RecordMask>());
-    ASSERT_TRUE(
-        Core::Device::RegisterOperation(ATTR_VALUE_TYPE_MOD_ROOT, OPERATION_WRITE_ALLOWED_CONTROLLER_DISCOVERY));
-    RecordMask::performedWith().clear();
+    DRXCommon::RegisterOperations();
+    const Common::shared_ptr<Schema::ModRoot> scratch = Schema::ModRoot::create();
+    Operations::WriteAllowedControllerDiscovery nothing;
+    nothing.SetArgument(Core::DeviceOperation::Argument(
+        Core::DeviceOperation::ACTION_SET,
+        Core::Attribute(Interface::StorageMod::ATTR_NAME_MASK_TYPE, Interface::StorageMod::ATTR_VALUE_MASK_TYPE_ENABLED)));
+    nothing.visit(*scratch);
+    ASSERT_FALSE(enabled(ModelTable::models().front().key));
 
     const Core::DevicePtr root = Schema::ModRoot::create();
     DRXCommon::MaskControllers(root);
 
-    std::vector<std::pair<std::string, std::string>> expected{
-        {Interface::StorageMod::ATTR_NAME_MASK_TYPE, Interface::StorageMod::ATTR_VALUE_MASK_TYPE_ENABLED}};
-    for (const ModelTable::Model& model : ModelTable::models())
-        if (model.traits & ModelTable::TRAIT_DISCOVERABLE)
-            expected.emplace_back(Interface::StorageMod::ATTR_NAME_CONTROLLER_NAME, std::string(model.key));
-    EXPECT_EQ(expected.size(), 25u);
-    EXPECT_EQ(RecordMask::performedWith(), expected);
+    unsigned supported = 0;
+    for (const ModelTable::Model& model : ModelTable::models()) {
+        const bool discoverable = (model.traits & ModelTable::TRAIT_DISCOVERABLE) != 0;
+        EXPECT_EQ(enabled(model.key), discoverable) << model.key;
+        supported += discoverable ? 1 : 0;
+    }
+    EXPECT_EQ(supported, 24u);
+    EXPECT_FALSE(enabled("ATTR_VALUE_CONTROLLER_NAME_UNKNOWN_MODEL"));
 }
 
-// Stands in for an operation class of a module: a read operation of physical drives named N.
-template <const char* N> class NamedRead : public Schema::VisitorPhysicalDrive, public Core::DeviceOperation {
+// Stands in for an operation class of a module: a read operation of physical drives under the
+// name of the program's own.
+class FakeDriveRead : public Schema::VisitorPhysicalDrive, public Core::DeviceOperation {
 public:
     Core::OperationReturn visit(Schema::PhysicalDrive&) override { return Core::OperationReturn(); }
     using Core::DeviceOperation::visit;
 
 protected:
-    Common::string nameImpl() const override { return N; }
+    Common::string nameImpl() const override { return Interface::StorageMod::OPERATION_READ_PHYSICAL_DRIVE_INFO; }
     EnType eTypeImpl() const override { return TYPE_READ; }
 };
 
-std::vector<std::string> registeredPhysicalDriveOperations()
+std::vector<std::string> namesOf(const Core::DeviceOperationList& operations)
 {
     std::vector<std::string> names;
-    const Core::DeviceOperationList& list = *Schema::PhysicalDrive::DeviceOperationListPtr();
-    for (const Core::DeviceOperationPtr& op : list)
+    for (const Core::DeviceOperationPtr& op : operations)
         names.emplace_back(op->name().c_str());
     return names;
 }
 
-// Modules declare operations in any order; activation attaches the declared ones in table order,
-// once each, and leaves out what no module declared.
+std::vector<std::string> activationRow(const std::string& type)
+{
+    std::vector<std::string> row;
+    for (const Schema::OperationActivation& entry : Schema::operationActivations())
+        if (entry.typeName == type)
+            row.emplace_back(entry.operationName);
+    return row;
+}
+
+// Activation attaches the declared operations of a type in table order, once each, however often
+// it runs. Operations are registered once per process and for good, so the test works on the
+// program's own registration; declaring an operation again, with another class, changes nothing.
 TEST(ModuleRoot, ActivatesDeclaredOperationsInTableOrderOnce)
 {
-    using Interface::DiagnosticMod::OPERATION_READ_DEVICE_DIAGNOSTIC_INFO;
-    using Interface::StorageMod::OPERATION_READ_PHYSICAL_DRIVE_INFO;
-    const char* const type = ATTR_VALUE_TYPE_PHYSICAL_DRIVE;
-    Core::RegisterSchema(type, Schema::PhysicalDrive::DeviceOperationListPtr());
-    Core::RegisterOperation(type, new Core::DeviceOperationCreator<NamedRead<OPERATION_READ_DEVICE_DIAGNOSTIC_INFO>>());
-    Core::RegisterOperation(type, new Core::DeviceOperationCreator<NamedRead<OPERATION_READ_PHYSICAL_DRIVE_INFO>>());
-
-    DRXCommon::ActivateOperations();
+    DRXCommon::RegisterOperations();
+    Core::RegisterOperation(ATTR_VALUE_TYPE_PHYSICAL_DRIVE, new Core::DeviceOperationCreator<FakeDriveRead>());
     DRXCommon::ActivateOperations();
 
-    const std::vector<std::string> expected{OPERATION_READ_PHYSICAL_DRIVE_INFO, OPERATION_READ_DEVICE_DIAGNOSTIC_INFO};
-    EXPECT_EQ(registeredPhysicalDriveOperations(), expected);
+    const std::pair<const char*, const Core::DeviceOperationList*> lists[] = {
+        {ATTR_VALUE_TYPE_MOD_ROOT, Schema::ModRoot::DeviceOperationListPtr()},
+        {ATTR_VALUE_TYPE_ARRAY_CONTROLLER, Schema::ArrayController::DeviceOperationListPtr()},
+        {ATTR_VALUE_TYPE_PHYSICAL_DRIVE, Schema::PhysicalDrive::DeviceOperationListPtr()}};
+    for (const auto& [type, operations] : lists) {
+        const std::vector<std::string> names = namesOf(*operations);
+        EXPECT_FALSE(names.empty()) << type;
+        DRXCommon::ActivateOperations();
+        EXPECT_EQ(namesOf(*operations), names) << type << ": activating again changes nothing";
+        const std::vector<std::string> row = activationRow(type);
+        auto next = row.begin();
+        for (const std::string& name : names) {
+            next = std::find(next, row.end(), name);
+            ASSERT_NE(next, row.end()) << type << ": " << name << " is not in the table, or out of its order, or twice";
+            ++next;
+        }
+    }
+    for (const Core::DeviceOperationPtr& op : *Schema::PhysicalDrive::DeviceOperationListPtr())
+        EXPECT_EQ(dynamic_cast<const FakeDriveRead*>(op.get()), nullptr) << op->name().c_str();
 }
 
 } // namespace

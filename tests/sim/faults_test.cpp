@@ -106,6 +106,33 @@ TEST(Faults, PredictiveFailureShowsInDriveStatusAndMonitoring)
     EXPECT_EQ(violations.bDriveStatus[9], 1);
 }
 
+TEST(Faults, MutedDriveFailsItsCommandsAsAMissingDriveDoesUntilItAnswersAgain)
+{
+    ServerState s;
+    const std::uint16_t muted = 8, neighbour = 9, missing = 99; // 2E:1:5, 2E:1:6, no drive
+    auto identifyDrive = [&](std::uint16_t index) {
+        PHYSICAL_DRIVE_STATUS drive;
+        return s.lib.sense(s.controller, 0x15, drive, driveDetail(index), driveUnit(index));
+    };
+    const BmicResult absent = identifyDrive(missing);
+    for (const char *unmute : {"mute-drive slot3 2E:1:5 off", "clear slot3", "restore-drive slot3 2E:1:5"}) {
+        ASSERT_EQ(tool("mute-drive slot3 2E:1:5 on"), 0);
+        const BmicResult silent = identifyDrive(muted);
+        EXPECT_EQ(silent.scsiStatus, 2);
+        EXPECT_EQ(silent.senseKey, absent.senseKey);
+        EXPECT_EQ(silent.asc, absent.asc);
+        SENSE_MNP_STATISTICS statistics;
+        EXPECT_FALSE(s.lib.sense(s.controller, 0xA0, statistics, driveDetail(muted), driveUnit(muted)).ok());
+        EXPECT_TRUE(identifyDrive(neighbour).ok());
+        IDENTIFY_CONTROLLER id;
+        ASSERT_TRUE(s.lib.sense(s.controller, 0x11, id).ok());
+        EXPECT_EQ(id.pbBigDrivePresentBitmap[muted / 8] & (1 << muted % 8), 1 << muted % 8) << "still listed";
+        EXPECT_NE(run(std::string(VNLSIM_TOOL) + " show").find("faults: muted-drive(2E:1:5)"), std::string::npos);
+        ASSERT_EQ(tool(unmute), 0);
+        EXPECT_TRUE(identifyDrive(muted).ok()) << unmute;
+    }
+}
+
 TEST(Faults, ControlToolRejectsWhatItCannotApply)
 {
     TempState state("small");
@@ -113,6 +140,8 @@ TEST(Faults, ControlToolRejectsWhatItCannotApply)
     EXPECT_NE(tool("fail-drive nosuch 1I:1:1"), 0);
     EXPECT_NE(tool("recover-ld slot1 0 50"), 0);
     EXPECT_NE(tool("comm-error slot1 maybe"), 0);
+    EXPECT_NE(tool("mute-drive slot1 1I:1:1 maybe"), 0);
+    EXPECT_NE(tool("mute-drive slot1 1I:1:1"), 0);
     EXPECT_NE(tool("check-condition slot1"), 0);
     EXPECT_NE(tool("frobnicate slot1"), 0);
     EXPECT_NE(tool("init --preset nosuch"), 0);

@@ -51,6 +51,18 @@ TEST(Profile, EveryPresetLoadsAndItsStateReadsBackUnchanged)
     EXPECT_FALSE(presetText("nosuch"));
 }
 
+TEST(Profile, AMutedDriveStaysMutedInTheState)
+{
+    const std::string controller = "controller c model=TARN_410\n";
+    World world, again;
+    std::string error;
+    ASSERT_TRUE(loadWorld(controller + "drive 1:0 size=18GB muted=yes\ndrive 1:1 size=18GB\n", world, error)) << error;
+    ASSERT_TRUE(loadWorld(saveWorld(world), again, error)) << error;
+    EXPECT_TRUE(again.controllers.at(0).drives.at(0).muted);
+    EXPECT_FALSE(again.controllers.at(0).drives.at(1).muted);
+    EXPECT_FALSE(loadWorld(controller + "drive 1:0 size=18GB muted=maybe\n", world, error));
+}
+
 TEST(Profile, LogicalDrivesOfOneArrayFollowEachOther)
 {
     World world;
