@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "schema/morumod.h"
+#include "core/modelterms.h"
 
 namespace {
 
-namespace Terms = Interface::MORUMod;
+namespace Terms = Core::ModelTerms;
 
 void publishNumber(Core::OperationReturn& result, const char* name, unsigned value)
 {

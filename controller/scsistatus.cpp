@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "controller/commandstatus.h"
 #include "controller/imgrdefs.h"
-#include "schema/morumod.h"
-#include "schema/storagemod.h"
+#include "core/modelterms.h"
 
 namespace {
 
-using namespace Interface::StorageMod;
-constexpr const char* kSuccess = Interface::MORUMod::ATTR_VALUE_STATUS_SUCCESS;
-constexpr const char* kFailure = Interface::MORUMod::ATTR_VALUE_STATUS_FAILURE;
+using namespace CommandStatus;
+constexpr const char* kSuccess = Core::ModelTerms::ATTR_VALUE_STATUS_SUCCESS;
+constexpr const char* kFailure = Core::ModelTerms::ATTR_VALUE_STATUS_FAILURE;
 
 struct StatusEntry {
     std::uint16_t commandStatus;

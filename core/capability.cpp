@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "schema/morumod.h"
+#include "core/modelterms.h"
 
 namespace Core {
 
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 namespace {
 

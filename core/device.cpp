@@ -6,12 +6,12 @@
 #include "core/devicelock.h"
 #include "core/deviceoperation.h"
 #include "core/modelswitches.h"
+#include "core/modelterms.h"
 #include "core/visitordevice.h"
-#include "schema/morumod.h"
 
 namespace Core {
 
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 namespace {
 

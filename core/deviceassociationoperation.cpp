@@ -1,11 +1,11 @@
 #include "core/deviceassociationoperation.h"
 
 #include "core/devicefinder.h"
-#include "schema/morumod.h"
+#include "core/modelterms.h"
 
 namespace Core {
 
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "core/devicelock.h"
-#include "schema/morumod.h"
+#include "core/modelterms.h"
 
 namespace Core {
 
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 bool DeviceFinder::isMatchFound(const DevicePtr& device) const
 {

@@ -4,13 +4,13 @@
 #include "core/devicelock.h"
 #include "core/deviceoperation.h"
 #include "core/modelswitches.h"
+#include "core/modelterms.h"
 #include "core/operationregistration.h"
 #include "core/rescanpass.h"
-#include "schema/morumod.h"
 
 namespace Core {
 
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "core/filterreturn.h"
 
-#include "schema/morumod.h"
+#include "core/modelterms.h"
 
 namespace Core {
 
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 FilterReturn::FilterReturn(const Common::string& reason)
 {

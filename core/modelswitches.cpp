@@ -37,7 +37,7 @@ void addPerformTime(OperationReturn& result, double seconds)
 {
     if (s_profiling)
         result.PublishAttribute(
-            result, Attribute(Interface::MORUMod::ATTR_NAME_PERFORM_TIME, std::to_string(seconds).c_str()));
+            result, Attribute(ModelTerms::ATTR_NAME_PERFORM_TIME, std::to_string(seconds).c_str()));
 }
 
 }  // namespace Core::ModelSwitches

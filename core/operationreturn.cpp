@@ -2,7 +2,7 @@
 
 namespace Core {
 
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 OperationReturn::OperationReturn() : OperationReturn(ATTR_VALUE_STATUS_SUCCESS) {}
 

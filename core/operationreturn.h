@@ -5,14 +5,14 @@
 // from a text stores that text as the status. operator bool is true exactly
 // when the status is ATTR_VALUE_STATUS_SUCCESS. Further attributes name the
 // operation, the device (ATTR_NAME_UNIQUE_ID), the offending argument and,
-// for controller failures, the command details (the model terms of Interface::MORUMod).
+// for controller failures, the command details (core/modelterms.h).
 #ifndef CORE_OPERATIONRETURN_H
 #define CORE_OPERATIONRETURN_H
 
 #include "common/containers.h"
 #include "core/attributepublisher.h"
 #include "core/attributesource.h"
-#include "schema/morumod.h"
+#include "core/modelterms.h"
 
 namespace Core {
 
@@ -23,7 +23,7 @@ public:
     explicit OperationReturn(const char* status) : OperationReturn(Common::string(status)) {}
 
     explicit operator bool() const;
-    Common::string status() const { return getValueFor(Interface::MORUMod::ATTR_NAME_STATUS); }
+    Common::string status() const { return getValueFor(ModelTerms::ATTR_NAME_STATUS); }
 };
 
 using OperationReturnList = Common::list<OperationReturn>;

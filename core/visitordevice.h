@@ -30,7 +30,7 @@ OperationReturn dispatchVisit(VisitorDevice& visitor, DeviceClass& device)
 {
     if (auto* typed = dynamic_cast<TypedVisitor*>(&visitor))
         return typed->visit(device);
-    return OperationReturn(Interface::MORUMod::ATTR_VALUE_STATUS_PERFORM_NOT_REACHABLE);
+    return OperationReturn(ModelTerms::ATTR_VALUE_STATUS_PERFORM_NOT_REACHABLE);
 }
 
 }  // namespace Core

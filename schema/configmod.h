@@ -4,7 +4,7 @@
 #ifndef VNL_SCHEMA_CONFIGMOD_H
 #define VNL_SCHEMA_CONFIGMOD_H
 
-#include "schema/identifier.h"
+#include "core/identifier.h"
 
 namespace Interface::ConfigMod {
 

@@ -3,7 +3,7 @@
 #ifndef VNL_SCHEMA_DIAGNOSTICMOD_H
 #define VNL_SCHEMA_DIAGNOSTICMOD_H
 
-#include "schema/identifier.h"
+#include "core/identifier.h"
 #include "schema/morumod.h"
 
 namespace Interface::DiagnosticMod {

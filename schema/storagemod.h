@@ -4,11 +4,14 @@
 // classes carry, such as ATTR_NAME_STATUS, is one constant with the value set of each class
 // beside it. An attribute whose values are listed never carries another value. The model
 // identifiers of ATTR_NAME_CONTROLLER_NAME (ATTR_VALUE_CONTROLLER_NAME_...) live with the
-// product data in controller/modeltable.h.
+// product data in controller/modeltable.h. The statuses of controller commands
+// (ATTR_VALUE_STATUS_COMMUNICATION_ERROR, ...) are defined with the commands in
+// controller/commandstatus.h and offered here under the module's name.
 #ifndef VNL_SCHEMA_STORAGEMOD_H
 #define VNL_SCHEMA_STORAGEMOD_H
 
-#include "schema/identifier.h"
+#include "controller/commandstatus.h"
+#include "core/identifier.h"
 #include "schema/morumod.h"
 
 namespace Interface::StorageMod {
@@ -24,11 +27,11 @@ VNL_IDENTIFIER(ATTR_VALUE_REENUMERATE_TYPE_PHYSICAL)
 VNL_IDENTIFIER(ATTR_NAME_SCSI_COMMAND)
 
 // Operation returns of controller commands.
-VNL_IDENTIFIER(ATTR_VALUE_STATUS_COMMUNICATION_ERROR)
-VNL_IDENTIFIER(ATTR_VALUE_STATUS_INVALID_FIELD_IN_CDB)
-VNL_IDENTIFIER(ATTR_VALUE_STATUS_INVALID_FIELD_IN_PARAMETER_LIST)
-VNL_IDENTIFIER(ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_OVERRUN)
-VNL_IDENTIFIER(ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_UNDERRUN)
+using CommandStatus::ATTR_VALUE_STATUS_COMMUNICATION_ERROR;
+using CommandStatus::ATTR_VALUE_STATUS_INVALID_FIELD_IN_CDB;
+using CommandStatus::ATTR_VALUE_STATUS_INVALID_FIELD_IN_PARAMETER_LIST;
+using CommandStatus::ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_OVERRUN;
+using CommandStatus::ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_UNDERRUN;
 
 // Setting of event sources.
 VNL_IDENTIFIER(ATTR_NAME_DELAY_TOLERANCE)

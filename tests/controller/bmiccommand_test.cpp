@@ -3,12 +3,12 @@
 #include "controller/bmiccommands.h"
 #include "controller/concretebmicdevice.h"
 #include "controller/executecommand.h"
-#include "schema/morumod.h"
+#include "core/modelterms.h"
 #include "tests/controller/fakeimgr.h"
 
 namespace {
 
-namespace Terms = Interface::MORUMod;
+namespace Terms = Core::ModelTerms;
 
 class BmicCommandTest : public FakeImgr::Test {
 protected:

@@ -8,14 +8,14 @@
 #include "core/attributecomposite.h"
 #include "core/attributepublisher.h"
 #include "core/filterreturn.h"
+#include "core/modelterms.h"
 #include "core/operationreturn.h"
 #include "core/privateattributesource.h"
-#include "schema/morumod.h"
 
 namespace {
 
 using namespace Core;
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 std::vector<std::string> names(const AttributeSource& source)
 {

@@ -5,12 +5,12 @@
 
 #include "core/capabilityfinder.h"
 #include "core/deviceoperation.h"
-#include "schema/morumod.h"
+#include "core/modelterms.h"
 
 namespace {
 
 using namespace Core;
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 constexpr char RAID[] = "ATTR_NAME_RAID";
 constexpr char STRIPE[] = "ATTR_NAME_STRIPE_SIZE";

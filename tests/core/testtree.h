@@ -13,13 +13,13 @@
 #include "core/deviceassociationoperation.h"
 #include "core/devicecomposite.h"
 #include "core/devicefinder.h"
+#include "core/modelterms.h"
 #include "core/operationregistration.h"
-#include "schema/morumod.h"
 
 namespace CoreTest {
 
 using namespace Core;
-using namespace Interface::MORUMod;
+using namespace Core::ModelTerms;
 
 inline constexpr char KEY[] = "ATTR_NAME_TEST_KEY";
 inline constexpr char READS[] = "ATTR_NAME_TEST_READS";

@@ -6,8 +6,8 @@
 // VNL_IDENTIFIER(NAME) defines one such constant in the current namespace. Deriving the text
 // from the name leaves no room for a misspelt value, and an inline constexpr array costs no
 // start-up time and has one address per program.
-#ifndef VNL_SCHEMA_IDENTIFIER_H
-#define VNL_SCHEMA_IDENTIFIER_H
+#ifndef VNL_CORE_IDENTIFIER_H
+#define VNL_CORE_IDENTIFIER_H
 
 #define VNL_IDENTIFIER(NAME) inline constexpr const char NAME[] = #NAME;
 
