@@ -10,11 +10,11 @@
 #include "cli/clierror.h"
 #include "cli/devlister.h"
 #include "cli/ops/opmessages.h"
-#include "common/guitranslator.h"
 #include "controller/modeltable.h"
 #include "core/capabilityfinder.h"
 #include "core/deviceoperation.h"
 #include "operations/conversion.h"
+#include "operations/guitranslator.h"
 #include "schema/configmod.h"
 #include "schema/storagemod.h"
 

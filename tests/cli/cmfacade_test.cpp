@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/clierror.h"
-#include "common/guitranslator.h"
+#include "operations/guitranslator.h"
 #include "tests/cli/consolecapture.h"
 #include "tests/cli/showtree.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <unordered_set>
 
-#include "common/guitranslator.h"
 #include "controller/modeltable.h"
+#include "operations/guitranslator.h"
 
 namespace {
 

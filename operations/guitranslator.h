@@ -5,9 +5,11 @@
 // getDisplayValue turns one attribute value into what is printed: sizes,
 // percentages, array letters and one-based numbers are formatted, anything
 // else is looked up in the message catalog (common/messagecatalog.h plus the
-// controller model names of controller/modeltable.h). Beside it live the
-// template expansion of catalog messages, the plain-text/HTML conversions and
-// the small string helpers the command layer shares.
+// controller model names of controller/modeltable.h; sizes through the size
+// conversion of operations/conversion.h, which is why it lives here and not
+// with the catalog in common/). Beside it live the template expansion of
+// catalog messages and the plain-text/HTML conversions; the string helpers it
+// shares with the command layer are in common/texthelpers.h.
 //
 // What a caller may rely on:
 // - LoadStr returns the catalog text of a key (possibly empty), or the key
@@ -17,15 +19,13 @@
 // - Nothing here throws, reads outside a string or loops without end.
 // All members are static. The table is filled by the first lookup and is not
 // locked: it is used from the command thread only.
-#ifndef COMMON_GUITRANSLATOR_H
-#define COMMON_GUITRANSLATOR_H
+#ifndef OPERATIONS_GUITRANSLATOR_H
+#define OPERATIONS_GUITRANSLATOR_H
 
-#include <cstddef>
-#include <cstdint>
 #include <unordered_map>
 
-#include "common/containers.h"
 #include "common/ctlstring.h"
+#include "common/texthelpers.h"
 
 namespace Common {
 
@@ -81,34 +81,6 @@ private:
 
 // Forwards to GUITranslator::getDisplayValue.
 string getDisplayValue(const string& attributeName, const string& value, const string& deviceType);
-
-// String helpers shared with the command layer. A position is a boundary
-// between characters, 0 to the text's size: skipping forwards looks at the
-// character after it, skipping backwards at the character before it.
-enum SkipDirection { SKIP_FORWARD, SKIP_BACKWARD };
-
-// Pieces between separators, the piece after the last one always included
-// ("a,b," gives a, b and an empty piece). An empty separator gives the text whole.
-list<string> split(const string& text, const string& separator);
-// Replaces every occurrence left to right; inserted text is not searched
-// again. An empty `from` changes nothing.
-void ReplaceAll(string& text, const string& from, const string& to);
-// Moves over blanks and tabs in the direction, stopping at the first other
-// character or at the end of the text.
-std::size_t SkipWhiteSpace(const string& text, std::size_t position, SkipDirection direction);
-// Moves `first` forwards and `last` backwards over white space, so that the
-// text between them is trimmed; `last` never ends up before `first`.
-void TrimWhiteSpace(const string& text, std::size_t& first, std::size_t& last);
-// Moves over at most `limit` consecutive copies of `character`.
-std::size_t SkipChar(const string& text, std::size_t position, char character, SkipDirection direction,
-                     std::size_t limit);
-// Array letters of a zero-based array number: A to Z, then AA to AZ, BA and
-// onwards as in spreadsheet columns.
-string intToArrayLetter(std::uint64_t arrayNumber);
-// The decimal text of n + 1 (a zero-based index shown one-based).
-string increment(std::uint64_t n);
-// The number with the given decimals (at most 20) and "%" appended: 45 with one decimal is "45.0%".
-string toPercent(double value, int decimals);
 
 }  // namespace Common
 

@@ -1,9 +1,8 @@
-#include "common/guitranslator.h"
+#include "operations/guitranslator.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <vector>
 
 namespace {
 
@@ -39,14 +38,6 @@ protected:
             EXPECT_EQ(display(c.attribute, c.value, c.deviceType), c.shown) << c.attribute << " " << c.value;
     }
 };
-
-std::vector<std::string> pieces(const Common::list<string>& list)
-{
-    std::vector<std::string> out;
-    for (const string& piece : list)
-        out.emplace_back(piece.c_str(), piece.size());
-    return out;
-}
 
 TEST_F(GUITranslatorTest, LookupGivesTextEmptyTextOrTheKeyItself)
 {
@@ -176,46 +167,6 @@ TEST_F(GUITranslatorTest, ControllerNamesForTheFrontEnd)
     EXPECT_EQ(GUITranslator::ctrlName("M", "ATTR_VALUE_SLOT_EMBEDDED", "Rack 2"), "Model M at Rack 2");
     EXPECT_EQ(GUITranslator::ctrlName("M", "", ""), "Model M");
     EXPECT_EQ(GUITranslator::ctrlName("", "3", "Rack 2"), "Unknown Controller");
-}
-
-TEST(TextHelpersTest, SplitKeepsTheLastPieceAndNeverLoops)
-{
-    EXPECT_EQ(pieces(Common::split("a,b,", ",")), (std::vector<std::string>{"a", "b", ""}));
-    EXPECT_EQ(pieces(Common::split("a*-*b", "*-*")), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(pieces(Common::split("ab", ",")), (std::vector<std::string>{"ab"}));
-    EXPECT_EQ(pieces(Common::split("ab", "")), (std::vector<std::string>{"ab"}));
-    EXPECT_EQ(pieces(Common::split("", ",")), (std::vector<std::string>{""}));
-}
-
-TEST(TextHelpersTest, ReplaceAllNeverSearchesWhatItInserted)
-{
-    string text = "a-a-a";
-    Common::ReplaceAll(text, "a", "aa");
-    EXPECT_EQ(text, "aa-aa-aa");
-    Common::ReplaceAll(text, "", "x");
-    EXPECT_EQ(text, "aa-aa-aa");
-    Common::ReplaceAll(text, "-", "");
-    EXPECT_EQ(text, "aaaaaa");
-}
-
-TEST(TextHelpersTest, SkippingStaysInsideTheText)
-{
-    const string text = " \t ab  ";
-    EXPECT_EQ(Common::SkipWhiteSpace(text, 0, Common::SKIP_FORWARD), 3u);
-    EXPECT_EQ(Common::SkipWhiteSpace(text, 7, Common::SKIP_BACKWARD), 5u);
-    EXPECT_EQ(Common::SkipWhiteSpace(text, 99, Common::SKIP_BACKWARD), 5u);
-    EXPECT_EQ(Common::SkipWhiteSpace(" ", 0, Common::SKIP_FORWARD), 1u);
-    EXPECT_EQ(Common::SkipWhiteSpace(" ", 1, Common::SKIP_BACKWARD), 0u);
-
-    std::size_t first = 0, last = text.size();
-    Common::TrimWhiteSpace(text, first, last);
-    EXPECT_EQ(text.substr(first, last - first), "ab");
-    first = 0, last = 3;
-    Common::TrimWhiteSpace("   ", first, last);
-    EXPECT_EQ(first, last);
-
-    EXPECT_EQ(Common::SkipChar("xxxxy", 0, 'x', Common::SKIP_FORWARD, 3), 3u);
-    EXPECT_EQ(Common::SkipChar("yxx", 3, 'x', Common::SKIP_BACKWARD, 9), 1u);
 }
 
 }  // namespace
