@@ -8,8 +8,8 @@
 // the commands one process sent.
 #include <benchmark/benchmark.h>
 
+#include "operations/drxcommon.h"
 #include "schema/defaultreenumeratepredicate.h"
-#include "schema/drxcommon.h"
 #include "schema/schemamodroot.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "cli/climessages.h"
 #include "cli/storagecli.h"
 #include "common/mutex.h"
-#include "schema/drxmodroot.h"
+#include "operations/drxmodroot.h"
 
 namespace {
 

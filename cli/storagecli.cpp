@@ -6,7 +6,7 @@
 #include "cli/climessages.h"
 #include "cli/smart_help.h"
 #include "cli/syntaxchecker.h"
-#include "schema/drxmodroot.h"
+#include "operations/drxmodroot.h"
 #include "schema/morumod.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "cli/devlister.h"
 #include "cli/ops/showop.h"
 #include "controller/modeltable.h"
+#include "operations/drxmodroot.h"
 #include "schema/configmod.h"
-#include "schema/drxmodroot.h"
 #include "schema/morumod.h"
 #include "schema/storagemod.h"
 

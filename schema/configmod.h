@@ -1,15 +1,13 @@
 // The configuration module: the operations that change a controller's configuration and the
 // arguments of its own. A write argument that sets a device fact (ATTR_NAME_RAID,
-// ATTR_NAME_CACHE_RATIO, ...) uses the storage module's name and values for that fact.
+// ATTR_NAME_CACHE_RATIO, ...) uses the storage module's name and values for that fact. The
+// module's registration of its operation classes is in operations/moduleregistration.h.
 #ifndef VNL_SCHEMA_CONFIGMOD_H
 #define VNL_SCHEMA_CONFIGMOD_H
 
 #include "core/identifier.h"
 
 namespace Interface::ConfigMod {
-
-// Registers the write operations with the device classes.
-void InitializeModule();
 
 // Arguments: blink interval (controller, array, logical drive, enclosure), concatenation,
 // spare assignment, cache flush or disable, and the lock state of a storage system.

@@ -1,5 +1,6 @@
 // The diagnostic module: the operation that reads a diagnostic report of a device, the one that
-// fails a physical drive on request, and the names of the structured report data.
+// fails a physical drive on request, and the names of the structured report data. The module's
+// registration of its operation classes is in operations/moduleregistration.h.
 #ifndef VNL_SCHEMA_DIAGNOSTICMOD_H
 #define VNL_SCHEMA_DIAGNOSTICMOD_H
 
@@ -7,9 +8,6 @@
 #include "schema/morumod.h"
 
 namespace Interface::DiagnosticMod {
-
-// Registers the diagnostic operations with the device classes.
-void InitializeModule();
 
 // The report of one device.
 VNL_IDENTIFIER(ATTR_NAME_DIAGNOSTIC_DATA)

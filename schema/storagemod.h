@@ -6,7 +6,8 @@
 // identifiers of ATTR_NAME_CONTROLLER_NAME (ATTR_VALUE_CONTROLLER_NAME_...) live with the
 // product data in controller/modeltable.h. The statuses of controller commands
 // (ATTR_VALUE_STATUS_COMMUNICATION_ERROR, ...) are defined with the commands in
-// controller/commandstatus.h and offered here under the module's name.
+// controller/commandstatus.h and offered here under the module's name. The module's
+// registration of its operation classes is in operations/moduleregistration.h.
 #ifndef VNL_SCHEMA_STORAGEMOD_H
 #define VNL_SCHEMA_STORAGEMOD_H
 
@@ -15,9 +16,6 @@
 #include "schema/morumod.h"
 
 namespace Interface::StorageMod {
-
-// Registers the discovery, read and association operations with the device classes.
-void InitializeModule();
 
 // Every device.
 VNL_IDENTIFIER(ATTR_NAME_REENUMERATE_TYPE)

@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "core/devicefinder.h"
+#include "operations/drxcommon.h"
 #include "schema/defaultreenumeratepredicate.h"
-#include "schema/drxcommon.h"
 #include "schema/morumod.h"
 #include "schema/schemamodroot.h"
 

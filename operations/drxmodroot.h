@@ -11,8 +11,8 @@
 // fresh when each of its reads succeeded. A read that failed is left for the command to repeat,
 // so that it reports the failure. Freshness is for the selection at the start of a command:
 // what the command writes afterwards is not reflected in it.
-#ifndef VNL_SCHEMA_DRXMODROOT_H
-#define VNL_SCHEMA_DRXMODROOT_H
+#ifndef VNL_OPERATIONS_DRXMODROOT_H
+#define VNL_OPERATIONS_DRXMODROOT_H
 
 #include "core/device.h"
 

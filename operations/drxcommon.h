@@ -9,8 +9,8 @@
 //   (the discoverable rows of the product table) through the root's
 //   OPERATION_WRITE_ALLOWED_CONTROLLER_DISCOVERY; does nothing when the root has no such
 //   operation.
-#ifndef VNL_SCHEMA_DRXCOMMON_H
-#define VNL_SCHEMA_DRXCOMMON_H
+#ifndef VNL_OPERATIONS_DRXCOMMON_H
+#define VNL_OPERATIONS_DRXCOMMON_H
 
 #include "core/device.h"
 

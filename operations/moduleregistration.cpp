@@ -1,4 +1,4 @@
-#include "schema/storagemod.h"
+#include "operations/moduleregistration.h"
 
 #include <type_traits>
 
@@ -7,7 +7,6 @@
 #include "operations/associationarraycontrollerlogicaldrive.h"
 #include "operations/associationarrayphysicaldrive.h"
 #include "operations/associationphysicaldrivephysicaldrive.h"
-#include "operations/scopedassociations.h"
 #include "operations/discoverarray.h"
 #include "operations/discoverarraycontroller.h"
 #include "operations/discoverdiskextent.h"
@@ -26,15 +25,19 @@
 #include "operations/readlogicaldriveinfo.h"
 #include "operations/readphysicaldriveinfo.h"
 #include "operations/readstoragesysteminfo.h"
+#include "operations/scopedassociations.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
+#include "operations/writelockstoragesystem.h"
 #include "operations/writestoragereenumerate.h"
+#include "operations/writeunlockstoragesystem.h"
+#include "schema/configmod.h"
 #include "schema/schemadrivecage.h"
 #include "schema/schemaexpander.h"
 #include "schema/schemalogicaldrive.h"
 #include "schema/schemasep.h"
 #include "schema/schemastorageenclosure.h"
-
-namespace Interface::StorageMod {
+#include "schema/schemastoragesystem.h"
+#include "schema/storagemod.h"
 
 namespace {
 
@@ -78,6 +81,8 @@ void declare()
 
 } // namespace
 
+namespace Interface::StorageMod {
+
 void InitializeModule()
 {
     SCSIStatus::AddStorageModuleDescriptions();
@@ -100,3 +105,18 @@ void InitializeModule()
 }
 
 } // namespace Interface::StorageMod
+
+namespace Interface::ConfigMod {
+
+// The module's operation classes are registered here as they are written.
+void InitializeModule() { declare<StorageSystemType, WriteLockStorageSystem, WriteUnlockStorageSystem>(); }
+
+} // namespace Interface::ConfigMod
+
+namespace Interface::DiagnosticMod {
+
+// The module's operation classes are registered here as they are written; until then the
+// module adds nothing to the registration tables.
+void InitializeModule() {}
+
+} // namespace Interface::DiagnosticMod

@@ -1,11 +1,10 @@
-#include "schema/drxcommon.h"
+#include "operations/drxcommon.h"
 
 #include "controller/modeltable.h"
 #include "core/deviceoperation.h"
+#include "operations/moduleregistration.h"
 #include "schema/activationtable.h"
 #include "schema/commandmod.h"
-#include "schema/configmod.h"
-#include "schema/diagnosticmod.h"
 #include "schema/morumod.h"
 #include "schema/storagemod.h"
 

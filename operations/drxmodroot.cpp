@@ -1,10 +1,10 @@
-#include "schema/drxmodroot.h"
+#include "operations/drxmodroot.h"
 
 #include <algorithm>
 
 #include "core/devicefactory.h"
+#include "operations/drxcommon.h"
 #include "schema/defaultreenumeratepredicate.h"
-#include "schema/drxcommon.h"
 #include "schema/schemamodroot.h"
 #include "schema/storagemod.h"
 

@@ -1,4 +1,4 @@
-#include "schema/drxmodroot.h"
+#include "operations/drxmodroot.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 #include "controller/modeltable.h"
 #include "core/deviceoperation.h"
 #include "core/operationregistration.h"
+#include "operations/drxcommon.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
 #include "schema/activationtable.h"
-#include "schema/drxcommon.h"
 #include "schema/morumod.h"
 #include "schema/schemaarraycontroller.h"
 #include "schema/schemamodroot.h"
