@@ -1,12 +1,11 @@
 #include "schema/commandmod.h"
 
-#include "controller/bmicstructuretable.h"
 #include "controller/structureregistry.h"
 
 namespace Interface::CommandMod {
 
-// Registers the controller buffer layouts by which replies are decoded by name; registering them
-// again changes nothing, whatever the flag says.
-void InitializeModule(bool) { RegisterBmicStructures(StructureRegistry::instance()); }
+// The registry fills itself with the controller buffer layouts on its first use
+// (controller/structureregistry.cpp); asking for it here does that at start-up, once.
+void InitializeModule(bool) { StructureRegistry::instance(); }
 
 } // namespace Interface::CommandMod
