@@ -220,7 +220,7 @@ namespace {
 std::string simulatedLibraryPath()
 {
     std::string path = VNLCLI_PATH;
-    const std::string tool = "/cli/vnlcli";
+    const std::string tool = "/vnlcli";
     if (path.size() < tool.size()) return "";
     path.replace(path.size() - tool.size(), tool.size(), "/sim/libzqvimgr.so");
     return path;
