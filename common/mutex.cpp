@@ -14,6 +14,7 @@ namespace {
 constexpr int MUTEX_ID_IN_PRJ = 0;
 constexpr std::size_t KEY_PATH_SIZE = 260;
 constexpr key_t FAILURE_KEY = static_cast<key_t>(-1);
+constexpr int MAX_REPLACEMENTS = 3;
 
 // The key-file prefix, read once for the life of the process.
 const std::string& lockFilesDir()
@@ -23,6 +24,14 @@ const std::string& lockFilesDir()
         return std::string(value == nullptr ? "" : value);
     }();
     return prefix;
+}
+
+// Only a set that root made can be trusted: any user may create one under the
+// key first and keep it raised, which would refuse every instance.
+bool madeByRoot(int id)
+{
+    semid_ds status{};
+    return semctl(id, 0, IPC_STAT, &status) == 0 && status.sem_perm.cuid == 0;
 }
 
 } // namespace
@@ -44,7 +53,14 @@ key_t ipcNameToUnixKey(const char* name)
 int GetOSMutex(const char* name)
 {
     key_t key = name == nullptr ? 0 : ipcNameToUnixKey(name);
-    return semget(key, 1, IPC_CREAT);
+    // A set made by anyone else is removed and made again; with no permission
+    // bits, only a privileged process can operate on the new one.
+    int id = semget(key, 1, IPC_CREAT);
+    for (int tries = 0; id >= 0 && !madeByRoot(id) && tries < MAX_REPLACEMENTS; ++tries) {
+        semctl(id, 0, IPC_RMID);
+        id = semget(key, 1, IPC_CREAT);
+    }
+    return id >= 0 && madeByRoot(id) ? id : -1;
 }
 
 int CreateOSMutex(const char* name, bool& failed)

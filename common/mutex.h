@@ -30,7 +30,8 @@ struct OSMutexHandle {
 key_t ipcNameToUnixKey(const char* name);
 // The same for an explicit prefix (the value of VNLXE_LOCK_FILES_DIR).
 key_t ipcPathToUnixKey(const char* prefix, const char* name);
-// The set identifier for `name`, created if absent; negative on failure.
+// The set identifier for `name`, created if absent; negative on failure. A set
+// that root did not create is replaced.
 int GetOSMutex(const char* name);
 // Takes the lock without waiting; `failed` tells whether it was refused.
 // Returns the set identifier either way.

@@ -1,8 +1,12 @@
 // The state directory: the state file (the world as text), its lock file and
 // the logical drive images. Every change is made under an exclusive lock on
-// the freshest state and written to a temporary file that is renamed over
-// the state file, so concurrent processes lose no write and readers always
-// see a whole state. A reader re-reads the file only when it changed.
+// the freshest state and written to a temporary file that is synced to the
+// disk and renamed over the state file (the directory synced after), so
+// concurrent processes lose no write, readers always see a whole state and a
+// power cut leaves the old state or the new one. A reader re-reads the file
+// only when it changed. Whatever stands at the state's path other than a
+// readable state (an empty file, a directory, a broken link) is refused with
+// a message naming it, never read as no hardware or replaced by a preset.
 #ifndef VNL_SIM_STATESTORE_H
 #define VNL_SIM_STATESTORE_H
 
@@ -27,7 +31,8 @@ public:
     std::string statePath() const { return m_directory + "/state"; }
 
     // Creates the directory with the given profile text as its state unless
-    // a state is there already. Returns false with a message on failure.
+    // something is at the state's path already. Returns false with a message
+    // on failure.
     bool ensure(const std::string &profileText, std::string &error);
 
     // Replaces the state by a fresh one made from the profile text.
@@ -38,7 +43,8 @@ public:
     const World *current(std::string &error);
 
     // Runs change on the freshest state under the lock and stores the result
-    // when change returns true.
+    // when change returns true. Temporary files that writers which died left
+    // behind are removed first.
     bool update(const std::function<bool(World &)> &change, std::string &error);
 
 private:
@@ -52,6 +58,8 @@ private:
     };
 
     bool stampOf(FileStamp &stamp) const;
+    // True when nothing at all, not even a broken link, is at the state's path.
+    bool stateAbsent() const;
     bool reload(std::string &error);
     bool write(const std::string &text, std::string &error);
     bool install(const std::string &profileText, bool replace, std::string &error);

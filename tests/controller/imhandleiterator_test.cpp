@@ -1,7 +1,5 @@
 #include "controller/imhandleiterator.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 
@@ -216,25 +214,27 @@ TEST_F(IteratorTest, LogicalDrivesWithAndWithoutAccessNames)
 
 namespace {
 
-// The simulated library built beside the tool, when it is there.
-std::string simulatedLibraryPath()
-{
-    std::string path = VNLCLI_PATH;
-    const std::string tool = "/vnlcli";
-    if (path.size() < tool.size()) return "";
-    path.replace(path.size() - tool.size(), tool.size(), "/sim/libzqvimgr.so");
-    return path;
-}
+// The simulated library built beside the tool, in a state directory of its own that goes with it.
+class SimulatedLibrary : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(mkdtemp(stateDir), nullptr);
+        setenv("VNLSIM_STATE", (std::string(stateDir) + "/state").c_str(), 1);
+        ImgrImport::SetLoader(ImgrImport::LibraryLoader(VNLSIM_LIBRARY));
+    }
+    void TearDown() override
+    {
+        ImgrImport::SetLoader(nullptr);
+        unsetenv("VNLSIM_STATE");
+        std::filesystem::remove_all(stateDir);
+    }
 
-TEST(SimulatedLibrary, ControllersAreFoundAndAnswerIdentify)
-{
-    const std::string library = simulatedLibraryPath();
-    if (access(library.c_str(), R_OK) != 0) GTEST_SKIP() << "no simulated library built";
-    char stateDir[] = "/tmp/vnl-wire-XXXXXX";
-    ASSERT_NE(mkdtemp(stateDir), nullptr);
-    setenv("VNLSIM_STATE", (std::string(stateDir) + "/state").c_str(), 1);
-    ImgrImport::SetLoader(ImgrImport::LibraryLoader(library.c_str()));
+    char stateDir[21] = "/tmp/vnl-wire-XXXXXX";
+};
 
+TEST_F(SimulatedLibrary, ControllersAreFoundAndAnswerIdentify)
+{
     EXPECT_EQ(ImgrImport::InfoMgrInitStatus(), IMGR_STATUS_OK);
     LocalArrayControllerIterator controllers;
     ASSERT_FALSE(controllers.empty());
@@ -247,9 +247,6 @@ TEST(SimulatedLibrary, ControllersAreFoundAndAnswerIdentify)
         logicalDrives += LogicalDriveIterator(handle).size();
     }
     EXPECT_GT(logicalDrives, 0u);  // the default hardware has configured drives
-    ImgrImport::SetLoader(nullptr);
-    unsetenv("VNLSIM_STATE");
-    std::filesystem::remove_all(stateDir);
 }
 
 }  // namespace

@@ -68,6 +68,34 @@ TEST_F(InstanceLock, HolderEndingInAnyWayFreesTheLock)
     }
 }
 
+// Anyone may create the set under the key before root does and keep it raised; that must not
+// lock root out. Root's instance replaces it by a set of its own that only a privileged
+// process can use.
+TEST_F(InstanceLock, SetMadeByAnotherUserIsReplaced)
+{
+    const uid_t nobody = 65534;
+    const key_t key = ftok(dir.keyFile().c_str(), 0);
+    pid_t maker = fork();
+    if (maker == 0) {
+        sembuf raise = {0, 1, 0};
+        bool asNobody = setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
+        int id = asNobody ? semget(key, 1, IPC_CREAT | 0600) : -1;
+        _exit(id >= 0 && semop(id, &raise, 1) == 0 ? 0 : 1);
+    }
+    int made = -1;
+    ASSERT_EQ(waitpid(maker, &made, 0), maker);
+    ASSERT_EQ(made, 0);
+    ASSERT_EQ(dir.semaphoreValue(), 1);
+
+    auto holder = openHolder();
+    semid_ds status{};
+    ASSERT_EQ(semctl(dir.semaphoreSet(), 0, IPC_STAT, &status), 0);
+    EXPECT_EQ(status.sem_perm.cuid, 0u);
+    EXPECT_EQ(status.sem_perm.mode & 0777, 0u);
+    VnlProcess changing(dir, CHANGING);
+    EXPECT_EQ(changing.readUntil(ANOTHER_INSTANCE), ANOTHER_INSTANCE); // the new set still excludes
+}
+
 TEST_F(InstanceLock, NonAdministratorIsRefused)
 {
     const uid_t nobody = 65534;

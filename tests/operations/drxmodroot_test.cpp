@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -40,6 +41,10 @@ TEST(ModuleRoot, StartsOnceRescansOnlyAnExistingTreeAndTheTreeIsFreshForTheComma
     // The hardware, if any library answers, is a fresh simulated one of this test's own.
     char stateParent[] = "/tmp/vnlmodroot.XXXXXX";
     ASSERT_NE(mkdtemp(stateParent), nullptr);
+    struct Removed {
+        const char* path;
+        ~Removed() { std::filesystem::remove_all(path); }
+    } removed{stateParent};
     setenv("VNLSIM_STATE", (std::string(stateParent) + "/state").c_str(), 1);
 
     CDRXModRoot::Rescan(); // no tree yet: nothing happens

@@ -1,13 +1,16 @@
 // Device trees built by the real discovery from the simulated controllers, for the operation
 // tests. Each tree gets its own simulator state directory, made fresh from a preset (or from a
 // profile text), and its own root, so trees of several presets live side by side in one test
-// process. The registration of operations is process-wide and done once.
+// process; the directories go when the test program ends. The registration of operations is
+// process-wide and done once.
 #ifndef TESTS_OPERATIONS_SIMTREE_H
 #define TESTS_OPERATIONS_SIMTREE_H
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -19,11 +22,23 @@
 
 namespace SimTree {
 
+// The state directories made so far, removed with everything in them at exit.
+struct MadeDirectories {
+    ~MadeDirectories()
+    {
+        for (const std::string& dir : paths)
+            std::filesystem::remove_all(dir);
+    }
+    std::vector<std::string> paths;
+};
+
 // A fresh simulator state directory; with `preset` empty, `profile` is the hardware text.
 inline std::string makeState(const std::string& preset, const std::string& profile = std::string())
 {
+    static MadeDirectories made;
     char pattern[] = "/tmp/vnl-simtree-XXXXXX";
     const std::string dir = mkdtemp(pattern);
+    made.paths.push_back(dir);
     std::string source = "--preset " + preset;
     if (preset.empty()) {
         std::ofstream(dir + "/hardware.profile") << profile;

@@ -8,18 +8,6 @@
 
 namespace {
 
-std::string run(const std::string &command)
-{
-    std::string out;
-    FILE *pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    if (pipe)
-        ::pclose(pipe);
-    return out;
-}
-
 int tool(const std::string &arguments)
 {
     return std::system((std::string(VNLSIM_TOOL) + " " + arguments + " >/dev/null 2>&1").c_str());

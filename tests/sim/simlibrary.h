@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
@@ -34,6 +35,19 @@ public:
 private:
     std::string m_dir;
 };
+
+// What a shell command prints on its standard output.
+inline std::string run(const std::string &command)
+{
+    std::string out;
+    FILE *pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    if (pipe)
+        ::pclose(pipe);
+    return out;
+}
 
 struct BmicResult {
     ImgrStatus status = 0;

@@ -1,14 +1,42 @@
 // The state directory: creation from a preset, re-reading after another
-// writer, and the arithmetic the firmware stores with each record.
+// writer, what is refused in place of a state, and the arithmetic the
+// firmware stores with each record.
 #include "sim/presets.h"
 #include "sim/statestore.h"
 #include "sim/volumegeometry.h"
+#include "tests/sim/simlibrary.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <fstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+
+// The syncs and renames of this program, in order, while a test records them; each call is
+// passed on.
+static std::vector<std::string> *recordedCalls = nullptr;
+
+extern "C" int fsync(int fd)
+{
+    static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+    struct stat st{};
+    if (recordedCalls && ::fstat(fd, &st) == 0)
+        recordedCalls->push_back(S_ISDIR(st.st_mode) ? "sync directory" : "sync file");
+    return real(fd);
+}
+
+extern "C" int rename(const char *from, const char *to) noexcept
+{
+    static const auto real = reinterpret_cast<int (*)(const char *, const char *)>(::dlsym(RTLD_NEXT, "rename"));
+    if (recordedCalls)
+        recordedCalls->push_back("rename");
+    return real(from, to);
+}
 
 namespace {
 
@@ -78,6 +106,75 @@ TEST(StateStore, UnreadableStateIsReportedNotGuessed)
     std::ofstream(dir.path + "/state") << "controller broken model=NOPE\n";
     EXPECT_EQ(store.current(error), nullptr);
     EXPECT_NE(error.find("unknown controller model"), std::string::npos) << error;
+}
+
+TEST(StateStore, AChangeReachesTheDiskBeforeAndAfterItsRename)
+{
+    Directory dir;
+    StateStore store(dir.path);
+    std::string error;
+    ASSERT_TRUE(store.reset(std::string(*presetText("small")), error)) << error;
+    std::vector<std::string> calls;
+    recordedCalls = &calls;
+    bool stored = store.update([](World &w) { w.controllers[0].firmware = "9.99"; return true; }, error);
+    recordedCalls = nullptr;
+    ASSERT_TRUE(stored) << error;
+    EXPECT_EQ(calls, (std::vector<std::string>{"sync file", "rename", "sync directory"}));
+}
+
+// Whatever stands where the state should be and is not a readable state is refused, by the
+// store, by vnlsim and by the library, and left as it is: never taken for no hardware, never
+// replaced by the default preset.
+TEST(StateStore, WhatCannotBeReadInPlaceOfTheStateIsRefusedAndKept)
+{
+    const std::vector<std::pair<std::string, std::string>> standIns = {
+        {"ln -s state state", "Too many levels of symbolic links"},
+        {"ln -s gone state", "No such file or directory"},
+        {": > state", "empty"},
+        {"mkdir state", "not a regular file"},
+    };
+    for (const auto &[make, reason] : standIns) {
+        Directory dir;
+        ASSERT_EQ(std::system(("cd " + dir.path + " && " + make).c_str()), 0) << make;
+        const std::string state = dir.path + "/state", listing = "ls -l " + state + " 2>&1";
+        const std::string before = run(listing);
+
+        StateStore store(dir.path);
+        std::string error;
+        EXPECT_TRUE(store.ensure(std::string(*presetText("server")), error)) << make;
+        EXPECT_EQ(store.current(error), nullptr) << make;
+        EXPECT_EQ(error, state + ": " + reason);
+        EXPECT_FALSE(store.update([](World &) { return true; }, error)) << make;
+
+        const std::string tool = "VNLSIM_STATE=" + dir.path + " " + VNLSIM_TOOL;
+        EXPECT_EQ(run(tool + " show 2>&1"), "vnlsim: " + state + ": " + reason + "\n");
+        EXPECT_NE(std::system((tool + " show >/dev/null 2>&1").c_str()), 0) << make;
+        EXPECT_EQ(run(tool + " comm-error slot3 on 2>&1"), "vnlsim: " + state + ": " + reason + "\n");
+
+        ::setenv("VNLSIM_STATE", dir.path.c_str(), 1);
+        EXPECT_NE(SimLibrary().init(), IMGR_STATUS_OK) << make;
+        ::unsetenv("VNLSIM_STATE");
+        EXPECT_EQ(run(listing), before);
+    }
+}
+
+TEST(StateStore, TemporaryFilesOfWritersThatDiedAreCleared)
+{
+    Directory dir;
+    StateStore store(dir.path);
+    std::string error;
+    ASSERT_TRUE(store.reset(std::string(*presetText("small")), error)) << error;
+    pid_t dead = ::fork();
+    if (dead == 0)
+        ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string left = dir.path + "/state.tmp." + std::to_string(dead);
+    const std::string living = dir.path + "/state.tmp." + std::to_string(::getppid());
+    std::ofstream(left) << "half a sta";
+    std::ofstream(living) << "being written";
+    ASSERT_TRUE(store.update([](World &) { return true; }, error)) << error;
+    EXPECT_NE(::access(left.c_str(), F_OK), 0);
+    EXPECT_EQ(::access(living.c_str(), F_OK), 0);
 }
 
 TEST(VolumeGeometry, PlacementRoundsPartialStripesUpToWholeStripes)
