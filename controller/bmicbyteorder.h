@@ -31,8 +31,8 @@ template <class T>
 concept BmicBuffer =
     std::is_integral_v<T> || FindBmicLayout(&kBmicLayoutTag<T>) != nullptr;
 
-// Reverses the multi-byte fields of the bytes of the structure of the given table row. Bytes that
-// are not exactly that structure's size are left alone.
+// Reverses the multi-byte fields in the bytes of the structure whose row of kBmicLayouts is given.
+// Bytes that are not exactly that structure's size are left alone.
 void SwapByteOrder(const BmicLayoutRow& structure, std::span<std::uint8_t> bytes);
 
 template <BmicBuffer T>
