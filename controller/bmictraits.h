@@ -17,13 +17,8 @@
 // The buffer of a command that moves no data.
 struct NoBuffer {};
 
-template <class T>
-void ConvertByteOrder(T&)
-{
-    // Byte and text buffers read the same in every order.
-}
-
-template <class Buffer, std::uint8_t opcode, std::size_t size>
+// A buffer without an entry in the layout table does not compile here.
+template <BmicBuffer Buffer, std::uint8_t opcode, std::size_t size>
 struct BmicTrait {
     static_assert(sizeof(Buffer) == size, "buffer size of the command");
     using BufferType = Buffer;
