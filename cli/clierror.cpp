@@ -1,18 +1,18 @@
 #include "cli/clierror.h"
 
-#include <iostream>
-
 #include "cli/cliformatter.h"
+#include "cli/consoleoutput.h"
 
 int32_t CError::m_nErrorCode = 0;
 
 void CError::log(const std::string& message, const std::string& detail, int32_t code)
 {
-    std::cout << '\n' << CFormatter::format(message, "Error: ", 79) << '\n';
+    std::ostream& out = ConsoleOutput::stream();
+    out << '\n' << CFormatter::format(message, "Error: ", 79) << '\n';
     if (!detail.empty())
-        std::cout << detail;
-    std::cout << '\n';
-    std::cout.flush();
+        out << detail;
+    out << '\n';
+    out.flush();
     m_nErrorCode = code;
 }
 

@@ -1,6 +1,7 @@
 // CError is the console's error reporter. Every error the user sees is
-// written by CError::log on standard output, and the last code it was given
-// becomes the process exit status. The code stays set until reset().
+// written by CError::log to the console's one output (ConsoleOutput), and
+// the last code it was given becomes the process exit status. The code stays
+// set until reset().
 #ifndef VNL_CLI_CLIERROR_H
 #define VNL_CLI_CLIERROR_H
 

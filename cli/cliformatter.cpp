@@ -92,11 +92,3 @@ std::string CFormatter::format(const std::string& text, const std::string& prefi
 {
     return Wrapper(text, prefix, width).run();
 }
-
-std::string CFormatter::getWord(const std::string& text, std::size_t position)
-{
-    if (position >= text.size() || isBreak(text[position]))
-        return "";
-    std::size_t start = wordStart(text, position);
-    return text.substr(start, wordEnd(text, position) - start);
-}

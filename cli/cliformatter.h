@@ -17,10 +17,6 @@ public:
     static std::string format(const std::string& text, const std::string& prefix,
                               unsigned width);
 
-    // The whole word (a maximal run of characters other than blank and
-    // newline) that contains `position`; "" when `position` is outside the
-    // text or on a blank.
-    static std::string getWord(const std::string& text, std::size_t position);
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "cli/cliformatter.h"
+#include "cli/consoleoutput.h"
 
 namespace {
 
@@ -264,12 +265,13 @@ bool popUnsettable(ParamList& params, const std::string& name)
 
 bool userResponse(const std::string& prompt)
 {
-    std::cout << '\n' << CFormatter::format(prompt, "Warning: ", 79);
-    std::cout.flush();
+    std::ostream& out = ConsoleOutput::stream();
+    out << '\n' << CFormatter::format(prompt, "Warning: ", 79);
+    out.flush();
     std::string answer;
     readLine(std::cin, answer);
-    std::cout << '\n';
-    std::cout.flush();
+    out << '\n';
+    out.flush();
     return answer == "y" || answer == "Y";
 }
 

@@ -72,8 +72,8 @@ std::string popValue(ParamList& params, const std::string& name, const std::stri
 // Removes the first pair named `name`; false when there is none.
 bool popUnsettable(ParamList& params, const std::string& name);
 
-// Asks `prompt` as a warning and reads one line from standard input; true
-// only for the answer "y" or "Y".
+// Asks `prompt` as a warning on the console's output and reads one line
+// from standard input; true only for the answer "y" or "Y".
 bool userResponse(const std::string& prompt);
 
 // Reads one line without its newline; false at end of input. Of a longer

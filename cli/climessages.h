@@ -1,31 +1,104 @@
-// The console's own fixed texts, in one place. They are printed exactly as
-// written here.
+// The fixed texts of the console and its command handlers, in one place.
+// They are printed exactly as written here; a text that is completed at run
+// time (with a name, a value or a device) is split where the variable part
+// goes.
 #ifndef VNL_CLI_CLIMESSAGES_H
 #define VNL_CLI_CLIMESSAGES_H
 
 namespace CLI_MESSAGES {
 
-inline constexpr const char BANNER[] = "Orvex Varnel CLI ";
-inline constexpr const char DETECTING[] = "Detecting Controllers...";
-inline constexpr const char DONE[] = "Done.";
-inline constexpr const char HELP_HINT[] = "Type \"help\" for a list of supported commands.";
-inline constexpr const char EXIT_HINT[] = "Type \"exit\" to close the console.";
-inline constexpr const char PROMPT[] = "=> ";
+// ---- console -----------------------------------------------------------------
+inline constexpr char BANNER[] = "Orvex Varnel CLI ";
+inline constexpr char DETECTING[] = "Detecting Controllers...";
+inline constexpr char DONE[] = "Done.";
+inline constexpr char HELP_HINT[] = "Type \"help\" for a list of supported commands.";
+inline constexpr char EXIT_HINT[] = "Type \"exit\" to close the console.";
+inline constexpr char PROMPT[] = "=> ";
 
-inline constexpr const char NOT_ADMIN[] = "You need to have administrator rights to continue.";
-inline constexpr const char ANOTHER_INSTANCE[] =
+inline constexpr char NOT_ADMIN[] = "You need to have administrator rights to continue.";
+inline constexpr char ANOTHER_INSTANCE[] =
     "Another instance of VNL is already running (possibly a service). Please terminate "
     "the VNL application before running the VNL CLI. Press ENTER to exit.";
-inline constexpr const char LINE_TOO_LONG[] = "The command line is too long.";
+inline constexpr char LINE_TOO_LONG[] = "The command line is too long.";
+// Written on standard error, the only place left to say it.
+inline constexpr char OUTPUT_FAILED[] = "vnlcli: standard output could not be written.";
 
-inline constexpr const char SYNTAX_ERROR[] = "Syntax error at \"";
-inline constexpr const char INVALID_COMMAND[] =
-    "Invalid command. Type \"help\" for a list of valid commands.";
-inline constexpr const char COMMAND_LINE_ENTERED[] = "Command Line Entered: ";
-inline constexpr const char SEE_HELP[] = "  See help for usage.";
+inline constexpr char CLI_VERSION[] = "   VNL CLI Version: ";
+inline constexpr char MORU_VERSION[] = "   MoruAPI Version: ";
 
-inline constexpr const char CLI_VERSION[] = "   VNL CLI Version: ";
-inline constexpr const char MORU_VERSION[] = "   MoruAPI Version: ";
+// ---- grammar -----------------------------------------------------------------
+inline constexpr char SYNTAX_ERROR[] = "Syntax error at \"";
+inline constexpr char INVALID_COMMAND[] = "Invalid command. Type \"help\" for a list of valid commands.";
+inline constexpr char COMMAND_LINE_ENTERED[] = "Command Line Entered: ";
+inline constexpr char SEE_HELP[] = "  See help for usage.";
+
+// ---- targets -----------------------------------------------------------------
+inline constexpr char AFTER_WILDCARD[] =
+    "After specifying a wildcard, you cannot specify any further devices in the target.";
+inline constexpr char EXPECTING_CONTROLLER[] = "Expecting \"controller\" in target. Type \"help\" for more information.";
+inline constexpr char EXPECTING_PARAMETERS[] = "Expecting parameters to identify ";
+inline constexpr char IDENTIFY_CONTROLLER[] =
+    "The controller must be identified by slot, chassisname, wwn, serialnumber, or IPF information.";
+inline constexpr char EXPECTING[] = "Expecting ";
+inline constexpr char INVALID_TARGET[] = "Invalid target syntax. ";
+inline constexpr char INVALID_TARGET_END[] = " is not a valid target. Type \"help\" for more details.";
+inline constexpr char NO_CONTROLLERS[] = "No controllers detected.";
+inline constexpr char CONTROLLER_IDENTIFIED[] = "The controller identified by ";
+inline constexpr char NOT_DETECTED[] = " was not detected";
+inline constexpr char NO_ADAPTER[] = ". There was no host bus adapter found in ";
+inline constexpr char NO_DEVICE_ON_PORT[] = ". There was no device found connected to ";
+inline constexpr char MULTIPLE_CHASSIS[] = "You cannot specify multiple controllers with one chassisname.";
+inline constexpr char COMMUNICATION_ERROR[] = "An error occurred when communicating to the controller specified by ";
+inline constexpr char CHECK_HARDWARE[] = " Check hardware and connections.";
+inline constexpr char LOCKED[] = " is locked by another instance of VNL.";
+inline constexpr char NOT_UNLOCKED[] = " could not be unlocked.";
+inline constexpr char ARRAY_CONTROLLER_IDENTIFIED[] = "Controller identified by ";
+inline constexpr char NO_ARRAYS[] = " does not contain any arrays.";
+inline constexpr char NO_SUCH_ARRAY[] = " does not have an array identified by ";
+inline constexpr char NO_LOGICAL_DRIVES[] = "The specified device does not have any logical drives.";
+inline constexpr char NO_SUCH_LOGICAL_DRIVE[] = "The specified device does not have a logicaldrive identified by ";
+inline constexpr char NO_PHYSICAL_DRIVES[] = "The specified controller does not have any physical drives on it.";
+inline constexpr char NO_SUCH_PHYSICAL_DRIVE[] =
+    "The specified controller does not have any physical drives identified by ";
+inline constexpr char TAPE_SYNTAX[] =
+    "<controller> td all show [detail] is currently the only syntax supported for targeting tape drives.";
+inline constexpr char NO_TAPE_DRIVES[] = "The specified controller does not have any tape drives identified by ";
+inline constexpr char FIRMWARE_PREFIX[] = "FIRMWARE UPGRADE REQUIRED: ";
+inline constexpr char FIRMWARE_NOTICE[] =
+    "The firmware running on this controller has a known potential for data loss that can occur while executing a "
+    "surface analysis scan. This controller cannot be configured until the firmware is upgraded to version 2.08 or "
+    "later.";
+inline constexpr char FIRMWARE_MODELS[] = "This applies to the ";
+inline constexpr char FIRMWARE_MODELS_END[] = " controllers running firmware version 2.04.";
+
+// ---- command handlers --------------------------------------------------------
+inline constexpr char ONE_QUERY[] = "Only one query can be issued at a time.";
+inline constexpr char NOT_SUPPORTED[] =
+    "This operation is not supported with the current configuration. Use the \"show\" command on devices to "
+    "show additional details about the configuration.";
+inline constexpr char DID_NOT_COMPLETE[] =
+    "This command did not complete properly. Please check your configuration for possible hardware or "
+    "configuration problems. Use the \"show\" command on devices to show additional details about the "
+    "configuration.";
+inline constexpr char DUPLICATE_DRIVES[] = "There cannot be duplicate drives specified.";
+inline constexpr char CANNOT_ADD_DRIVE[] = "Cannot create array. Cannot add physical drive ";
+inline constexpr char NOT_DATA_DRIVES[] =
+    "One or more of the drives specified are data drives which suggest an array is being targeted. When "
+    "targeting an array, make sure to target only the drives within the array. Do not specify unassigned or "
+    "spare drives.";
+inline constexpr char BOTH_ARRAYS_1[] = "Not all specified drives belong to the same array. Both array ";
+inline constexpr char BOTH_ARRAYS_2[] = " and array ";
+inline constexpr char BOTH_ARRAYS_3[] =
+    " are being referred to. When targeting an array, make sure to target only the drives within the array.";
+inline constexpr char EXACT_DRIVES[] = "The drives specified must match the drives in the targeted array exactly.";
+inline constexpr char INVALID_VALUE[] = "Invalid value \"";
+inline constexpr char INVALID_VALUE_END[] = "\". See help for the values allowed.";
+
+inline constexpr char CONFIG_NEEDS_CONTROLLER[] = "The target must be a controller when using the \"config\" parameter.";
+inline constexpr char SSP_NEEDS_CONTROLLER[] = "The specified target must be a controller.";
+inline constexpr char CANNOT_SHOW[] = "Cannot show this device. Not supported by show command.";
+inline constexpr char CANNOT_SHOW_STATUS[] = "Cannot show status for this device.";
+inline constexpr char NO_SSP_INFORMATION[] = "There is no ssp information available for this device.";
 
 } // namespace CLI_MESSAGES
 

@@ -21,15 +21,6 @@ void CLIPrinter::print_ln(const std::string& text, unsigned width)
 
 void CLIPrinter::operator()(const std::string& text) { print(text, 0); }
 
-bool CLIPrinter::print_if(const std::string& text, unsigned width)
-{
-    (void)width;
-    if (text.empty())
-        return false;
-    print(text, 0);
-    return true;
-}
-
 void CLIPrinter::disable() { m_enabled = false; }
 
 void CLIPrinter::enable() { m_enabled = true; }
@@ -40,9 +31,9 @@ void CLIPrinter::attr_print(const std::string& value, const std::string& label,
     if (value.empty() || !m_enabled)
         return;
     // Every element is printed, repeated ones included.
-    Common::CompoundList elements(Common::string(value.c_str(), value.size()), true);
+    Common::CompoundList elements(Common::fromStdString(value), true);
     for (const Common::string& element : elements) {
-        std::string text(element.c_str(), element.size());
+        std::string text = Common::toStdString(element);
         if (transform)
             transform(text);
         print(label + text + suffix, width);

@@ -24,8 +24,6 @@ public:
     // print() of the text and a newline; the newline counts towards the width.
     void print_ln(const std::string& text, unsigned width = 0);
     void operator()(const std::string& text);
-    // Prints a non-empty text unpadded and returns true; false for "".
-    bool print_if(const std::string& text, unsigned width = 0);
 
     void disable();
     void enable();

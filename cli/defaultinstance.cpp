@@ -10,7 +10,7 @@ Core::CapabilityPtr findDefaultInstanceFor(const std::string& attribute, const C
     if (!capability)
         return Core::CapabilityPtr();
     Core::CapabilityFinder classFinder(capability);
-    classFinder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, Common::string(attribute.c_str())));
+    classFinder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, Common::fromStdString(attribute)));
     const Core::CapabilityPtr argument = classFinder.find();
     if (!argument)
         return Core::CapabilityPtr();

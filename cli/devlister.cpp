@@ -11,8 +11,6 @@ namespace {
 using namespace Interface::MORUMod;
 using namespace Interface::StorageMod;
 
-Common::string text(const std::string& value) { return Common::string(value.c_str()); }
-
 bool isOfType(const Core::DevicePtr& device, const char* type)
 {
     return device && device->getValueFor(ATTR_NAME_TYPE) == type;
@@ -46,7 +44,7 @@ Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& t
     if (!start)
         return found;
     Core::DeviceFinder finder(start);
-    finder.Add(Core::Attribute(ATTR_NAME_TYPE, text(type)));
+    finder.Add(Core::Attribute(ATTR_NAME_TYPE, Common::fromStdString(type)));
     finder.find(found, Core::DeviceFinder::DIRECTION_DOWN);
     return found;
 }
@@ -54,7 +52,8 @@ Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& t
 Core::DeviceList associated(const Core::DevicePtr& device, const std::string& name)
 {
     Core::DeviceList members;
-    Core::DeviceAssociationPtr association = device ? device->getAssociation(text(name)) : Core::DeviceAssociationPtr();
+    Core::DeviceAssociationPtr association =
+        device ? device->getAssociation(Common::fromStdString(name)) : Core::DeviceAssociationPtr();
     if (association)
         members.assign(association->beginDevice(), association->endDevice());
     return members;

@@ -2,7 +2,9 @@
 // arguments it joins them into one command line and runs it. Only one copy
 // may change controllers at a time (the single-instance lock); a second copy
 // still runs read-only commands. The exit status is 0, 1 after any reported
-// error, or the number of a signal that ended the run.
+// error or when standard output could not be written, or the number of a
+// signal that ended the run (SIGPIPE when the reader of the output went away).
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -78,6 +80,34 @@ void installSignalHandlers()
         std::signal(signal, onSignal);
 }
 
+// Keeps descriptors 0 to 2 taken, so that no file opened later (the
+// simulated hardware's state, a library's log) lands on one of them and
+// receives the console's output. A closed standard output gets a descriptor
+// open for reading only: it stays unwritable, and the first write fails as
+// it would have.
+void occupyStandardDescriptors()
+{
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(fd, F_GETFD) != -1)
+            continue;
+        const int opened = open("/dev/null", fd == STDERR_FILENO ? O_WRONLY : O_RDONLY);
+        if (opened != fd && opened >= 0) {
+            dup2(opened, fd);
+            close(opened);
+        }
+    }
+}
+
+// True once a write to standard output has failed (a full disk, a closed
+// descriptor): nothing more can be shown, so the run ends.
+bool outputFailed() { return !std::cout.flush(); }
+
+int reportOutputFailure()
+{
+    std::cerr << CLI_MESSAGES::OUTPUT_FAILED << std::endl;
+    return 1;
+}
+
 // Refuses a line too long for the console rather than running part of it.
 bool fitsLine(const std::string& line)
 {
@@ -104,12 +134,16 @@ void runConsole()
     std::cout << CLI_MESSAGES::DONE << '\n'
               << CLI_MESSAGES::HELP_HINT << '\n'
               << CLI_MESSAGES::EXIT_HINT << "\n\n";
-    std::string line;
-    while (line != "exit" && line != "quit") {
+    // A command whose output failed ends the session at the next prompt.
+    for (;;) {
         CError::reset();
-        std::cout << CLI_MESSAGES::PROMPT << std::flush;
-        line = nextConsoleLine();
-        if (line != "exit" && line != "quit" && !line.empty())
+        std::cout << CLI_MESSAGES::PROMPT;
+        if (outputFailed())
+            return;
+        const std::string line = nextConsoleLine();
+        if (line == "exit" || line == "quit")
+            return;
+        if (!line.empty())
             cli.ExecuteCommandLine(line);
     }
 }
@@ -141,6 +175,7 @@ void runOneShot(int argc, char** argv, bool anotherInstance)
 
 int main(int argc, char** argv)
 {
+    occupyStandardDescriptors();
     bool interactive = argc <= 1;
     if (interactive) {
         std::cout << CLI_MESSAGES::BANNER << CLI_HELPERS::VersionString() << '\n'
@@ -157,7 +192,7 @@ int main(int argc, char** argv)
         runOneShot(argc, argv, anotherInstance);
     else if (OverrideMutextPrompt(anotherInstance))
         runConsole();
-    int status = CError::errorCode();
+    int status = outputFailed() ? reportOutputFailure() : CError::errorCode();
     if (!anotherInstance)
         cleanup(status);
     return status;

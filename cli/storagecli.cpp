@@ -4,10 +4,22 @@
 
 #include "cli/clierror.h"
 #include "cli/climessages.h"
+#include "cli/clisort.h"
+#include "cli/devlister.h"
+#include "cli/ops/showop.h"
+#include "cli/ops/statusop.h"
 #include "cli/smart_help.h"
+#include "cli/storagesystemlock.h"
 #include "cli/syntaxchecker.h"
+#include "core/devicelock.h"
+#include "core/deviceoperation.h"
 #include "operations/drxmodroot.h"
+#include "schema/configmod.h"
 #include "schema/morumod.h"
+#include "schema/storagemod.h"
+
+using namespace Interface::MORUMod;
+using namespace Interface::StorageMod;
 
 namespace {
 
@@ -22,10 +34,19 @@ bool mayBeEmpty(const std::string& name)
     return name == "chassisname" || name == "connectionname";
 }
 
+bool takeFirst(ParamList& params, const std::string& name)
+{
+    if (params.empty() || params.front().first != name)
+        return false;
+    params.pop_front();
+    return true;
+}
+
+
 } // namespace
 
 StorageCLI::StorageCLI(std::ostream* out)
-    : m_out(out), m_printer(out), m_targetFilter(out), m_implicitTarget(out)
+    : m_out(out), m_output(out), m_printer(out), m_targetFilter(out), m_implicitTarget(out)
 {
 }
 
@@ -57,7 +78,6 @@ void StorageCLI::ExecuteHelpCommand() { CSmartHelp::execute(m_commandLine, m_pri
 
 void StorageCLI::PrintVersion()
 {
-    using namespace Interface::MORUMod;
     m_printer.print_ln("");
     m_printer.print_ln(CLI_MESSAGES::CLI_VERSION + CLI_HELPERS::VersionString());
     m_printer.print_ln(CLI_MESSAGES::MORU_VERSION + std::to_string(VersionMajor()) + "." +
@@ -127,4 +147,164 @@ void StorageCLI::reportError(const std::string& message)
 void StorageCLI::reportSyntaxError(const std::string& word)
 {
     reportError(CLI_MESSAGES::SYNTAX_ERROR + word + "\"");
+}
+
+// ---- dispatch and the checks every handler shares ------------------------
+
+void StorageCLI::ExecuteCommand()
+{
+    if (m_error || m_params.empty())
+        return;
+    const std::string keyword = m_params.front().first;
+    if (keyword == "rescan") {
+        ExecuteRescanCommand();
+        return;
+    }
+    m_devices.clear();
+    const TargetFilter::DeviceVector none;
+    m_targetFilter.input(m_commandLine, none.begin(), none.end(), false, keyword != "show");
+    m_targetFilter.output(m_devices);
+    m_params.pop_front();
+    const StorageSystemLock locks(m_targetFilter);
+    if (!m_devices.empty() && CError::errorCode() == 0 && keyword == "show") {
+        // The whole tree shares one lock; holding it keeps a rescan out
+        // while the handler walks the devices.
+        Core::DeviceLock lock(*m_devices.front());
+        ExecuteShowCommand();
+    } else if (!m_devices.empty() && CError::errorCode() == 0) {
+        // No handler changes a configuration in this release: say so rather
+        // than end as if the change had been made.
+        CError::log(CLI_MESSAGES::NOT_SUPPORTED, "", 1);
+    }
+}
+
+void StorageCLI::ExecuteRescanCommand() { m_targetFilter.Rescan(); }
+
+void StorageCLI::ProcessOp(const std::string& operation, const OpParams& params)
+{
+    for (const Core::DevicePtr& selected : m_devices) {
+        if (!CError::isOK())
+            return;
+        Core::DevicePtr device = selected;
+        bool redirected = operation != Interface::ConfigMod::OPERATION_WRITE_DISABLE_OTHER_CONTROLLER &&
+                          m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) && device->hasParent() &&
+                          m_facade.isTargetType(device->pParent(), ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+        if (redirected)
+            device = device->pParent();
+        // Each device translates the values as typed: a size converted for
+        // one device must not be converted again for the next.
+        OpParams translated = params;
+        if (!m_facade.processParams(device, operation, translated))
+            continue;
+        Core::DeviceOperationPtr op = device->getOperation(operation.c_str());
+        for (const auto& [name, value] : translated)
+            if (value != "default")
+                op->SetArgument(Core::DeviceOperation::Argument(
+                    Core::DeviceOperation::ACTION_SET, Core::Attribute(name.c_str(), value.c_str())));
+        m_facade.opErrMsg(device->perform(op));
+    }
+}
+
+void StorageCLI::forcedCheck(bool& error, bool forced, const std::string& prompt)
+{
+    if (!error && !forced && !CLI_HELPERS::userResponse(prompt))
+        error = true;
+}
+
+void StorageCLI::extraneousCheck(bool& error)
+{
+    if (!error && isExtraneousParams())
+        error = true;
+}
+
+void StorageCLI::targetCheck(bool& error, const std::string& type, const std::string& message)
+{
+    if (error || m_devices.empty() || m_facade.isTargetType(m_devices.front(), type))
+        return;
+    CError::log(message, "", 1);
+    error = true;
+}
+
+void StorageCLI::valueCheck(bool& error, const std::string& value, const std::string& first,
+                            const std::string& second, const std::string& third, const std::string& fourth)
+{
+    if (error)
+        return;
+    for (const std::string* allowed : {&first, &second, &third, &fourth})
+        if (!allowed->empty() && value == *allowed)
+            return;
+    CError::log(CLI_MESSAGES::INVALID_VALUE + value + CLI_MESSAGES::INVALID_VALUE_END, "", 1);
+    error = true;
+}
+
+// ---- show ------------------------------------------------------------------
+
+void StorageCLI::applyToSelected(CPerformOp& functor)
+{
+    m_printer.print_ln("");
+    for (const Core::DevicePtr& device : m_devices)
+        functor(device);
+    m_printer.print_ln("");
+}
+
+void StorageCLI::ExecuteShowCommand()
+{
+    CLI_SORT::SortDevicesEx(m_devices);
+    const bool wildcard = CLI_HELPERS::isWildcard(m_commandLine);
+    if (takeFirst(m_params, "status")) {
+        CStatusOp status(m_out);
+        applyToSelected(status);
+    } else if (takeFirst(m_params, "ssp")) {
+        if (isExtraneousParams())
+            return;
+        CShowOp ssp(!wildcard, m_out, true);
+        applyToSelected(ssp);
+    } else if (takeFirst(m_params, "config")) {
+        bool detail = takeFirst(m_params, "detail");
+        if (!isExtraneousParams())
+            ExecuteShowAllCommand(detail);
+    } else {
+        bool detail = CLI_HELPERS::popUnsettable(m_params, "detail");
+        if (takeFirst(m_params, "config")) {
+            if (!isExtraneousParams())
+                ExecuteShowAllCommand(detail);
+        } else if (!isExtraneousParams()) {
+            CShowOp show(detail || !wildcard, m_out);
+            CLI_SORT::ClearSparesList();
+            applyToSelected(show);
+        }
+    }
+}
+
+void StorageCLI::ExecuteShowAllCommand(bool detail)
+{
+    bool error = false;
+    extraneousCheck(error);
+    targetCheck(error, ATTR_VALUE_TYPE_ARRAY_CONTROLLER, CLI_MESSAGES::CONFIG_NEEDS_CONTROLLER);
+    if (error)
+        return;
+    // Every selected controller is listed in turn, not only the first.
+    const std::vector<Core::DevicePtr> controllers = m_devices;
+    for (const Core::DevicePtr& controller : controllers)
+        showConfiguration(controller, detail);
+}
+
+// The target selection of this same command has just read every selected
+// controller ("controller all" rescans, a named controller is re-read) or
+// found the tree read by this command already (CDRXModRoot::isFresh), so the
+// listing uses the tree as it is: another read would only repeat every question.
+void StorageCLI::showConfiguration(const Core::DevicePtr& controller, bool detail)
+{
+    CShowOp show(detail, m_out, false, true);
+    m_printer.print_ln("");
+    show(controller);
+    m_printer.print_ln("");
+    std::vector<Core::DevicePtr> devices;
+    for (const char* kind : {ATTR_VALUE_TYPE_ARRAY, ATTR_VALUE_TYPE_LOGICAL_DRIVE, ATTR_VALUE_TYPE_PHYSICAL_DRIVE,
+                             ATTR_VALUE_DRIVE_TYPE_SPARE})
+        DevLister(controller, kind, devices);
+    CLI_SORT::SortDevicesEx(devices);
+    for (const Core::DevicePtr& device : devices)
+        show(device);
+    m_printer.print_ln("");
 }

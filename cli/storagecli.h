@@ -2,8 +2,9 @@
 // (or the one command of a one-shot run) passes through ExecuteCommandLine.
 // A line is routed to help, to the version report, or parsed into target
 // words, a command and its (name, value) parameters. The parsed state lives
-// until the next line. Errors are reported through CError and leave
-// isError() set; nothing here throws.
+// until the next line. Everything it prints, errors included, goes to the
+// stream it was constructed with. Errors are reported through CError and
+// leave isError() set; nothing here throws.
 #ifndef VNL_CLI_STORAGECLI_H
 #define VNL_CLI_STORAGECLI_H
 
@@ -13,6 +14,7 @@
 
 #include "cli/clihelpers.h"
 #include "cli/cliprinter.h"
+#include "cli/consoleoutput.h"
 #include "cli/implicittarget.h"
 #include "cli/ops/cmfacade.h"
 #include "cli/targetfilter.h"
@@ -56,7 +58,6 @@ public:
                     const std::string& second = "", const std::string& third = "", const std::string& fourth = "");
 
     bool isError() const { return m_error; }
-    bool isInvariant() const { return true; }
 
 protected:
     std::string m_commandLine;
@@ -66,6 +67,8 @@ protected:
     ParamList m_params;
     bool m_error = false;
     std::ostream* m_out;
+    // Errors, prompts and "?" answers go to the same stream as the listings.
+    ConsoleOutput::Binding m_output;
     CLIPrinter m_printer;
     std::vector<Core::DevicePtr> m_devices;
     CMFacade m_facade;

@@ -24,6 +24,7 @@ namespace {
 using namespace Interface::MORUMod;
 using namespace Interface::StorageMod;
 namespace Config = Interface::ConfigMod;
+using namespace CLI_MESSAGES;
 
 constexpr char CONTROLLER[] = "controller";
 constexpr char ARRAY[] = "array";
@@ -36,31 +37,6 @@ constexpr char IPF_SELECTOR[] = "iocabinet";
 // Chassis slots are counted from 0 in the model.
 constexpr char SECOND_CHASSIS_SLOT[] = "1";
 
-// The filter's own texts.
-constexpr char AFTER_WILDCARD[] = "After specifying a wildcard, you cannot specify any further devices in the target.";
-constexpr char EXPECTING_CONTROLLER[] = "Expecting \"controller\" in target. Type \"help\" for more information.";
-constexpr char EXPECTING_PARAMETERS[] = "Expecting parameters to identify ";
-constexpr char IDENTIFY_CONTROLLER[] =
-    "The controller must be identified by slot, chassisname, wwn, serialnumber, or IPF information.";
-constexpr char EXPECTING[] = "Expecting ";
-constexpr char NO_CONTROLLERS[] = "No controllers detected.";
-constexpr char MULTIPLE_CHASSIS[] = "You cannot specify multiple controllers with one chassisname.";
-constexpr char COMMUNICATION_ERROR[] = "An error occurred when communicating to the controller specified by ";
-constexpr char CHECK_HARDWARE[] = " Check hardware and connections.";
-constexpr char LOCKED[] = " is locked by another instance of VNL.";
-constexpr char NOT_UNLOCKED[] = " could not be unlocked.";
-constexpr char NO_LOGICAL_DRIVES[] = "The specified device does not have any logical drives.";
-constexpr char NO_SUCH_LOGICAL_DRIVE[] = "The specified device does not have a logicaldrive identified by ";
-constexpr char NO_PHYSICAL_DRIVES[] = "The specified controller does not have any physical drives on it.";
-constexpr char NO_SUCH_PHYSICAL_DRIVE[] = "The specified controller does not have any physical drives identified by ";
-constexpr char TAPE_SYNTAX[] =
-    "<controller> td all show [detail] is currently the only syntax supported for targeting tape drives.";
-constexpr char NO_TAPE_DRIVES[] = "The specified controller does not have any tape drives identified by ";
-constexpr char FIRMWARE_PREFIX[] = "FIRMWARE UPGRADE REQUIRED: ";
-constexpr char FIRMWARE_NOTICE[] =
-    "The firmware running on this controller has a known potential for data loss that can occur while executing a "
-    "surface analysis scan. This controller cannot be configured until the firmware is upgraded to version 2.08 or "
-    "later.";
 constexpr unsigned NOTICE_WIDTH = 79;
 
 // The ways to name a controller, with the form each one's value takes.
@@ -81,7 +57,7 @@ std::string quote(const std::string& text) { return "\"" + text + "\""; }
 
 std::string invalidTarget(const std::string& word)
 {
-    return "Invalid target syntax. " + quote(word) + " is not a valid target. Type \"help\" for more details.";
+    return INVALID_TARGET + quote(word) + INVALID_TARGET_END;
 }
 
 bool isDriveKeyword(const std::string& word)
@@ -102,7 +78,81 @@ const Selector* findSelector(const std::string& name)
     return found == std::end(SELECTORS) ? nullptr : found;
 }
 
-Common::string text(const std::string& value) { return Common::string(value.c_str()); }
+// ---- target grammar: functions of the words alone -------------------------
+
+using Words = TargetFilter::Words;
+
+std::string wordAt(const Words& words, std::size_t index) { return index < words.size() ? words[index] : ""; }
+
+std::string nameOf(const std::string& word) { return TargetFilter::SplitIntoNameValuePair(word, "=").first; }
+
+// Index of the first target word after the controller selector.
+std::size_t selectorEnd(const Words& words)
+{
+    std::size_t end = 2;
+    if (nameOf(wordAt(words, 1)) == IPF_SELECTOR)
+        while (end < words.size() && end < 4 && isIpfWord(nameOf(words[end])))
+            ++end;
+    return end;
+}
+
+// "all" and "allunassigned" must end the target.
+Words wildcardErrors(const Words& words)
+{
+    bool afterWildcard = false;
+    for (const std::string& word : words) {
+        if (afterWildcard)
+            return {AFTER_WILDCARD};
+        afterWildcard = word == ALL || word == ALL_UNASSIGNED;
+    }
+    return {};
+}
+
+// Every missing value of the selector is named, so an IPF location with two
+// words missing gives two messages.
+Words selectorErrors(const Words& words)
+{
+    const std::string name = nameOf(words[1]);
+    const Selector* selector = findSelector(name);
+    if (selector == nullptr)
+        return {IDENTIFY_CONTROLLER};
+    auto missing = [&words](const char* wordName) {
+        return TargetFilter::getTokenValue(words.begin() + 1, words.end(), wordName).empty();
+    };
+    Words errors;
+    if (name == IPF_SELECTOR) {
+        for (const Selector& ipf : IPF_WORDS)
+            if (missing(ipf.name))
+                errors.push_back(EXPECTING + quote(ipf.form));
+    } else if (selector->form != nullptr && missing(selector->name)) {
+        errors.push_back(EXPECTING + quote(selector->form));
+    }
+    return errors;
+}
+
+// What is wrong with the words from `next` on; "" when nothing is.
+std::string deviceWordsError(const Words& words, std::size_t next)
+{
+    const std::size_t size = words.size();
+    if (next >= size)
+        return "";
+    const std::string keyword = words[next];
+    if (keyword == ARRAY) {
+        if (next + 1 >= size || isDriveKeyword(words[next + 1]))
+            return EXPECTING_PARAMETERS + std::string(ARRAY);
+        if (next + 2 >= size)
+            return "";
+        const std::string device = words[next + 2];
+        if (!isDriveKeyword(device))
+            return invalidTarget(device);
+        return next + 3 >= size ? EXPECTING_PARAMETERS + device + "." : "";
+    }
+    if (!isDriveKeyword(keyword))
+        return invalidTarget(keyword);
+    return next + 1 >= size ? EXPECTING_PARAMETERS + keyword : "";
+}
+
+// ---- devices ---------------------------------------------------------------
 
 std::string valueOf(const Core::DevicePtr& device, const char* attribute)
 {
@@ -133,7 +183,7 @@ std::string affectedModels()
     std::string list;
     for (std::size_t i = 0; i < names.size(); ++i)
         list += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
-    return "This applies to the " + list + " controllers running firmware version 2.04.";
+    return FIRMWARE_MODELS + list + FIRMWARE_MODELS_END;
 }
 
 bool isCommunicationFailure(const Core::OperationReturn& result)
@@ -152,8 +202,6 @@ std::string lockState(const Core::DevicePtr& system) { return valueOf(system, Co
 } // namespace
 
 TargetFilter::TargetFilter(std::ostream* out) : m_printer(out) {}
-
-TargetFilter::~TargetFilter() { UnlockSelectedControllers(); }
 
 void TargetFilter::input(const std::string& commandLine, DeviceVector::const_iterator first,
                          DeviceVector::const_iterator last, bool quiet, bool changing)
@@ -178,12 +226,15 @@ void TargetFilter::process()
     m_firmwareRefused = false;
     const Words words = CLI_HELPERS::cli_split(m_commandLine, false, ' ');
     m_targetWords.assign(words.begin(), std::find_if(words.begin(), words.end(), CLI_HELPERS::isCommand));
-    if (!checkWildcards() || !checkGrammar())
+    const Words errors = grammarErrors(m_targetWords);
+    for (const std::string& message : errors)
+        Validate(true, message);
+    if (!errors.empty())
         return;
     m_controllerSelector = m_targetWords[1];
     if (!processCtrlList() || m_selected.empty())
         return;
-    const std::size_t next = selectorEnd();
+    const std::size_t next = selectorEnd(m_targetWords);
     if (next < m_targetWords.size())
         processDevices(next);
 }
@@ -236,81 +287,22 @@ std::string TargetFilter::upperCase(std::string text)
     return text;
 }
 
-std::string TargetFilter::word(std::size_t index) const
-{
-    return index < m_targetWords.size() ? m_targetWords[index] : "";
-}
+std::string TargetFilter::word(std::size_t index) const { return wordAt(m_targetWords, index); }
 
-std::size_t TargetFilter::selectorEnd() const
+TargetFilter::Words TargetFilter::grammarErrors(const Words& words)
 {
-    std::size_t end = 2;
-    if (SplitIntoNameValuePair(word(1), "=").first == IPF_SELECTOR)
-        while (end < m_targetWords.size() && end < 4 && isIpfWord(SplitIntoNameValuePair(word(end), "=").first))
-            ++end;
-    return end;
-}
-
-// "all" and "allunassigned" must end the target.
-bool TargetFilter::checkWildcards() const
-{
-    bool afterWildcard = false;
-    for (const std::string& targetWord : m_targetWords) {
-        if (afterWildcard)
-            return !Validate(true, AFTER_WILDCARD);
-        afterWildcard = targetWord == ALL || targetWord == ALL_UNASSIGNED;
-    }
-    return true;
-}
-
-bool TargetFilter::checkGrammar() const
-{
-    if (m_targetWords.empty() || m_targetWords[0] != CONTROLLER)
-        return !Validate(true, EXPECTING_CONTROLLER);
-    if (m_targetWords.size() < 2)
-        return !Validate(true, EXPECTING_PARAMETERS + std::string(CONTROLLER));
-    return checkSelector() && checkDeviceWords(selectorEnd());
-}
-
-bool TargetFilter::checkSelector() const
-{
-    const std::string name = SplitIntoNameValuePair(m_targetWords[1], "=").first;
-    const Selector* selector = findSelector(name);
-    if (selector == nullptr)
-        return !Validate(true, IDENTIFY_CONTROLLER);
-    auto missing = [this](const char* wordName) {
-        return getTokenValue(m_targetWords.begin() + 1, m_targetWords.end(), wordName).empty();
-    };
-    if (name == IPF_SELECTOR) {
-        bool complete = true;
-        for (const Selector& ipf : IPF_WORDS)
-            complete = !Validate(missing(ipf.name), EXPECTING + quote(ipf.form)) && complete;
-        return complete;
-    }
-    if (selector->form == nullptr)
-        return true;
-    return !Validate(missing(selector->name), EXPECTING + quote(selector->form));
-}
-
-bool TargetFilter::checkDeviceWords(std::size_t next) const
-{
-    const std::size_t size = m_targetWords.size();
-    if (next >= size)
-        return true;
-    const std::string keyword = word(next);
-    if (keyword == ARRAY) {
-        const std::string id = word(next + 1);
-        if (next + 1 >= size || isDriveKeyword(id))
-            return !Validate(true, EXPECTING_PARAMETERS + std::string(ARRAY));
-        if (next + 2 >= size)
-            return true;
-        const std::string device = word(next + 2);
-        if (!isDriveKeyword(device))
-            return !Validate(true, invalidTarget(device));
-        return !Validate(next + 3 >= size, EXPECTING_PARAMETERS + device + ".");
-    }
-    if (!isDriveKeyword(keyword))
-        return !Validate(true, invalidTarget(keyword));
-    return !Validate(next + 1 >= size, EXPECTING_PARAMETERS + keyword);
+    Words errors = wildcardErrors(words);
+    if (!errors.empty())
+        return errors;
+    if (words.empty() || words[0] != CONTROLLER)
+        return {EXPECTING_CONTROLLER};
+    if (words.size() < 2)
+        return {EXPECTING_PARAMETERS + std::string(CONTROLLER)};
+    errors = selectorErrors(words);
+    const std::string deviceError = errors.empty() ? deviceWordsError(words, selectorEnd(words)) : "";
+    if (!deviceError.empty())
+        errors.push_back(deviceError);
+    return errors;
 }
 
 // ---- controllers ------------------------------------------------------------
@@ -350,13 +342,13 @@ bool TargetFilter::processCtrlList()
 // "The controller identified by "slot=3" was not detected"
 std::string TargetFilter::notDetected() const
 {
-    return "The controller identified by " + quote(m_controllerSelector) + " was not detected";
+    return CONTROLLER_IDENTIFIED + quote(m_controllerSelector) + NOT_DETECTED;
 }
 
 void TargetFilter::selectByValue(const char* attribute, const std::string& value)
 {
     Core::DeviceFinder finder = controllerFinder(root());
-    finder.Add(Core::Attribute(attribute, text(value)));
+    finder.Add(Core::Attribute(attribute, Common::fromStdString(value)));
     LoadTargetList(finder, true);
 }
 
@@ -364,7 +356,7 @@ void TargetFilter::selectByChassisName(const std::string& name)
 {
     Core::DeviceFinder finder(root());
     finder.Add(Core::Attribute(ATTR_NAME_TYPE, ATTR_VALUE_TYPE_STORAGE_SYSTEM));
-    finder.Add(Core::Attribute(ATTR_NAME_BOX_NAME, text(name)));
+    finder.Add(Core::Attribute(ATTR_NAME_BOX_NAME, Common::fromStdString(name)));
     const Core::DeviceList systems = found(finder);
     if (Validate(systems.size() > 1, MULTIPLE_CHASSIS) || systems.empty())
         return;
@@ -380,10 +372,10 @@ void TargetFilter::selectByCtrlPath(const std::string& path)
         return;
     Core::DeviceFinder adapters(root());
     adapters.Add(Core::Attribute(ATTR_NAME_TYPE, ATTR_VALUE_TYPE_HBA));
-    adapters.Add(Core::Attribute(ATTR_NAME_SLOT, text(parts[0])));
+    adapters.Add(Core::Attribute(ATTR_NAME_SLOT, Common::fromStdString(parts[0])));
     const Core::DevicePtr adapter = adapters.find(Core::DeviceFinder::DIRECTION_DOWN);
     const std::string inSlot = quote("slot " + parts[0]);
-    if (Validate(!adapter, notDetected() + ". There was no host bus adapter found in " + inSlot + "."))
+    if (Validate(!adapter, notDetected() + NO_ADAPTER + inSlot + "."))
         return;
     const std::string port = m_facade.toZeroIndex(parts[1]);
     for (const Core::DevicePtr& device : associated(adapter, ASSOCIATION_INTERCONNECT_PATH)) {
@@ -394,7 +386,7 @@ void TargetFilter::selectByCtrlPath(const std::string& path)
             return;
         }
     }
-    Validate(true, notDetected() + ". There was no device found connected to " +
+    Validate(true, notDetected() + NO_DEVICE_ON_PORT +
                        quote("host bus adapter port " + parts[1]) + ".");
 }
 
@@ -402,7 +394,7 @@ void TargetFilter::selectByCtrlPath(const std::string& path)
 void TargetFilter::selectByChassisSerialNumber(const std::string& serial)
 {
     Core::DeviceFinder systems(root());
-    systems.Add(Core::Attribute(ATTR_NAME_CHASSIS_SERIAL_NUMBER, text(serial)));
+    systems.Add(Core::Attribute(ATTR_NAME_CHASSIS_SERIAL_NUMBER, Common::fromStdString(serial)));
     const Core::DevicePtr system = systems.find(Core::DeviceFinder::DIRECTION_DOWN);
     if (!system)
         return;
@@ -424,7 +416,7 @@ void TargetFilter::selectByLocation()
         {"iocabinet", ATTR_NAME_IO_CABINET}, {"iobay", ATTR_NAME_IO_BAY}, {"iochassis", ATTR_NAME_IO_CHASSIS}};
     for (const auto& [wordName, attribute] : location)
         finder.Add(Core::Attribute(
-            attribute, text(getTokenValue(m_targetWords.begin() + 1, m_targetWords.end(), wordName))));
+            attribute, Common::fromStdString(getTokenValue(m_targetWords.begin() + 1, m_targetWords.end(), wordName))));
     LoadTargetList(finder, true);
 }
 
@@ -530,12 +522,11 @@ bool TargetFilter::processArrayList(const std::string& id)
     Core::DeviceFinder finder(DevicesHome(m_selected.front()));
     finder.Add(Core::Attribute(ATTR_NAME_TYPE, ATTR_VALUE_TYPE_ARRAY));
     if (id != ALL)
-        finder.Add(Core::Attribute(ATTR_NAME_ARRAY_NUMBER, text(m_facade.toArrayIndex(id))));
+        finder.Add(Core::Attribute(ATTR_NAME_ARRAY_NUMBER, Common::fromStdString(m_facade.toArrayIndex(id))));
     m_selected = found(finder);
-    const std::string controller = "Controller identified by " + quote(m_controllerSelector);
+    const std::string controller = ARRAY_CONTROLLER_IDENTIFIED + quote(m_controllerSelector);
     Validate(m_selected.empty() && !m_firmwareRefused,
-             id == ALL ? controller + " does not contain any arrays."
-                       : controller + " does not have an array identified by " + quote(id) + ".");
+             id == ALL ? controller + NO_ARRAYS : controller + NO_SUCH_ARRAY + quote(id) + ".");
     return !m_selected.empty();
 }
 
@@ -545,7 +536,7 @@ void TargetFilter::processDriveStep(std::size_t index, const std::string& arrayI
     const std::string id = word(index + 1);
     if (keyword == LOGICAL_DRIVE) {
         // Nothing may follow a logical drive's identifier.
-        if (Validate(index + 2 < m_targetWords.size(), CLI_MESSAGES::SYNTAX_ERROR + keyword + "\""))
+        if (Validate(index + 2 < m_targetWords.size(), SYNTAX_ERROR + keyword + "\""))
             m_selected.clear();
         else
             processLDList(id);
@@ -569,7 +560,7 @@ void TargetFilter::processLDList(const std::string& id)
     Core::DeviceFinder finder(DevicesHome(m_selected.front()));
     finder.Add(Core::Attribute(ATTR_NAME_TYPE, ATTR_VALUE_TYPE_LOGICAL_DRIVE));
     if (id != ALL)
-        finder.Add(Core::Attribute(ATTR_NAME_DRIVE_NUMBER, text(m_facade.toZeroIndex(id))));
+        finder.Add(Core::Attribute(ATTR_NAME_DRIVE_NUMBER, Common::fromStdString(m_facade.toZeroIndex(id))));
     replaceSelection(found(finder), id == ALL ? NO_LOGICAL_DRIVES : NO_SUCH_LOGICAL_DRIVE + quote(id));
 }
 

@@ -20,9 +20,9 @@
 // controller by it, or one that would change something, fails with code 1
 // and no further message). For commands that change
 // something, a controller in an external storage system locked by another
-// host is refused; LockSelectedControllers takes the storage-system locks
-// around the command and UnlockSelectedControllers (also run on destruction)
-// gives them back.
+// host is refused; the storage-system locks are held around the command by
+// a StorageSystemLock. A filter is not copied: its selection and the locks
+// it holds belong to one command.
 #ifndef VNL_CLI_TARGETFILTER_H
 #define VNL_CLI_TARGETFILTER_H
 
@@ -41,9 +41,9 @@ public:
     using DeviceVector = std::vector<Core::DevicePtr>;
 
     explicit TargetFilter(std::ostream* out);
-    TargetFilter(const TargetFilter&) = default;
-    TargetFilter& operator=(const TargetFilter&) = default;
-    virtual ~TargetFilter();
+    TargetFilter(const TargetFilter&) = delete;
+    TargetFilter& operator=(const TargetFilter&) = delete;
+    virtual ~TargetFilter() = default;
 
     // Selects the devices of `commandLine`'s target, starting from the
     // devices in [first, last). `quiet` mutes what the filter prints (the
@@ -57,11 +57,16 @@ public:
     // Rescans the whole device tree.
     virtual void Rescan();
 
+    // The storage-system locks of a changing command; a command takes and
+    // gives them back through one StorageSystemLock.
     void LockSelectedControllers();
     void UnlockSelectedControllers();
     bool isLocked(const Core::DevicePtr& controller);
     bool isFirmwareOK(const Core::DevicePtr& controller);
 
+    // What is wrong with the target words (those before the command word),
+    // in the order it is reported; empty for a well-formed target.
+    static Words grammarErrors(const Words& words);
     // Reports `message` when `failed`; returns `failed`.
     static bool Validate(bool failed, const std::string& message);
     // "slot=3" -> ("slot", "3"); the value ends at a second separator.
@@ -99,13 +104,6 @@ protected:
 
 private:
     std::string word(std::size_t index) const;
-    // Index of the first target word after the controller selector.
-    std::size_t selectorEnd() const;
-
-    bool checkWildcards() const;
-    bool checkGrammar() const;
-    bool checkSelector() const;
-    bool checkDeviceWords(std::size_t next) const;
 
     bool processCtrlList();
     std::string notDetected() const;

@@ -245,4 +245,8 @@ std::ostream& operator<<(std::ostream& out, const string& text)
     return out.write(text.c_str(), static_cast<std::streamsize>(text.size()));
 }
 
+std::string toStdString(const string& text) { return std::string(text.c_str(), text.size()); }
+
+string fromStdString(const std::string& text) { return string(text.c_str(), text.size()); }
+
 }  // namespace Common

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <functional>
 #include <iosfwd>
+#include <string>
 #include <string_view>
 
 namespace Common {
@@ -84,6 +85,10 @@ string operator+(const string& a, const char* b);
 string operator+(const char* a, const string& b);
 string operator+(const string& a, char b);
 std::ostream& operator<<(std::ostream& out, const string& text);
+
+// The same bytes, zeros included, as a standard string and back.
+std::string toStdString(const string& text);
+string fromStdString(const std::string& text);
 
 }  // namespace Common
 

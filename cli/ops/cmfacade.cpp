@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <iostream>
 #include <map>
 #include <set>
 
 #include "cli/clierror.h"
+#include "cli/consoleoutput.h"
 #include "cli/devlister.h"
-#include "cli/ops/opmessages.h"
+#include "cli/climessages.h"
 #include "controller/modeltable.h"
 #include "core/capabilityfinder.h"
 #include "core/deviceoperation.h"
@@ -20,13 +20,11 @@
 
 using namespace Interface::MORUMod;
 using namespace Interface::StorageMod;
+using Common::fromStdString;
+using Common::toStdString;
 using Conversion::SizeConvert;
 
 namespace {
-
-std::string text(const Common::string& value) { return std::string(value.c_str(), value.size()); }
-
-Common::string cstr(const std::string& value) { return Common::string(value.c_str(), value.size()); }
 
 std::string lower(std::string value)
 {
@@ -143,7 +141,7 @@ const std::map<std::string, std::string>& keywords()
 
 std::string capVal(const Core::CapabilityPtr& capability, const char* attribute)
 {
-    return capability ? text(capability->getValueFor(attribute)) : std::string();
+    return capability ? toStdString(capability->getValueFor(attribute)) : std::string();
 }
 
 // A size capability given as an open range of blocks.
@@ -155,7 +153,7 @@ bool isOpenSizeRange(const Core::CapabilityPtr& capability, const std::string& a
 
 long long roundedMB(const std::string& blocks)
 {
-    return std::llround(SizeConvert::blocksToMB(SizeConvert::strToBlock(cstr(blocks))));
+    return std::llround(SizeConvert::blocksToMB(SizeConvert::strToBlock(fromStdString(blocks))));
 }
 
 // A whole decimal number; false for anything else.
@@ -171,7 +169,7 @@ bool readNumber(const std::string& word, long long& number)
 // the instance was made with.
 std::string optionValue(const Core::CapabilityPtr& option, const std::string& attribute)
 {
-    if (option && option->hasAttribute(cstr(attribute)))
+    if (option && option->hasAttribute(fromStdString(attribute)))
         return capVal(option, attribute.c_str());
     return capVal(option, ATTR_NAME_CAPABILITY_INSTANCE);
 }
@@ -183,8 +181,8 @@ bool isFlagged(const Core::CapabilityPtr& option, const char* name, const char* 
 
 std::string optionLine(const Core::CapabilityPtr& option, const std::string& attribute)
 {
-    std::string shown = text(Common::GUITranslator::getDisplayValue(
-        cstr(attribute), cstr(optionValue(option, attribute)), Common::string()));
+    std::string shown = toStdString(Common::GUITranslator::getDisplayValue(
+        fromStdString(attribute), fromStdString(optionValue(option, attribute)), Common::string()));
     if (attribute == ATTR_NAME_HOST_MODE)
         shown = lower(shown);
     if (lower(shown) == "disabled")
@@ -212,38 +210,27 @@ void logError(const std::string& message, const std::string& detail = "")
 
 bool CMFacade::isTargetType(const Core::DevicePtr& device, const std::string& type) const
 {
-    return has(device, ATTR_NAME_TYPE) && text(device->getValueFor(ATTR_NAME_TYPE)) == type;
+    return has(device, ATTR_NAME_TYPE) && toStdString(device->getValueFor(ATTR_NAME_TYPE)) == type;
 }
 
 std::string CMFacade::rawVal(const Core::DevicePtr& device, const std::string& attribute) const
 {
-    return device ? text(device->getValueFor(cstr(attribute))) : std::string();
+    return device ? toStdString(device->getValueFor(fromStdString(attribute))) : std::string();
 }
 
 std::string CMFacade::attrVal(const Core::DevicePtr& device, const std::string& attribute) const
 {
     Core::DevicePtr source = device;
-    if (source && !source->hasAttribute(cstr(attribute))) {
+    if (source && !source->hasAttribute(fromStdString(attribute))) {
         source = parentOf(device);
-        if (!typeIs(source, ATTR_VALUE_TYPE_STORAGE_SYSTEM) || !source->hasAttribute(cstr(attribute)))
+        if (!typeIs(source, ATTR_VALUE_TYPE_STORAGE_SYSTEM) || !source->hasAttribute(fromStdString(attribute)))
             return std::string();
     }
     if (!source)
         return std::string();
-    return text(Common::GUITranslator::getDisplayValue(cstr(attribute), source->getValueFor(cstr(attribute)),
-                                                       source->getValueFor(ATTR_NAME_TYPE)));
-}
-
-bool CMFacade::isBoxBay(const Core::DevicePtr& device) const
-{
-    Core::DeviceList drives = devicesBelow(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
-    return !drives.empty() && has(drives.front(), ATTR_NAME_BOX) && has(drives.front(), ATTR_NAME_BAY);
-}
-
-bool CMFacade::isPortBoxBay(const Core::DevicePtr& device) const
-{
-    Core::DeviceList drives = devicesBelow(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
-    return !drives.empty() && has(drives.front(), ATTR_NAME_PORT);
+    const Common::string name = fromStdString(attribute);
+    return toStdString(Common::GUITranslator::getDisplayValue(name, source->getValueFor(name),
+                                                              source->getValueFor(ATTR_NAME_TYPE)));
 }
 
 Core::DevicePtr CMFacade::controller(const Core::DevicePtr& device) const
@@ -351,11 +338,11 @@ std::string CMFacade::deviceName(const Core::DevicePtr& device, unsigned width) 
 Core::CapabilityPtr CMFacade::attributeCapability(const Core::DevicePtr& device, const std::string& operation,
                                                   const std::string& attribute) const
 {
-    Core::DeviceOperationPtr op = device ? device->getOperation(cstr(operation)) : Core::DeviceOperationPtr();
+    Core::DeviceOperationPtr op = device ? device->getOperation(fromStdString(operation)) : Core::DeviceOperationPtr();
     if (!op)
         return Core::CapabilityPtr();
     Core::CapabilityFinder finder(op->getCapabilityPtr(device));
-    finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, cstr(attribute)));
+    finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(attribute)));
     return finder.find();
 }
 
@@ -423,12 +410,12 @@ std::string CMFacade::capError(const Core::DevicePtr& device, const std::string&
 bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& operation, OpParams& params) const
 {
     if (std::count_if(params.begin(), params.end(), [](const auto& param) { return param.second == "?"; }) > 1) {
-        logError(OP_MESSAGES::ONE_QUERY);
+        logError(CLI_MESSAGES::ONE_QUERY);
         return false;
     }
-    Core::DeviceOperationPtr op = device ? device->getOperation(cstr(operation)) : Core::DeviceOperationPtr();
+    Core::DeviceOperationPtr op = device ? device->getOperation(fromStdString(operation)) : Core::DeviceOperationPtr();
     if (!op) {
-        logError(OP_MESSAGES::NOT_SUPPORTED);
+        logError(CLI_MESSAGES::NOT_SUPPORTED);
         return false;
     }
     Core::CapabilityPtr root = op->getCapabilityPtr(device);
@@ -436,12 +423,12 @@ bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& o
         if (!CError::isOK())
             return false;
         Core::CapabilityFinder finder(root);
-        finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, cstr(name)));
+        finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(name)));
         Core::CapabilityPtr capability = finder.find();
         Core::CapabilityPtr option = hasCapOption2(capability, name, toConfigMod(name, value));
         std::string options = capOptions(capability, name);
         if (value == "?") {
-            std::cout << options << std::endl;
+            ConsoleOutput::stream() << options << std::endl;
             return false;
         }
         if (!option) {
@@ -461,8 +448,8 @@ bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& o
             else if (number == roundedMB(maximum))
                 value = maximum;
             else
-                value = text(Common::string(std::to_string(SizeConvert::convertToBlocks(
-                    cstr(value), SizeConvert::UNIT_MB, SizeConvert::CONVERT_USER_ENTRY)).c_str()));
+                value = std::to_string(SizeConvert::convertToBlocks(fromStdString(value), SizeConvert::UNIT_MB,
+                                                                   SizeConvert::CONVERT_USER_ENTRY));
         } else {
             value = optionValue(option, name);
         }
@@ -483,12 +470,6 @@ std::string CMFacade::attrNameToKeyword(const std::string& attribute) const
 {
     auto found = keywords().find(attribute);
     return found == keywords().end() ? attribute : found->second;
-}
-
-std::string CMFacade::toOneIndex(const std::string& text) const
-{
-    long long number = 0;
-    return readNumber(text, number) ? std::to_string(number + 1) : text;
 }
 
 std::string CMFacade::toZeroIndex(const std::string& text) const
@@ -557,21 +538,21 @@ bool CMFacade::getPDList(const Core::DevicePtr& device, const std::string& list,
         return true;
     }
     std::set<const Core::Device*> seen;
-    for (const Common::string& piece : Common::split(cstr(list), ",")) {
-        std::string address = text(piece);
+    for (const Common::string& piece : Common::split(fromStdString(list), ",")) {
+        std::string address = toStdString(piece);
         std::vector<std::string> parts;
         for (const Common::string& part : Common::split(piece, ":"))
-            parts.push_back(text(part));
+            parts.push_back(toStdString(part));
         Core::DevicePtr drive = findDrive(device, parts);
         bool tagged = address.find('*') != std::string::npos;
         if (drive && !seen.insert(drive.get()).second) {
-            logError(OP_MESSAGES::DUPLICATE_DRIVES);
+            logError(CLI_MESSAGES::DUPLICATE_DRIVES);
             return false;
         }
         if (drive && wanted(drive))
             drives.push_back(drive);
         else if (!drive && !tagged) {
-            logError(OP_MESSAGES::CANNOT_ADD_DRIVE + address);
+            logError(CLI_MESSAGES::CANNOT_ADD_DRIVE + address);
             return false;
         }
     }
@@ -583,21 +564,21 @@ Core::DevicePtr CMFacade::getArray(const Core::DeviceList& drives) const
     Core::DevicePtr target;
     for (const Core::DevicePtr& drive : drives) {
         if (rawVal(drive, ATTR_NAME_DRIVE_TYPE) != ATTR_VALUE_DRIVE_TYPE_DATA) {
-            logError(OP_MESSAGES::NOT_DATA_DRIVES);
+            logError(CLI_MESSAGES::NOT_DATA_DRIVES);
             return Core::DevicePtr();
         }
         Core::DevicePtr owner = array(drive);
         if (target && owner && owner.get() != target.get()) {
-            logError(OP_MESSAGES::BOTH_ARRAYS_1 + attrVal(target, ATTR_NAME_ARRAY_NUMBER) +
-                     OP_MESSAGES::BOTH_ARRAYS_2 + attrVal(owner, ATTR_NAME_ARRAY_NUMBER) +
-                     OP_MESSAGES::BOTH_ARRAYS_3);
+            logError(CLI_MESSAGES::BOTH_ARRAYS_1 + attrVal(target, ATTR_NAME_ARRAY_NUMBER) +
+                     CLI_MESSAGES::BOTH_ARRAYS_2 + attrVal(owner, ATTR_NAME_ARRAY_NUMBER) +
+                     CLI_MESSAGES::BOTH_ARRAYS_3);
             return Core::DevicePtr();
         }
         target = owner;
     }
     Core::DeviceList members = associated(target, ASSOCIATION_DATA_DRIVE);
     if (!target || members.size() != drives.size()) {
-        logError(OP_MESSAGES::EXACT_DRIVES);
+        logError(CLI_MESSAGES::EXACT_DRIVES);
         return Core::DevicePtr();
     }
     return target;
@@ -606,5 +587,5 @@ Core::DevicePtr CMFacade::getArray(const Core::DeviceList& drives) const
 void CMFacade::opErrMsg(const Core::OperationReturn& result) const
 {
     if (static_cast<bool>(result) != static_cast<bool>(Core::OperationReturn(ATTR_VALUE_STATUS_SUCCESS)))
-        logError(OP_MESSAGES::DID_NOT_COMPLETE);
+        logError(CLI_MESSAGES::DID_NOT_COMPLETE);
 }

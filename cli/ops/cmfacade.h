@@ -31,8 +31,6 @@ public:
     // The display text of an attribute, falling back to the storage system
     // around the device; "" when neither has it.
     std::string attrVal(const Core::DevicePtr& device, const std::string& attribute) const;
-    bool isBoxBay(const Core::DevicePtr& device) const;
-    bool isPortBoxBay(const Core::DevicePtr& device) const;
     Core::DevicePtr controller(const Core::DevicePtr& device) const;
     Core::DevicePtr storagesystem(const Core::DevicePtr& device) const;
     Core::DevicePtr array(const Core::DevicePtr& device) const;
@@ -68,7 +66,6 @@ public:
     // --- Words and numbers ------------------------------------------------
     std::string toConfigMod(const std::string& attribute, const std::string& word) const;
     std::string attrNameToKeyword(const std::string& attribute) const;
-    std::string toOneIndex(const std::string& text) const;
     std::string toZeroIndex(const std::string& text) const;
     std::string toArrayIndex(const std::string& letters) const;
     std::string padDigits(const std::string& text, unsigned width) const;

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "cli/clierror.h"
-#include "cli/ops/opmessages.h"
+#include "cli/climessages.h"
 #include "cli/ops/showtext.h"
 #include "cli/devlister.h"
 #include "common/compoundlist.h"
@@ -140,7 +140,7 @@ bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPt
         if (isController)
             ShowSSP(device);
         else
-            CError::log(OP_MESSAGES::SSP_NEEDS_CONTROLLER, "", 1);
+            CError::log(CLI_MESSAGES::SSP_NEEDS_CONTROLLER, "", 1);
     } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE)) {
         ShowPD(device);
     } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_TAPE_DRIVE)) {
@@ -152,7 +152,7 @@ bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPt
     } else if (isController) {
         ShowController(device);
     } else {
-        CError::log(OP_MESSAGES::CANNOT_SHOW, "", 1);
+        CError::log(CLI_MESSAGES::CANNOT_SHOW, "", 1);
     }
     return false;
 }
@@ -314,7 +314,7 @@ void CShowOp::showFailedBatteries(const Core::DevicePtr& controller, unsigned le
     std::string batteries;
     for (const Common::string& number : failed)
         if (!number.empty())
-            batteries += (batteries.empty() ? "Battery " : ", Battery ") + std::string(number.c_str());
+            batteries += (batteries.empty() ? "Battery " : ", Battery ") + Common::toStdString(number);
     attr_print(batteries, indent(level) + "Failed Battery Location: ", "\n", 0);
 }
 
@@ -468,7 +468,7 @@ void CShowOp::ShowTD(const Core::DevicePtr& drive)
 void CShowOp::ShowSSP(const Core::DevicePtr& controller)
 {
     if (m_facade.attrVal(controller, ATTR_NAME_SSP_STATE).empty()) {
-        print(OP_MESSAGES::NO_SSP_INFORMATION + "\n");
+        print_ln(CLI_MESSAGES::NO_SSP_INFORMATION);
         return;
     }
     print(m_facade.deviceName(controller) + "\n");

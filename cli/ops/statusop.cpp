@@ -1,7 +1,7 @@
 #include "cli/ops/statusop.h"
 
 #include "cli/clierror.h"
-#include "cli/ops/opmessages.h"
+#include "cli/climessages.h"
 #include "cli/ops/showtext.h"
 #include "schema/storagemod.h"
 
@@ -20,7 +20,7 @@ bool CStatusOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperation
     else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
         statusController(device);
     else
-        CError::log(OP_MESSAGES::CANNOT_SHOW_STATUS, "", 1);
+        CError::log(CLI_MESSAGES::CANNOT_SHOW_STATUS, "", 1);
     return false;
 }
 

@@ -91,8 +91,6 @@ TEST_F(FacadeTest, RelativesAreFoundThroughTreeAndAssociations)
     EXPECT_EQ(facade.array(server.spare).get(), server.arrayA.get());
     EXPECT_FALSE(facade.array(server.loose));
     EXPECT_FALSE(facade.storagesystem(server.ctrl));
-    EXPECT_TRUE(facade.isPortBoxBay(server.ctrl));
-    EXPECT_TRUE(facade.isBoxBay(server.ctrl));
     EXPECT_TRUE(facade.isDriveArrayType(server.pd1, server.arrayA));
 }
 
@@ -132,7 +130,6 @@ TEST_F(FacadeTest, NumbersAndLettersConvert)
     for (const char* bad : {"", "ABC", "1", "A1", "all"})
         EXPECT_EQ(facade.toArrayIndex(bad), "") << bad;
     EXPECT_EQ(facade.toZeroIndex("3"), "2");
-    EXPECT_EQ(facade.toOneIndex("0"), "1");
     EXPECT_EQ(facade.padDigits("7", 6), "00007");
     EXPECT_EQ(facade.padDigits("123456", 6), "123456");
     EXPECT_EQ(facade.padDigits("7", 0), "7");

@@ -4,13 +4,15 @@
 
 #include <map>
 #include <tuple>
+#include <type_traits>
 #include <sstream>
 
 #include "cli/clierror.h"
 #include "cli/cliformatter.h"
 #include "cli/clisort.h"
+#include "cli/consoleoutput.h"
+#include "cli/storagesystemlock.h"
 #include "schema/configmod.h"
-#include "tests/cli/consolecapture.h"
 #include "tests/cli/targettree.h"
 
 namespace {
@@ -21,9 +23,9 @@ using Keys = std::vector<std::string>;
 
 std::string errorText(const std::string& message) { return "\n" + CFormatter::format(message, "Error: ", 79) + "\n\n"; }
 
-// A target filter on a hand-built tree. Rescans and re-reads are counted,
-// re-reads can be made to fail, and storage systems answer the lock
-// operations from `lockedElsewhere`.
+// A target filter on a hand-built tree, printing to `printed`, errors
+// included. Rescans and re-reads are counted, re-reads can be made to fail,
+// and storage systems answer the lock operations from `lockedElsewhere`.
 class TestFilter : public TargetFilter {
 public:
     explicit TestFilter(const Core::DevicePtr& tree) : TargetFilter(&printed), m_tree(tree) {}
@@ -31,10 +33,10 @@ public:
     Keys select(const std::string& line, bool changing = false, bool quiet = false)
     {
         CError::reset();
-        ConsoleCapture console;
+        printed.str("");
         const DeviceVector none;
         input(line, none.begin(), none.end(), quiet, changing);
-        errors = console.output();
+        shown = printed.str();
         DeviceVector devices;
         output(devices);
         Keys keys;
@@ -43,17 +45,19 @@ public:
         return keys;
     }
 
+    // What a command prints while it holds the storage-system locks.
     std::string lockAndUnlock()
     {
-        ConsoleCapture console;
-        LockSelectedControllers();
-        lockedDuringCommand = m_lockedControllers.size();
-        UnlockSelectedControllers();
-        return console.output();
+        printed.str("");
+        {
+            const StorageSystemLock locks(*this);
+            lockedDuringCommand = m_lockedControllers.size();
+        }
+        return printed.str();
     }
 
     std::ostringstream printed;
-    std::string errors;
+    std::string shown;
     unsigned rescans = 0;
     Keys reread;
     std::map<std::string, Core::OperationReturnList> rereadResults;
@@ -87,8 +91,12 @@ protected:
     }
 
 private:
+    ConsoleOutput::Binding m_output{&printed};
     Core::DevicePtr m_tree;
 };
+
+static_assert(!std::is_copy_constructible_v<TargetFilter> && !std::is_copy_assignable_v<TargetFilter>);
+static_assert(!std::is_copy_constructible_v<StorageSystemLock>);
 
 // Two local controllers (slot 1 with arrays A and B, slot 2 empty), a second
 // path to slot 2, a standby controller, and a storage system "Box" with a
@@ -166,7 +174,7 @@ TEST_F(Targets, GrammarErrorsAreReportedAndSelectNothing)
     };
     for (const auto& [line, message] : cases) {
         EXPECT_EQ(filter.select(line), Keys{}) << line;
-        EXPECT_EQ(filter.errors, errorText(message)) << line;
+        EXPECT_EQ(filter.shown, errorText(message)) << line;
         EXPECT_EQ(CError::errorCode(), 1) << line;
     }
 }
@@ -174,7 +182,7 @@ TEST_F(Targets, GrammarErrorsAreReportedAndSelectNothing)
 TEST_F(Targets, AnIncompleteLocationReportsEveryMissingWord)
 {
     EXPECT_EQ(filter.select("controller iocabinet=1 show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("Expecting \"iobay=#\"") + errorText("Expecting \"iochassis=#\""));
+    EXPECT_EQ(filter.shown, errorText("Expecting \"iobay=#\"") + errorText("Expecting \"iochassis=#\""));
 }
 
 TEST_F(Targets, SelectsEachKindOfDeviceOrSaysWhyNot)
@@ -240,7 +248,7 @@ TEST_F(Targets, SelectsEachKindOfDeviceOrSaysWhyNot)
     };
     for (const auto& [line, keys, message] : cases) {
         EXPECT_EQ(filter.select(line), keys) << line;
-        EXPECT_EQ(filter.errors, message.empty() ? "" : errorText(message)) << line;
+        EXPECT_EQ(filter.shown, message.empty() ? "" : errorText(message)) << line;
     }
 }
 
@@ -276,7 +284,7 @@ TEST_F(Targets, ControllersWithoutSerialNumbersAreNotTakenForOneAnother)
     Tree empty;
     TestFilter other(empty.root);
     EXPECT_EQ(other.select("controller all show"), Keys{});
-    EXPECT_EQ(other.errors, errorText("No controllers detected."));
+    EXPECT_EQ(other.shown, errorText("No controllers detected."));
     empty.controller(empty.root, "a", {{ATTR_NAME_SLOT, "1"}});
     empty.controller(empty.root, "b", {{ATTR_NAME_SLOT, "2"}});
     EXPECT_EQ(other.select("controller all show"), (Keys{"a", "b"}));
@@ -287,7 +295,7 @@ TEST_F(Targets, ACommunicationFailureWhileRereadingEmptiesTheSelection)
     filter.rereadResults["c1"] = {Core::OperationReturn(), Core::OperationReturn(ATTR_VALUE_STATUS_FAILURE),
                                   Core::OperationReturn(ATTR_VALUE_STATUS_COMMUNICATION_ERROR)};
     EXPECT_EQ(filter.select("controller slot=1 array A show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("An error occurred when communicating to the controller specified by "
+    EXPECT_EQ(filter.shown, errorText("An error occurred when communicating to the controller specified by "
                                        "\"slot=1.\" Check hardware and connections."));
 }
 
@@ -295,7 +303,7 @@ TEST_F(Targets, TwoSystemsOfOneNameAreRefused)
 {
     tree.system("S2", {{ATTR_NAME_BOX_NAME, "Box"}});
     EXPECT_EQ(filter.select("controller chassisname=Box show"), Keys{});
-    EXPECT_EQ(filter.errors, errorText("You cannot specify multiple controllers with one chassisname."));
+    EXPECT_EQ(filter.shown, errorText("You cannot specify multiple controllers with one chassisname."));
 }
 
 // A spare serving arrays A and B is remembered under the array the target named.
@@ -312,18 +320,16 @@ TEST_F(Targets, AControllerNeedingNewFirmwareIsShownWithANoticeInsteadOfSelected
                     {{ATTR_NAME_SLOT, "9"},
                      {ATTR_NAME_CONTROLLER_STATE, ATTR_VALUE_CONTROLLER_STATE_KESTREL_204_FIRMWARE_NEEDS_UPGRADE}});
     for (const std::string line : {"controller slot=9 show", "controller slot=9 array A show"}) {
-        filter.printed.str("");
         EXPECT_EQ(filter.select(line, true), Keys{}) << line;
-        EXPECT_EQ(filter.errors, "") << line;
-        const std::string notice = filter.printed.str();
+        const std::string notice = filter.shown;
+        EXPECT_EQ(notice.find("Error"), std::string::npos) << notice;
         EXPECT_NE(notice.find("FIRMWARE UPGRADE REQUIRED: The firmware running on this controller has a known"),
                   std::string::npos)
             << notice;
         EXPECT_NE(notice.find("firmware version 2.04."), std::string::npos) << notice;
     }
-    filter.printed.str("");
     filter.select("controller slot=9 show", false, true);
-    EXPECT_EQ(filter.printed.str(), "");
+    EXPECT_EQ(filter.shown, "");
 }
 
 TEST_F(Targets, ChangingCommandsLockTheStorageSystemAndGiveItBack)
@@ -343,7 +349,7 @@ TEST_F(Targets, ShowIgnoresLocksAndChangingCommandsRefuseALockedSystem)
     EXPECT_EQ(filter.select("controller chassisname=Box show"), Keys{"e1"});
     EXPECT_EQ(filter.lockCalls, std::vector<std::string>{});
     EXPECT_EQ(filter.select("controller chassisname=Box array A show", true), Keys{});
-    EXPECT_EQ(filter.errors, errorText("\"" + CMFacade().ctrlName(e1) + "\" is locked by another instance of VNL."));
+    EXPECT_EQ(filter.shown, errorText("\"" + CMFacade().ctrlName(e1) + "\" is locked by another instance of VNL."));
 }
 
 TEST_F(Targets, ASystemLockedBetweenSelectionAndCommandIsReported)

@@ -72,3 +72,12 @@ TEST(CtlString, OrderingHashingAndStreaming)
     out << string("logicaldrive 1");
     EXPECT_EQ("logicaldrive 1", out.str());
 }
+
+TEST(CtlString, ConvertsToAndFromStandardStringsKeepingEveryByte)
+{
+    const std::string withZero("ab\0cd", 5);
+    const string converted = Common::fromStdString(withZero);
+    EXPECT_EQ(5u, converted.size());
+    EXPECT_EQ(withZero, Common::toStdString(converted));
+    EXPECT_EQ("", Common::toStdString(Common::fromStdString("")));
+}
