@@ -59,6 +59,8 @@ public:
 
     void LockSelectedControllers();
     void UnlockSelectedControllers();
+    // Reports each controller of "controller all" that could not be read (run after the command).
+    void ReportUnreadControllers();
     bool isLocked(const Core::DevicePtr& controller);
     bool isFirmwareOK(const Core::DevicePtr& controller);
 
@@ -91,6 +93,7 @@ protected:
     Core::DeviceList m_selected;
     Core::DeviceList m_loadedControllers;
     Core::DeviceList m_lockedControllers;
+    Core::DeviceList m_unreadControllers;
     std::string m_controllerSelector;
     std::string m_commandLine;
     CLIPrinter m_printer;
@@ -116,6 +119,8 @@ private:
     void selectByLocation();
     void LoadTargetList(const Core::DeviceFinder& finder, bool reenumerate);
     void reenumerateSelected(const Core::DevicePtr& controller);
+    void setAsideUnreadControllers();
+    std::string selectorOf(const Core::DevicePtr& controller) const;
 
     void processDevices(std::size_t next);
     bool processArrayList(const std::string& id);

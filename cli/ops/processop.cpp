@@ -38,6 +38,7 @@ void StorageCLI::ExecuteCommand()
         // than end as if the change had been made.
         CError::log(OP_MESSAGES::NOT_SUPPORTED, "", 1);
     }
+    m_targetFilter.ReportUnreadControllers();
     m_targetFilter.UnlockSelectedControllers();
 }
 
