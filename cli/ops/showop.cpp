@@ -437,9 +437,11 @@ void CShowOp::ShowPD(const Core::DevicePtr& drive)
 
 void CShowOp::showPDShort(const Core::DevicePtr& drive)
 {
-    print("      physicaldrive " + ShowText::driveAddress(m_facade, drive, 3) + " (" +
-          joinPresent(ShowText::driveLocation(m_facade, drive, 6), "", m_facade.attrVal(drive, ATTR_NAME_INTERFACE)) +
-          ", " + ShowText::driveSize(m_facade, drive) + ", " + m_facade.attrVal(drive, ATTR_NAME_STATUS) +
+    std::string facts = ShowText::driveLocation(m_facade, drive, 6);
+    for (const std::string& fact : {m_facade.attrVal(drive, ATTR_NAME_INTERFACE), ShowText::driveSize(m_facade, drive),
+                                    m_facade.attrVal(drive, ATTR_NAME_STATUS)})
+        facts = joinPresent(facts, "", fact);
+    print("      physicaldrive " + ShowText::driveAddress(m_facade, drive, 3) + " (" + facts +
           ShowText::spareMark(m_facade, drive) + ")\n");
 }
 
