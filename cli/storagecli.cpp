@@ -176,6 +176,7 @@ void StorageCLI::ExecuteCommand()
         // than end as if the change had been made.
         CError::log(CLI_MESSAGES::NOT_SUPPORTED, "", 1);
     }
+    m_targetFilter.ReportUnreadControllers();
 }
 
 void StorageCLI::ExecuteRescanCommand() { m_targetFilter.Rescan(); }

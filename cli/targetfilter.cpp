@@ -223,6 +223,7 @@ void TargetFilter::output(DeviceVector& devices) const
 void TargetFilter::process()
 {
     m_loadedControllers.clear();
+    m_unreadControllers.clear();
     m_firmwareRefused = false;
     const Words words = CLI_HELPERS::cli_split(m_commandLine, false, ' ');
     m_targetWords.assign(words.begin(), std::find_if(words.begin(), words.end(), CLI_HELPERS::isCommand));
@@ -316,6 +317,7 @@ bool TargetFilter::processCtrlList()
         // before its command, so Rescan() does nothing and root() builds it.
         Rescan();
         LoadTargetList(controllerFinder(root()), false);
+        setAsideUnreadControllers();
     } else if (name == "slot") {
         selectByValue(ATTR_NAME_SLOT, value);
     } else if (name == "serialnumber") {
@@ -331,7 +333,7 @@ bool TargetFilter::processCtrlList()
     } else {
         selectByLocation();
     }
-    if (m_selected.empty() && CError::isOK() && !m_firmwareRefused)
+    if (m_selected.empty() && CError::isOK() && !m_firmwareRefused && m_unreadControllers.empty())
         Validate(true, name == ALL ? NO_CONTROLLERS : notDetected() + ".");
     // The notice has said why; a command refused on its account has failed.
     if (m_firmwareRefused && (m_changing || m_selected.empty()))
@@ -469,6 +471,36 @@ void TargetFilter::LoadTargetList(const Core::DeviceFinder& finder, bool reenume
         m_loadedControllers.clear();
         m_selected.clear();
     }
+}
+
+// A controller that could not be read is not shown as if it were empty: it is left out of the
+// selection, the others are shown, and it is reported after them.
+void TargetFilter::setAsideUnreadControllers()
+{
+    for (const Core::DevicePtr& controller : Core::DeviceList(m_selected)) {
+        if (!CDRXModRoot::readFailedAt(DevicesHome(controller)))
+            continue;
+        m_unreadControllers.push_back(controller);
+        m_selected.remove(controller);
+        m_loadedControllers.remove(controller);
+    }
+}
+
+void TargetFilter::ReportUnreadControllers()
+{
+    for (const Core::DevicePtr& controller : m_unreadControllers)
+        Validate(true, COMMUNICATION_ERROR + quote(selectorOf(controller) + ".") + CHECK_HARDWARE);
+    m_unreadControllers.clear();
+}
+
+// How the user names one controller: by its slot, else by its serial number.
+std::string TargetFilter::selectorOf(const Core::DevicePtr& controller) const
+{
+    const std::string slot = valueOf(controller, ATTR_NAME_SLOT);
+    if (!slot.empty() && std::all_of(slot.begin(), slot.end(), ::isdigit))
+        return "slot=" + slot;
+    const std::string serial = valueOf(controller, ATTR_NAME_CONTROLLER_SERIAL_NUMBER);
+    return serial.empty() ? m_controllerSelector : "serialnumber=" + serial;
 }
 
 void TargetFilter::reenumerateSelected(const Core::DevicePtr& controller)

@@ -61,6 +61,8 @@ public:
     // gives them back through one StorageSystemLock.
     void LockSelectedControllers();
     void UnlockSelectedControllers();
+    // Reports each controller of "controller all" that could not be read (run after the command).
+    void ReportUnreadControllers();
     bool isLocked(const Core::DevicePtr& controller);
     bool isFirmwareOK(const Core::DevicePtr& controller);
 
@@ -96,6 +98,7 @@ protected:
     Core::DeviceList m_selected;
     Core::DeviceList m_loadedControllers;
     Core::DeviceList m_lockedControllers;
+    Core::DeviceList m_unreadControllers;
     std::string m_controllerSelector;
     std::string m_commandLine;
     CLIPrinter m_printer;
@@ -114,6 +117,8 @@ private:
     void selectByLocation();
     void LoadTargetList(const Core::DeviceFinder& finder, bool reenumerate);
     void reenumerateSelected(const Core::DevicePtr& controller);
+    void setAsideUnreadControllers();
+    std::string selectorOf(const Core::DevicePtr& controller) const;
 
     void processDevices(std::size_t next);
     bool processArrayList(const std::string& id);

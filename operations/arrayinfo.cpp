@@ -40,13 +40,16 @@ Core::OperationReturn ScanLogicalDrives(BMICDevice& channel, const IDENTIFY_CONT
     unsigned found = 0;
     for (unsigned number = 0; number < MAX_LOGICAL_DRIVES && found < configured; ++number) {
         SenseLogicalDriveCommand<SenseLogicalDriveConfigurationTrait> config(static_cast<std::uint16_t>(number));
-        SenseLogicalDriveCommand<SenseLogicalDriveStatusTrait> status(static_cast<std::uint16_t>(number));
         executeCommand(config, channel, result);
+        if (!result)
+            break;
+        // A number without drives is not configured: it has no status to ask for.
+        if (config.result().wAssignedDrives == 0)
+            continue;
+        SenseLogicalDriveCommand<SenseLogicalDriveStatusTrait> status(static_cast<std::uint16_t>(number));
         executeCommand(status, channel, result);
         if (!result)
             break;
-        if (config.result().wAssignedDrives == 0)
-            continue;
         perLogicalDrive.push_back(arrayInfoFor(number, config.result(), status.result()));
         ++found;
     }

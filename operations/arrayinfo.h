@@ -3,10 +3,11 @@
 // data drive belong to one array. This unit reads those drive maps and groups them.
 //
 // What a caller may rely on:
-// - ScanLogicalDrives sends a configuration and a status command per logical drive number,
-//   from 0 upward, and stops after the controller's count of configured logical drives has
-//   been found, after number 31, or at the first failing command (whose failure is in the
-//   return). Each configured logical drive gives one record, in number order.
+// - ScanLogicalDrives senses the configuration of each logical drive number from 0 upward, and
+//   the status of each configured one (a number without drives, such as one left by a deleted
+//   logical drive, may have none); it stops after the controller's count of configured logical
+//   drives has been found, after number 31, or at the first failing command (whose failure is in
+//   the return). Each configured logical drive gives one record, in number order.
 // - AddArrayInfoToList merges a record into the first record sharing a data drive (or keeps
 //   it out when keepSeparate is set), else appends it: list order numbers the arrays.
 // - ArraysWithoutLogicalDrives gives the records of arrays already below a device that hold

@@ -59,7 +59,7 @@ Core::OperationReturn DiscoverHostBusAdapter::visit(Schema::ModRoot& root)
     const LocalArrayControllerIterator controllers(sendCached);
     for (ImgrHandle handle : controllers) {
         AdapterPtr adapter = newAdapter(controllers.getHostDeviceInfo(handle));
-        const Common::string accessId = controllers.getAccessID(handle);
+        const Common::string accessId = printableText(controllers.getAccessID(handle));
         publishFact(*adapter, Facts::ATTR_NAME_ACCESS_ID, accessId);
         publishFact(*adapter, Facts::ATTR_NAME_STATUS,
                 accessId.empty() ? Facts::ATTR_VALUE_STATUS_WARNING_NO_ACCESS_ID : Facts::ATTR_VALUE_STATUS_OK);

@@ -2,6 +2,7 @@
 
 #include "controller/logicaldriveiterator.h"
 #include "core/devicefinder.h"
+#include "operations/fieldtext.h"
 #include "schema/controllerchannels.h"
 #include "schema/schemalogicaldrive.h"
 
@@ -17,7 +18,7 @@ LogicalDriveHandles listHandles(const Schema::ControllerChannels& scope)
     const LogicalDriveIterator drives(scope.handle());
     for (const ImgrHandle handle : drives)
         listed.push_back({handle, drives.getLogicalDriveNumber(handle), drives.isLogicalDriveInUse(handle),
-                          drives.getDriveAccessName(handle)});
+                          printableText(drives.getDriveAccessName(handle))});
     return listed;
 }
 

@@ -4,6 +4,7 @@
 
 #include "controller/bmiccommands.h"
 #include "controller/executecommand.h"
+#include "operations/silentdrive.h"
 #include "schema/schemaphy.h"
 
 namespace Operations {
@@ -60,7 +61,8 @@ Core::OperationReturn DiscoverPhy::discover(Core::Device& device, BMICDevice& ch
     SensePhysicalDriveCommand<IdentifyPhysicalDriveTrait> identity(index);
     if (executeCommand(identity, channel, result) && result)
         publishPhys(device, identity.result());
-    return result;
+    // A drive that does not answer shows no phys; its controller is not at fault.
+    return isSilentDrive(identity) ? Core::OperationReturn() : result;
 }
 
 } // namespace Operations

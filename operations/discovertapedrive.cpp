@@ -6,6 +6,7 @@
 #include "operations/drivelocation.h"
 #include "operations/fieldtext.h"
 #include "operations/replycache.h"
+#include "operations/silentdrive.h"
 
 namespace Operations {
 namespace {
@@ -55,10 +56,16 @@ void DiscoverTapeDrive::publishTapeDrives(Core::Device& device, BMICDevice& chan
             continue;
         SensePhysicalDriveCommand<IdentifyPhysicalDriveTrait> identity(static_cast<std::uint16_t>(index));
         SensePhysicalDriveCommand<PassThroughSpecialInquiryTrait> inquiry(static_cast<std::uint16_t>(index));
-        executeCommand(identity, channel, result);
-        executeCommand(inquiry, channel, result);
-        if (!result)
+        Core::OperationReturn asked;
+        executeCommand(identity, channel, asked);
+        executeCommand(inquiry, channel, asked);
+        // A tape drive that does not answer is left out; its controller is not at fault.
+        if (!asked && (isSilentDrive(identity) || isSilentDrive(inquiry)))
+            continue;
+        if (!asked) {
+            result = asked;
             break;
+        }
         auto* tape = new Schema::TapeDrive(static_cast<unsigned short>(index), 0);
         publishFacts(*tape, identity.result(), inquiry.result());
         device.receive(Core::DevicePtr(tape));

@@ -9,7 +9,9 @@
 // (Pass Through Special Inquiry) and becomes a Schema::TapeDrive, in ascending index order,
 // with its SCSI bus and id, port, box and bay, vendor, product, revision, serial number and
 // status OK. An inquiry page the device did not answer (non-zero SCSI status) adds nothing.
-// A failing command ends the discovery with its failure; tape drives found before it stay.
+// A tape drive that does not answer while its controller does (operations/silentdrive.h) is left
+// out, as the tape vocabulary has no failed status; any other failing command ends the discovery
+// with its failure; tape drives found before it stay.
 // The information manager lists no tape drives, so a tape drive has no library handle of its
 // own: its SCSI channel holds handle 0, which the library refuses.
 #ifndef VNL_OPERATIONS_DISCOVERTAPEDRIVE_H

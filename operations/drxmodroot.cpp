@@ -1,8 +1,7 @@
 #include "operations/drxmodroot.h"
 
-#include <algorithm>
-
 #include "core/devicefactory.h"
+#include "core/devicefinder.h"
 #include "operations/drxcommon.h"
 #include "schema/defaultreenumeratepredicate.h"
 #include "schema/schemamodroot.h"
@@ -26,6 +25,7 @@ bool failed(const Core::OperationReturn& result)
 
 Core::DevicePtr CDRXModRoot::sm_pModroot;
 bool CDRXModRoot::sm_fresh = false;
+Common::list<Common::string> CDRXModRoot::sm_failedDevices;
 
 Core::DevicePtr CDRXModRoot::pModRoot()
 {
@@ -48,9 +48,24 @@ void CDRXModRoot::BeginCommand() { sm_fresh = false; }
 
 bool CDRXModRoot::isFresh() { return sm_fresh; }
 
+bool CDRXModRoot::readFailedAt(const Core::DevicePtr& device)
+{
+    for (const Common::string& failed : sm_failedDevices) {
+        Core::DeviceFinder finder(device);
+        finder.Add(Core::Attribute(Interface::MORUMod::ATTR_NAME_UNIQUE_ID, failed));
+        if (finder.find(Core::DeviceFinder::DIRECTION_DOWN))
+            return true;
+    }
+    return false;
+}
+
 void CDRXModRoot::rescanFrom(const Core::DevicePtr& root)
 {
     const Core::OperationReturnList results =
         root->Reenumerate(Interface::StorageMod::DefaultReenumeratePredicate(root));
-    sm_fresh = std::none_of(results.begin(), results.end(), failed);
+    sm_failedDevices.clear();
+    for (const Core::OperationReturn& result : results)
+        if (failed(result))
+            sm_failedDevices.push_back(result.getValueFor(Interface::MORUMod::ATTR_NAME_UNIQUE_ID));
+    sm_fresh = sm_failedDevices.empty();
 }

@@ -14,6 +14,7 @@
 #ifndef VNL_OPERATIONS_DRXMODROOT_H
 #define VNL_OPERATIONS_DRXMODROOT_H
 
+#include "common/containers.h"
 #include "core/device.h"
 
 class CDRXModRoot {
@@ -24,12 +25,17 @@ public:
     static void BeginCommand();
     // True when the whole tree was read during the current command and every read succeeded.
     static bool isFresh();
+    // True when a read of the last whole-tree read failed on `device` or on a device below it
+    // (a controller that does not answer, say); such a device must not be shown as read.
+    static bool readFailedAt(const Core::DevicePtr& device);
 
 private:
     static void rescanFrom(const Core::DevicePtr& root);
 
     static Core::DevicePtr sm_pModroot;
     static bool sm_fresh;
+    // The unique identifiers of the devices whose reads failed in the last whole-tree read.
+    static Common::list<Common::string> sm_failedDevices;
 };
 
 #endif

@@ -1,6 +1,17 @@
 #include "operations/fieldtext.h"
 
+#include <string>
+
 namespace Operations {
+
+Common::string printableText(const char* text, std::size_t length)
+{
+    std::string shown(text, length);
+    for (char& c : shown)
+        if (c < ' ' || c > '~')
+            c = '?';
+    return Common::string(shown.c_str(), shown.size());
+}
 
 Common::string fieldText(const char* field, std::size_t width)
 {
@@ -9,7 +20,7 @@ Common::string fieldText(const char* field, std::size_t width)
         ++length;
     while (length > 0 && field[length - 1] == ' ')
         --length;
-    return Common::string(field, length);
+    return printableText(field, length);
 }
 
 } // namespace Operations

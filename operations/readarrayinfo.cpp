@@ -5,6 +5,7 @@
 #include "controller/bmiccommands.h"
 #include "operations/readphysicaldriveinfo.h"
 #include "operations/replycache.h"
+#include "operations/silentdrive.h"
 #include "schema/schemalogicaldrive.h"
 
 namespace Operations {
@@ -31,6 +32,11 @@ ReadArrayInfo::Extent extentOf(unsigned number, const LOGICAL_DRIVE_CONFIG& conf
     return extent;
 }
 
+// What publishCommonDriveSize reads from the array's drives.
+constexpr const char* kDriveSizeFacts[] = {
+    Facts::ATTR_NAME_TOTAL_BLOCKS_PER_PHYSICAL_DRIVE, Facts::ATTR_NAME_RIS_BLOCKS_PER_PHYSICAL_DRIVE,
+    Facts::ATTR_NAME_PHYSICAL_DRIVE_BLOCK_SIZE, Facts::ATTR_NAME_INTERFACE};
+
 const char* truth(bool value, const char* yes, const char* no)
 {
     return value ? yes : no;
@@ -49,6 +55,9 @@ Core::OperationReturn ReadArrayInfo::visit(Schema::Array& array)
     if (!result)
         return result;
     const bool failedLogicalDrive = publishLayout(array, extents, usablePerDrive);
+    // With no data drive that answered, the unused space is not known.
+    if (!array.hasAttribute(Facts::ATTR_NAME_TOTAL_BLOCKS_PER_PHYSICAL_DRIVE))
+        clearReading(array, Facts::ATTR_NAME_FREE_BLOCKS);
     const char* status = Facts::ATTR_VALUE_STATUS_OK;
     if (failedLogicalDrive || array.failedDriveList().any())
         status = Facts::ATTR_VALUE_STATUS_FAILED;
@@ -62,12 +71,19 @@ Core::OperationReturn ReadArrayInfo::publishCommonDriveSize(Schema::Array& array
 {
     Core::OperationReturn result;
     bool first = true;
+    for (const char* name : kDriveSizeFacts)
+        clearReading(array, name);
     for (std::uint16_t index = 0; index < 128; ++index) {
         if (!array.dataDriveList().test(index))
             continue;
         SensePhysicalDriveCommand<IdentifyPhysicalDriveTrait> identify(index);
-        if (!executeCachedCommand(identify, array, result) || !result)
-            return result;
+        Core::OperationReturn asked;
+        executeCachedCommand(identify, array, asked);
+        // A drive that does not answer is a failed drive; the others still give the size.
+        if (!asked && isSilentDrive(identify))
+            continue;
+        if (!asked)
+            return asked;
         const PHYSICAL_DRIVE_STATUS& drive = identify.result();
         const std::uint64_t total = ReadPhysicalDriveInfo::totalBlocks(drive);
         const std::uint64_t reserved = drive.dwReservedBlocks;

@@ -8,7 +8,9 @@
 // - Per drive, the usable space is the smallest data drive's blocks less its reserved blocks;
 //   the logical drives take [offset, offset + blocks per drive) of it. ATTR_NAME_FREE_BLOCKS is
 //   the space after the last logical drive on all data drives together; a configuration that
-//   claims more than the drives hold reads as no free space.
+//   claims more than the drives hold reads as no free space. A data drive that does not answer
+//   (a silent drive) is left out of the size; when none answers, the size, the interface and
+//   the unused space are absent.
 // - Status: ATTR_VALUE_STATUS_FAILED when a logical drive failed or a data drive failed, else
 //   ATTR_VALUE_STATUS_LOGICAL_DRIVES_NOT_CONTIGUOUS when the logical drives leave a gap, else
 //   ATTR_VALUE_STATUS_OK; published only when every question was answered.

@@ -7,6 +7,7 @@
 #include "controller/bmiccommands.h"
 #include "core/devicefinder.h"
 #include "operations/conversion.h"
+#include "operations/fieldtext.h"
 #include "operations/hextext.h"
 #include "operations/readcontrollerfacts.h"
 #include "operations/replycache.h"
@@ -79,7 +80,7 @@ void markRebuilding(Schema::LogicalDrive& drive, std::uint16_t number, unsigned 
 
 Common::string labelText(const char (&label)[64])
 {
-    return Common::string(label, strnlen(label, sizeof label));
+    return printableText(label, strnlen(label, sizeof label));
 }
 
 } // namespace

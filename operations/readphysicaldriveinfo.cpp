@@ -8,6 +8,7 @@
 #include "operations/fieldtext.h"
 #include "operations/readcontrollerfacts.h"
 #include "operations/replycache.h"
+#include "operations/silentdrive.h"
 
 namespace Operations {
 namespace {
@@ -121,6 +122,10 @@ Core::OperationReturn ReadPhysicalDriveInfo::visit(Schema::PhysicalDrive& drive)
     SensePhysicalDriveCommand<IdentifyPhysicalDriveTrait> identify(drive.driveIndex());
     const bool identified = executeCachedCommand(identify, drive, result) && result;
     ReplyCache::ForgetPhysicalDrive(drive, drive.driveIndex());
+    if (!identified && isSilentDrive(identify)) {
+        publishSilentDrive(drive);
+        return Core::OperationReturn();
+    }
     if (!identified) {
         publishReading(drive, Facts::ATTR_NAME_STATUS, Facts::ATTR_VALUE_STATUS_FAILED);
         return result;

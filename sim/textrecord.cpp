@@ -3,12 +3,17 @@
 namespace Sim {
 namespace {
 
+bool isPrintable(char c)
+{
+    return c >= ' ' && c <= '~';
+}
+
 bool needsQuotes(std::string_view value)
 {
     if (value.empty())
         return true;
     for (char c : value)
-        if (c == ' ' || c == '\t' || c == '"' || c == '#' || c == '\\' || c == '=')
+        if (c == ' ' || c == '\t' || c == '"' || c == '#' || c == '\\' || c == '=' || !isPrintable(c))
             return true;
     return false;
 }
@@ -19,11 +24,33 @@ std::string quoted(std::string_view value)
         return std::string(value);
     std::string out = "\"";
     for (char c : value) {
+        if (!isPrintable(c)) {
+            const auto byte = static_cast<unsigned char>(c);
+            out += {'\\', static_cast<char>('0' + (byte >> 6)), static_cast<char>('0' + ((byte >> 3) & 7)),
+                    static_cast<char>('0' + (byte & 7))};
+            continue;
+        }
         if (c == '"' || c == '\\')
             out += '\\';
         out += c;
     }
     return out + '"';
+}
+
+bool isOctal(char c)
+{
+    return c >= '0' && c <= '7';
+}
+
+// "\033" inside quotes: the byte of three octal digits (a text holding control characters).
+bool readOctal(std::string_view line, size_t &pos, std::string &token)
+{
+    if (pos + 3 >= line.size() || line[pos + 1] > '3' || !isOctal(line[pos + 1]) || !isOctal(line[pos + 2]) ||
+        !isOctal(line[pos + 3]))
+        return false;
+    token += static_cast<char>(((line[pos + 1] - '0') << 6) | ((line[pos + 2] - '0') << 3) | (line[pos + 3] - '0'));
+    pos += 3;
+    return true;
 }
 
 // Reads one token starting at pos; a quoted part may appear anywhere in it.
@@ -36,6 +63,8 @@ bool readToken(std::string_view line, size_t &pos, std::string &token, size_t &e
     for (; pos < line.size(); ++pos) {
         char c = line[pos];
         if (inQuotes) {
+            if (c == '\\' && readOctal(line, pos, token))
+                continue;
             if (c == '\\' && pos + 1 < line.size())
                 token += line[++pos];
             else if (c == '"')

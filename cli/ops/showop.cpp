@@ -24,6 +24,15 @@ bool contains(const Core::DeviceList& devices, const Core::DevicePtr& device)
     return false;
 }
 
+// `text` followed by ", ", `label` and `value`, or `text` alone when the value is absent: an
+// absent value shows neither value nor label.
+std::string joinPresent(const std::string& text, const std::string& label, const std::string& value)
+{
+    if (value.empty())
+        return text;
+    return text + (text.empty() ? "" : ", ") + label + value;
+}
+
 using Line = CShowOp::Line;
 using Row = CShowOp::Row;
 
@@ -222,20 +231,18 @@ void CShowOp::showControllerShort(const Core::DevicePtr& controller)
                    m_facade.rawVal(controller, ATTR_NAME_REDUNDANT_STATE) == ATTR_VALUE_REDUNDANT_STATE_STANDBY;
     if (standby)
         return;
-    print(m_facade.ctrlName(controller), 30);
-    print("(");
-    std::string separator;
+    std::string identity;
     const std::pair<const char*, const char*> pieces[] = {{"sn: ", ATTR_NAME_CONTROLLER_SERIAL_NUMBER},
                                                           {"csn: ", ATTR_NAME_CHASSIS_SERIAL_NUMBER},
                                                           {"wwn: ", ATTR_NAME_WWN_PORT}};
-    for (const auto& [label, attribute] : pieces) {
-        std::string value = m_facade.attrVal(controller, attribute);
-        if (value.empty())
-            continue;
-        print(separator + label + value);
-        separator = ", ";
+    for (const auto& [label, attribute] : pieces)
+        identity = joinPresent(identity, label, m_facade.attrVal(controller, attribute));
+    if (identity.empty()) {
+        print(m_facade.ctrlName(controller) + "\n");
+    } else {
+        print(m_facade.ctrlName(controller), 30);
+        print("(" + identity + ")\n");
     }
-    print(")\n");
     showRows(controller, LOCATION_ROWS, 1);
 }
 
@@ -343,8 +350,9 @@ void CShowOp::ShowArray(const Core::DevicePtr& array)
         Show(array, ATTR_NAME_FREE_BLOCKS, "Unused Space: ", "\n", 2);
         Show(array, ATTR_NAME_STATUS, "Status: ", "\n", 2);
     } else {
-        print("   array " + letter + " (" + m_facade.attrVal(array, ATTR_NAME_INTERFACE) +
-              ", Unused Space: " + m_facade.attrVal(array, ATTR_NAME_FREE_BLOCKS) + ")\n");
+        const std::string facts = joinPresent(joinPresent("", "", m_facade.attrVal(array, ATTR_NAME_INTERFACE)),
+                                              "Unused Space: ", m_facade.attrVal(array, ATTR_NAME_FREE_BLOCKS));
+        print("   array " + letter + (facts.empty() ? "" : " (" + facts + ")") + "\n");
     }
     if (m_config) {
         // The array's own line is its heading in a configuration listing.
@@ -429,9 +437,11 @@ void CShowOp::ShowPD(const Core::DevicePtr& drive)
 
 void CShowOp::showPDShort(const Core::DevicePtr& drive)
 {
-    print("      physicaldrive " + ShowText::driveAddress(m_facade, drive, 3) + " (" +
-          ShowText::driveLocation(m_facade, drive, 6) + ", " + m_facade.attrVal(drive, ATTR_NAME_INTERFACE) + ", " +
-          ShowText::driveSize(m_facade, drive) + ", " + m_facade.attrVal(drive, ATTR_NAME_STATUS) +
+    std::string facts = ShowText::driveLocation(m_facade, drive, 6);
+    for (const std::string& fact : {m_facade.attrVal(drive, ATTR_NAME_INTERFACE), ShowText::driveSize(m_facade, drive),
+                                    m_facade.attrVal(drive, ATTR_NAME_STATUS)})
+        facts = joinPresent(facts, "", fact);
+    print("      physicaldrive " + ShowText::driveAddress(m_facade, drive, 3) + " (" + facts +
           ShowText::spareMark(m_facade, drive) + ")\n");
 }
 

@@ -217,8 +217,9 @@ TEST_F(ShowOpTest, DrivesAreListedByLocationOrElseBySCSIBusAndId)
     DevicePtr boxed = physicalDrive(server.ctrl, "b", {{ATTR_NAME_BOX, "1"}, {ATTR_NAME_BAY, "3"},
                                                        {ATTR_NAME_SCSI_BUS, "0"}, {ATTR_NAME_SCSI_ID, "0"}});
     DevicePtr scsi = physicalDrive(server.ctrl, "s", {{ATTR_NAME_SCSI_BUS, "1"}, {ATTR_NAME_SCSI_ID, "4"}});
-    EXPECT_EQ(shortForm({boxed, scsi}), CTRL + "\n      physicaldrive 1:3 (box 1:bay 3, , ??? GB, )\n"
-                                               "      physicaldrive 2:4   (port 2:id 4 , , ??? GB, )\n");
+    EXPECT_EQ(shortForm({boxed, scsi}), CTRL + "\n      physicaldrive 1:3 (box 1:bay 3, ??? GB)\n"
+                                               "      physicaldrive 2:4   (port 2:id 4 , ??? GB)\n")
+        << "an absent interface or status shows neither value nor separator";
     EXPECT_EQ(status({boxed}), "physicaldrive 1:3 (box 1:bay 3, ??? GB): \n");
 }
 

@@ -2,6 +2,7 @@
 //
 // A transcript starts with a header, one directive a line, and ends it with "----":
 //   preset NAME          the simulated hardware (a fresh copy for each transcript)
+//   profile NAME         instead, the hardware of tests/e2e/profiles/NAME.profile
 //   sim ARGS             vnlsim ARGS on that hardware once it is made (a fault, for example)
 //   run ARGS             a one-shot run; ARGS split at blanks, "double quotes" keep blanks
 //   input LINE           a line typed into the console (a transcript without "run" is a console run)
@@ -23,6 +24,7 @@ const std::string SEPARATOR = "----\n";
 struct Transcript {
     std::filesystem::path file;
     std::string preset = "server";
+    std::string profile;
     std::vector<std::string> simCommands;
     std::vector<std::string> args;
     std::string input;
@@ -61,6 +63,8 @@ void applyDirective(Transcript& transcript, const std::string& line)
     const std::string value = blank == std::string::npos ? "" : line.substr(blank + 1);
     if (name == "preset")
         transcript.preset = value;
+    else if (name == "profile")
+        transcript.profile = value;
     else if (name == "sim")
         transcript.simCommands.push_back(value);
     else if (name == "run")
@@ -128,7 +132,12 @@ TEST_P(Golden, OutputMatchesTheTranscript)
 {
     const Transcript transcript = load(GetParam());
     LockDir dir;
-    ASSERT_TRUE(dir.usePreset(transcript.preset)) << transcript.preset;
+    if (transcript.profile.empty())
+        ASSERT_TRUE(dir.usePreset(transcript.preset)) << transcript.preset;
+    else
+        ASSERT_TRUE(runSim(dir, "init --profile " VNL_SOURCE_DIR "/tests/e2e/profiles/" + transcript.profile +
+                                    ".profile"))
+            << transcript.profile;
     for (const std::string& args : transcript.simCommands)
         ASSERT_TRUE(runSim(dir, args)) << args;
     const Outcome run = runVnlcli(dir, transcript.args, transcript.input);

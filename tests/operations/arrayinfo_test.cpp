@@ -36,7 +36,7 @@ TEST(ArrayInfo, SharedDrivesMergeIntoTheFirstMatchOnlyAndAKeptSeparateOverlapIsD
     EXPECT_TRUE(list.back().dataDrives.test(6));
 }
 
-TEST(ArrayInfo, ScanStopsAtTheConfiguredCountAndNeverPassesNumber31)
+TEST(ArrayInfo, ScanSkipsUnconfiguredNumbersStopsAtTheConfiguredCountAndNeverPassesNumber31)
 {
     FakeController controller;
     controller.addLogicalDrive(0, {0, 1}, {2});
@@ -48,6 +48,7 @@ TEST(ArrayInfo, ScanStopsAtTheConfiguredCountAndNeverPassesNumber31)
     EXPECT_TRUE(found.front().activeSpares.test(2));
     EXPECT_TRUE(found.back().logicalDrives.test(3));
     EXPECT_EQ(controller.count(0x50), 4u);
+    EXPECT_EQ(controller.count(0x12), 2u) << "numbers 1 and 2 are not configured: they have no status";
 
     FakeController overstated;
     overstated.identify.bConfiguredLogicalDrives = 40;
