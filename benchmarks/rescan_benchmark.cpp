@@ -40,4 +40,4 @@ void BM_FirstDiscovery(benchmark::State& state)
 }
 BENCHMARK(BM_FirstDiscovery)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -14,9 +14,7 @@ public:
     // Wraps `text` at `width` columns (prefix included). A newline in the
     // text ends the current line and starts an indented one. A width of 0
     // means no wrapping.
-    static std::string format(const std::string& text, const std::string& prefix,
-                              unsigned width);
-
+    static std::string format(const std::string& text, const std::string& prefix, unsigned width);
 };
 
 #endif

@@ -12,43 +12,77 @@ namespace {
 using WordSet = std::unordered_set<std::string>;
 
 // The command grammar's vocabulary.
-const WordSet COMMANDS = {"create", "modify", "delete", "add", "remove",
-                          "help", "rescan", "show", "target"};
+const WordSet COMMANDS = {"create", "modify", "delete", "add", "remove", "help", "rescan", "show", "target"};
 
-const WordSet FLAGS = {"forced", "reenable", "ssp", "shorthand",
-                       "detail", "failpd", "config", "status"};
+const WordSet FLAGS = {"forced", "reenable", "ssp", "shorthand", "detail", "failpd", "config", "status"};
 
-const WordSet KEYWORDS = {
-    "adapterid", "arrayaccelerator", "cacheratio", "chassisname", "chassisslot",
-    "ctrlpath", "connectionname", "drives", "drivewritecache", "drivetype",
-    "expandpriority", "hostmode", "led", "mask", "preferredpathmode",
-    "raid", "rebuildpriority", "sectors", "size", "spares",
-    "ssp", "stripesize", "surfacescandelay", "type", "redundantcontroller",
-    "number", "unmask", "autoraid", "autospares", "capfile"};
+const WordSet KEYWORDS = {"adapterid",
+                          "arrayaccelerator",
+                          "cacheratio",
+                          "chassisname",
+                          "chassisslot",
+                          "ctrlpath",
+                          "connectionname",
+                          "drives",
+                          "drivewritecache",
+                          "drivetype",
+                          "expandpriority",
+                          "hostmode",
+                          "led",
+                          "mask",
+                          "preferredpathmode",
+                          "raid",
+                          "rebuildpriority",
+                          "sectors",
+                          "size",
+                          "spares",
+                          "ssp",
+                          "stripesize",
+                          "surfacescandelay",
+                          "type",
+                          "redundantcontroller",
+                          "number",
+                          "unmask",
+                          "autoraid",
+                          "autospares",
+                          "capfile"};
 
 // Short form -> long form, tried in ascending order of the short form.
-const std::map<std::string, std::string> SYNONYMS = {
-    {"aa", "arrayaccelerator"},   {"ai", "adapterid"},         {"au", "allunassigned"},
-    {"ch", "chassisname"},        {"chs", "chassisslot"},      {"cn", "connectionname"},
-    {"cp", "ctrlpath"},           {"cr", "cacheratio"},        {"csn", "chassisserialnumber"},
-    {"ctrl", "controller"},       {"del", "delete"},           {"dt", "drivetype"},
-    {"dwc", "drivewritecache"},   {"ep", "expandpriority"},    {"ld", "logicaldrive"},
-    {"pd", "physicaldrive"},      {"ppm", "preferredpathmode"}, {"ps", "parallelscsi"},
-    {"rc", "redundantcontroller"}, {"rp", "rebuildpriority"},  {"sbc", "redundantcontroller"},
-    {"sn", "serialnumber"},       {"ss", "stripesize"},        {"ssd", "surfacescandelay"},
-    {"td", "tapedrive"}};
+const std::map<std::string, std::string> SYNONYMS = {{"aa", "arrayaccelerator"},
+                                                     {"ai", "adapterid"},
+                                                     {"au", "allunassigned"},
+                                                     {"ch", "chassisname"},
+                                                     {"chs", "chassisslot"},
+                                                     {"cn", "connectionname"},
+                                                     {"cp", "ctrlpath"},
+                                                     {"cr", "cacheratio"},
+                                                     {"csn", "chassisserialnumber"},
+                                                     {"ctrl", "controller"},
+                                                     {"del", "delete"},
+                                                     {"dt", "drivetype"},
+                                                     {"dwc", "drivewritecache"},
+                                                     {"ep", "expandpriority"},
+                                                     {"ld", "logicaldrive"},
+                                                     {"pd", "physicaldrive"},
+                                                     {"ppm", "preferredpathmode"},
+                                                     {"ps", "parallelscsi"},
+                                                     {"rc", "redundantcontroller"},
+                                                     {"rp", "rebuildpriority"},
+                                                     {"sbc", "redundantcontroller"},
+                                                     {"sn", "serialnumber"},
+                                                     {"ss", "stripesize"},
+                                                     {"ssd", "surfacescandelay"},
+                                                     {"td", "tapedrive"}};
 
 // Parameters whose values keep the user's case.
-const WordSet CASE_KEEPING = {"hostmode", "chassisname", "mask", "unmask",
-                              "connectionname", "adapterid", "chassisserialnumber"};
+const WordSet CASE_KEEPING = {"hostmode",  "chassisname",        "mask", "unmask", "connectionname",
+                              "adapterid", "chassisserialnumber"};
 
 // Parameters whose values are never read as short forms.
-const WordSet NEVER_EXPANDED = {"hostmode", "chassisname", "mask",
-                                "unmask", "connectionname", "adapterid"};
+const WordSet NEVER_EXPANDED = {"hostmode", "chassisname", "mask", "unmask", "connectionname", "adapterid"};
 
 // One-shot parameters whose values may hold blanks.
-const WordSet QUOTED = {"chassisname", "ch", "connectionname", "cn",
-                        "adapterid", "ai", "mask", "unmask"};
+const WordSet QUOTED = {"chassisname", "ch", "connectionname", "cn", "adapterid", "ai", "mask", "unmask"};
 
 // Words that may follow "show" in a read-only line.
 const WordSet READ_ONLY_SHOW = {"show", "show status", "show ssp", "show detail", "show config"};
@@ -135,8 +169,8 @@ namespace CLI_HELPERS {
 
 std::string VersionString()
 {
-    return std::to_string(VERSION_MAJOR) + "." + std::to_string(VERSION_MINOR) + "-" +
-           std::to_string(VERSION_BUILD) + "." + std::to_string(VERSION_REVISION);
+    return std::to_string(VERSION_MAJOR) + "." + std::to_string(VERSION_MINOR) + "-" + std::to_string(VERSION_BUILD) +
+        "." + std::to_string(VERSION_REVISION);
 }
 
 bool readLine(std::istream& in, std::string& line)

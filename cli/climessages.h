@@ -35,7 +35,8 @@ inline constexpr char SEE_HELP[] = "  See help for usage.";
 // ---- targets -----------------------------------------------------------------
 inline constexpr char AFTER_WILDCARD[] =
     "After specifying a wildcard, you cannot specify any further devices in the target.";
-inline constexpr char EXPECTING_CONTROLLER[] = "Expecting \"controller\" in target. Type \"help\" for more information.";
+inline constexpr char EXPECTING_CONTROLLER[] =
+    "Expecting \"controller\" in target. Type \"help\" for more information.";
 inline constexpr char EXPECTING_PARAMETERS[] = "Expecting parameters to identify ";
 inline constexpr char IDENTIFY_CONTROLLER[] =
     "The controller must be identified by slot, chassisname, wwn, serialnumber, or IPF information.";
@@ -94,7 +95,8 @@ inline constexpr char EXACT_DRIVES[] = "The drives specified must match the driv
 inline constexpr char INVALID_VALUE[] = "Invalid value \"";
 inline constexpr char INVALID_VALUE_END[] = "\". See help for the values allowed.";
 
-inline constexpr char CONFIG_NEEDS_CONTROLLER[] = "The target must be a controller when using the \"config\" parameter.";
+inline constexpr char CONFIG_NEEDS_CONTROLLER[] =
+    "The target must be a controller when using the \"config\" parameter.";
 inline constexpr char SSP_NEEDS_CONTROLLER[] = "The specified target must be a controller.";
 inline constexpr char CANNOT_SHOW[] = "Cannot show this device. Not supported by show command.";
 inline constexpr char CANNOT_SHOW_STATUS[] = "Cannot show status for this device.";

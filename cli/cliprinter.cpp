@@ -14,10 +14,7 @@ void CLIPrinter::print(const std::string& text, unsigned width)
     m_stream->flush();
 }
 
-void CLIPrinter::print_ln(const std::string& text, unsigned width)
-{
-    print(text + "\n", width);
-}
+void CLIPrinter::print_ln(const std::string& text, unsigned width) { print(text + "\n", width); }
 
 void CLIPrinter::operator()(const std::string& text) { print(text, 0); }
 
@@ -25,8 +22,8 @@ void CLIPrinter::disable() { m_enabled = false; }
 
 void CLIPrinter::enable() { m_enabled = true; }
 
-void CLIPrinter::attr_print(const std::string& value, const std::string& label,
-                            const std::string& suffix, unsigned width, const Transform& transform)
+void CLIPrinter::attr_print(const std::string& value, const std::string& label, const std::string& suffix,
+                            unsigned width, const Transform& transform)
 {
     if (value.empty() || !m_enabled)
         return;

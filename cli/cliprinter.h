@@ -31,8 +31,7 @@ public:
     // Prints each element of a multi-valued attribute value on its own:
     // label + transformed element + suffix, padded to `width`. The caller puts
     // the line end in the suffix. Nothing is printed for an empty value.
-    void attr_print(const std::string& value, const std::string& label,
-                    const std::string& suffix, unsigned width,
+    void attr_print(const std::string& value, const std::string& label, const std::string& suffix, unsigned width,
                     const Transform& transform = defaultHelper);
 
     static void bufferLine(std::string& line, unsigned width);

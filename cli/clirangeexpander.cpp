@@ -122,8 +122,8 @@ bool isValidDigitSyntax(const std::vector<std::string>& parts, Ranks& ranks)
     Clamp clamp = Clamp::NONE;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         Clamp own = Clamp::NONE;
-        const bool valid = hasPort && i == 0 ? parsePort(parts[i], ranks[i], own)
-                                             : parseNumber(parts[i], limits[i], ranks[i], own);
+        const bool valid =
+            hasPort && i == 0 ? parsePort(parts[i], ranks[i], own) : parseNumber(parts[i], limits[i], ranks[i], own);
         if (!valid)
             return false;
         if (clamp == Clamp::REST_TO_MAXIMUM)

@@ -30,7 +30,7 @@ std::map<const Core::Device*, SpareEntry>& sparesList()
 bool isSpare(const Core::DevicePtr& device)
 {
     return device->getValueFor(ATTR_NAME_TYPE) == ATTR_VALUE_TYPE_PHYSICAL_DRIVE &&
-           device->getValueFor(ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_SPARE;
+        device->getValueFor(ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_SPARE;
 }
 
 void sortKeyed(std::vector<Core::DevicePtr>& devices, bool clearSpares)
@@ -53,8 +53,7 @@ std::string keyName(const CMFacade& facade, const Core::DevicePtr& device)
     if (!facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY))
         return facade.deviceName(device, KEY_WIDTH);
     const std::string letters = facade.attrVal(device, ATTR_NAME_ARRAY_NUMBER);
-    return "array " + std::string(KEY_WIDTH - 1 - std::min<std::size_t>(letters.size(), KEY_WIDTH - 1), ' ') +
-           letters;
+    return "array " + std::string(KEY_WIDTH - 1 - std::min<std::size_t>(letters.size(), KEY_WIDTH - 1), ' ') + letters;
 }
 
 } // namespace

@@ -20,12 +20,9 @@ constexpr std::string_view kDeleteKeywords =
     " controller controllers \"array controller\" ctrl  logical drive logicaldrive "
     "logicaldrives ld volume disk kill delete remove array take off disconnect clear "
     "configuration";
-constexpr std::string_view kRemoveKeywords =
-    "array kill remove shared spare spares";
-constexpr std::string_view kRescanKeywords =
-    " controller controllers \"array controller\" ctrl rescan system refresh";
-constexpr std::string_view kShorthandKeywords =
-    "shorthand short hand abbreviations abbreviation";
+constexpr std::string_view kRemoveKeywords = "array kill remove shared spare spares";
+constexpr std::string_view kRescanKeywords = " controller controllers \"array controller\" ctrl rescan system refresh";
+constexpr std::string_view kShorthandKeywords = "shorthand short hand abbreviations abbreviation";
 constexpr std::string_view kImplicitTargetKeywords = "set implicit target";
 
 // Field order: keywords, description, examples, target, command, syntax.
@@ -465,8 +462,7 @@ constexpr Topic kTopics[] = {
 
 constexpr FixedQuery kFixedQueries[] = {
     {"create", kCreateKeywords, ""},
-    {"show", " show display print ",
-     "The show command outputs information about a device or a list of devices.\n"},
+    {"show", " show display print ", "The show command outputs information about a device or a list of devices.\n"},
     {"modify", "modify",
      "The modify command changes the existing configuration. Where allowed, the '?' keyword "
      "queries the current capabilities. Only one query can be issued at a time.\n"},

@@ -23,7 +23,7 @@ namespace {
 
 Common::Synchronization::Mutex sInstanceLock("ZQVVNL_MUTEX");
 
-const int HANDLED_SIGNALS[] = {SIGHUP, SIGINT,  SIGQUIT, SIGSEGV, SIGABRT, SIGFPE,
+const int HANDLED_SIGNALS[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGSEGV, SIGABRT, SIGFPE,
                                SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2};
 
 } // namespace
@@ -131,9 +131,7 @@ std::string nextConsoleLine()
 void runConsole()
 {
     StorageCLI cli(&std::cout);
-    std::cout << CLI_MESSAGES::DONE << '\n'
-              << CLI_MESSAGES::HELP_HINT << '\n'
-              << CLI_MESSAGES::EXIT_HINT << "\n\n";
+    std::cout << CLI_MESSAGES::DONE << '\n' << CLI_MESSAGES::HELP_HINT << '\n' << CLI_MESSAGES::EXIT_HINT << "\n\n";
     // A command whose output failed ends the session at the next prompt.
     for (;;) {
         CError::reset();
@@ -183,8 +181,7 @@ int main(int argc, char** argv)
         CDRXModRoot::pModRoot(); // discovery runs before the first prompt
     }
     sInstanceLock.capture();
-    bool anotherInstance =
-        sInstanceLock.eMutexState() == Common::Synchronization::Mutex::HELD_ELSEWHERE;
+    bool anotherInstance = sInstanceLock.eMutexState() == Common::Synchronization::Mutex::HELD_ELSEWHERE;
     if (!isAdmin())
         return 1;
     installSignalHandlers();

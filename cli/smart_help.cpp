@@ -45,8 +45,7 @@ void printAnswer(const CSmartHelp& help, std::size_t wordCount, CLIPrinter& prin
         printer.print(help.getDescriptionSection() + "\n" + help.getExampleSection() + "\n");
         return;
     }
-    printLines(wordCount < 3 ? HelpTopics::noMatchOneWord() : HelpTopics::noMatchSeveralWords(),
-               printer);
+    printLines(wordCount < 3 ? HelpTopics::noMatchOneWord() : HelpTopics::noMatchSeveralWords(), printer);
 }
 
 // The first line(s) of a topic: the command's parameter groups, lined up
@@ -100,9 +99,8 @@ CSmartHelp::CSmartHelp(const std::string& keywordText, const std::string& descri
     : m_descriptionOverride(descriptionOverride)
 {
     for (const HelpTopics::Topic& topic : HelpTopics::topics()) {
-        addTopic(std::string(topic.keywords), std::string(topic.description),
-                 std::string(topic.examples), std::string(topic.target),
-                 std::string(topic.command), std::string(topic.syntax));
+        addTopic(std::string(topic.keywords), std::string(topic.description), std::string(topic.examples),
+                 std::string(topic.target), std::string(topic.command), std::string(topic.syntax));
     }
     const std::set<std::string> wanted = createTokenSet(keywordText);
     std::erase_if(m_topics, [&wanted](const CHelpTopic& topic) {
@@ -111,9 +109,8 @@ CSmartHelp::CSmartHelp(const std::string& keywordText, const std::string& descri
     });
 }
 
-void CSmartHelp::addTopic(const std::string& keywords, const std::string& description,
-                          const std::string& examples, const std::string& target,
-                          const std::string& command, const std::string& syntax)
+void CSmartHelp::addTopic(const std::string& keywords, const std::string& description, const std::string& examples,
+                          const std::string& target, const std::string& command, const std::string& syntax)
 {
     m_topics.push_back({keywords, description, examples, target, command, syntax});
 }
@@ -124,9 +121,8 @@ const std::vector<CSmartHelp::CHelpTopic>& CSmartHelp::getTopics() const { retur
 
 std::string CSmartHelp::getDescriptionSection() const
 {
-    std::string out = m_descriptionOverride.empty()
-                          ? std::string(HelpTopics::kSearchHeader) + "\n"
-                          : CFormatter::format(m_descriptionOverride, "", kWidth);
+    std::string out = m_descriptionOverride.empty() ? std::string(HelpTopics::kSearchHeader) + "\n"
+                                                    : CFormatter::format(m_descriptionOverride, "", kWidth);
     for (const CHelpTopic& topic : m_topics) {
         out += "\n" + syntaxLine(topic) + "\n";
         out += CFormatter::format(descriptionText(topic), kIndent, kWidth) + "\n";

@@ -27,12 +27,12 @@ class CSmartHelp {
 public:
     // One help topic: six texts, in the order addTopic takes them.
     struct CHelpTopic {
-        std::string keywords;    // search words; a "quoted phrase" is one keyword
+        std::string keywords; // search words; a "quoted phrase" is one keyword
         std::string description; // what the command does
-        std::string examples;    // example command lines, one per line
-        std::string target;      // ends the sentence "The target ..."; may be empty
-        std::string command;     // the command word the topic belongs to
-        std::string syntax;      // parameter groups, one per line; may be empty
+        std::string examples; // example command lines, one per line
+        std::string target; // ends the sentence "The target ..."; may be empty
+        std::string command; // the command word the topic belongs to
+        std::string syntax; // parameter groups, one per line; may be empty
     };
 
     // Answers one help line (already synonym-replaced and lower-cased) on
@@ -42,8 +42,7 @@ public:
     // Builds the topic table and keeps the topics whose keywords hold every
     // token of `keywordText`. A non-empty `descriptionOverride` replaces the
     // header of the description section.
-    explicit CSmartHelp(const std::string& keywordText,
-                        const std::string& descriptionOverride = "");
+    explicit CSmartHelp(const std::string& keywordText, const std::string& descriptionOverride = "");
 
     bool hasResponse() const;
     // The topics that matched, in table order.
@@ -58,9 +57,8 @@ public:
     static std::set<std::string> createTokenSet(const std::string& text);
 
 private:
-    void addTopic(const std::string& keywords, const std::string& description,
-                  const std::string& examples, const std::string& target,
-                  const std::string& command, const std::string& syntax);
+    void addTopic(const std::string& keywords, const std::string& description, const std::string& examples,
+                  const std::string& target, const std::string& command, const std::string& syntax);
 
     std::vector<CHelpTopic> m_topics;
     std::string m_descriptionOverride;

@@ -23,16 +23,10 @@ using namespace Interface::StorageMod;
 
 namespace {
 
-bool startsWith(const std::string& text, const std::string& head)
-{
-    return text.compare(0, head.size(), head) == 0;
-}
+bool startsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
 
 // Parameters that may be set to the empty text.
-bool mayBeEmpty(const std::string& name)
-{
-    return name == "chassisname" || name == "connectionname";
-}
+bool mayBeEmpty(const std::string& name) { return name == "chassisname" || name == "connectionname"; }
 
 bool takeFirst(ParamList& params, const std::string& name)
 {
@@ -41,7 +35,6 @@ bool takeFirst(ParamList& params, const std::string& name)
     params.pop_front();
     return true;
 }
-
 
 } // namespace
 
@@ -144,10 +137,7 @@ void StorageCLI::reportError(const std::string& message)
     m_error = true;
 }
 
-void StorageCLI::reportSyntaxError(const std::string& word)
-{
-    reportError(CLI_MESSAGES::SYNTAX_ERROR + word + "\"");
-}
+void StorageCLI::reportSyntaxError(const std::string& word) { reportError(CLI_MESSAGES::SYNTAX_ERROR + word + "\""); }
 
 // ---- dispatch and the checks every handler shares ------------------------
 
@@ -188,8 +178,8 @@ void StorageCLI::ProcessOp(const std::string& operation, const OpParams& params)
             return;
         Core::DevicePtr device = selected;
         bool redirected = operation != Interface::ConfigMod::OPERATION_WRITE_DISABLE_OTHER_CONTROLLER &&
-                          m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) && device->hasParent() &&
-                          m_facade.isTargetType(device->pParent(), ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+            m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) && device->hasParent() &&
+            m_facade.isTargetType(device->pParent(), ATTR_VALUE_TYPE_STORAGE_SYSTEM);
         if (redirected)
             device = device->pParent();
         // Each device translates the values as typed: a size converted for
@@ -200,8 +190,8 @@ void StorageCLI::ProcessOp(const std::string& operation, const OpParams& params)
         Core::DeviceOperationPtr op = device->getOperation(operation.c_str());
         for (const auto& [name, value] : translated)
             if (value != "default")
-                op->SetArgument(Core::DeviceOperation::Argument(
-                    Core::DeviceOperation::ACTION_SET, Core::Attribute(name.c_str(), value.c_str())));
+                op->SetArgument(Core::DeviceOperation::Argument(Core::DeviceOperation::ACTION_SET,
+                                                                Core::Attribute(name.c_str(), value.c_str())));
         m_facade.opErrMsg(device->perform(op));
     }
 }
@@ -226,8 +216,8 @@ void StorageCLI::targetCheck(bool& error, const std::string& type, const std::st
     error = true;
 }
 
-void StorageCLI::valueCheck(bool& error, const std::string& value, const std::string& first,
-                            const std::string& second, const std::string& third, const std::string& fourth)
+void StorageCLI::valueCheck(bool& error, const std::string& value, const std::string& first, const std::string& second,
+                            const std::string& third, const std::string& fourth)
 {
     if (error)
         return;

@@ -54,8 +54,8 @@ public:
     void forcedCheck(bool& error, bool forced, const std::string& prompt);
     void extraneousCheck(bool& error);
     void targetCheck(bool& error, const std::string& type, const std::string& message);
-    void valueCheck(bool& error, const std::string& value, const std::string& first,
-                    const std::string& second = "", const std::string& third = "", const std::string& fourth = "");
+    void valueCheck(bool& error, const std::string& value, const std::string& first, const std::string& second = "",
+                    const std::string& third = "", const std::string& fourth = "");
 
     bool isError() const { return m_error; }
 

@@ -45,20 +45,21 @@ struct Selector {
     const char* form; // nullptr: the selector takes no value of its own
 };
 
-constexpr Selector SELECTORS[] = {
-    {"slot", "slot=#"},           {"serialnumber", "serialnumber=#"}, {"wwn", "wwn=#"},
-    {"chassisname", "chassisname=ABC"}, {"ctrlpath", "ctrlpath=#:#"}, {"chassisserialnumber", "chassisserialnumber=#"},
-    {ALL, nullptr},               {IPF_SELECTOR, nullptr}};
+constexpr Selector SELECTORS[] = {{"slot", "slot=#"},
+                                  {"serialnumber", "serialnumber=#"},
+                                  {"wwn", "wwn=#"},
+                                  {"chassisname", "chassisname=ABC"},
+                                  {"ctrlpath", "ctrlpath=#:#"},
+                                  {"chassisserialnumber", "chassisserialnumber=#"},
+                                  {ALL, nullptr},
+                                  {IPF_SELECTOR, nullptr}};
 
 // The three words of an IPF location, in the order they are checked.
 constexpr Selector IPF_WORDS[] = {{"iobay", "iobay=#"}, {"iochassis", "iochassis=#"}, {IPF_SELECTOR, "iocabinet=#"}};
 
 std::string quote(const std::string& text) { return "\"" + text + "\""; }
 
-std::string invalidTarget(const std::string& word)
-{
-    return INVALID_TARGET + quote(word) + INVALID_TARGET_END;
-}
+std::string invalidTarget(const std::string& word) { return INVALID_TARGET + quote(word) + INVALID_TARGET_END; }
 
 bool isDriveKeyword(const std::string& word)
 {
@@ -259,7 +260,7 @@ bool TargetFilter::Validate(bool failed, const std::string& message)
 }
 
 std::pair<std::string, std::string> TargetFilter::SplitIntoNameValuePair(const std::string& word,
-                                                                        const std::string& separator)
+                                                                         const std::string& separator)
 {
     const std::size_t first = word.find(separator);
     if (first == std::string::npos)
@@ -388,8 +389,7 @@ void TargetFilter::selectByCtrlPath(const std::string& path)
             return;
         }
     }
-    Validate(true, notDetected() + NO_DEVICE_ON_PORT +
-                       quote("host bus adapter port " + parts[1]) + ".");
+    Validate(true, notDetected() + NO_DEVICE_ON_PORT + quote("host bus adapter port " + parts[1]) + ".");
 }
 
 // The primary controller of the storage system, else its active one, else all.
@@ -437,7 +437,7 @@ bool TargetFilter::isRedundantStandby(const Core::DevicePtr& controller)
     // taken, unless its partner there stands by.
     const bool partnerStandsBy = std::any_of(pair.begin(), pair.end(), isStandby);
     return pair.size() == 2 && !partnerStandsBy && controller->hasAttribute(ATTR_NAME_IO_SLOT) &&
-           controller->getValueFor(ATTR_NAME_IO_SLOT) == SECOND_CHASSIS_SLOT;
+        controller->getValueFor(ATTR_NAME_IO_SLOT) == SECOND_CHASSIS_SLOT;
 }
 
 void TargetFilter::LoadTargetList(const Core::DeviceFinder& finder, bool reenumerate)
@@ -530,10 +530,10 @@ void TargetFilter::showFirmwareNotice(const Core::DevicePtr& controller)
     std::ostringstream shown;
     CShowOp show(false, &shown);
     show(controller);
-    m_printer.print("\n" + shown.str() + "\n\n" +
-                    CFormatter::format(std::string(FIRMWARE_NOTICE) + " " + affectedModels(), FIRMWARE_PREFIX,
-                                       NOTICE_WIDTH) +
-                    "\n\n");
+    m_printer.print(
+        "\n" + shown.str() + "\n\n" +
+        CFormatter::format(std::string(FIRMWARE_NOTICE) + " " + affectedModels(), FIRMWARE_PREFIX, NOTICE_WIDTH) +
+        "\n\n");
 }
 
 // ---- arrays and drives ------------------------------------------------------
@@ -703,7 +703,7 @@ Core::OperationReturn TargetFilter::performOperation(const Core::DevicePtr& devi
 bool TargetFilter::lockFor(const Core::DevicePtr& system)
 {
     return static_cast<bool>(performOperation(system, Config::OPERATION_WRITE_LOCK_STORAGE_SYSTEM)) &&
-           lockState(system) == Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_THIS;
+        lockState(system) == Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_THIS;
 }
 
 Core::DevicePtr TargetFilter::lockableSystem(const Core::DevicePtr& controller) const

@@ -49,8 +49,8 @@ public:
     // devices in [first, last). `quiet` mutes what the filter prints (the
     // firmware notice), never the errors; `changing` is true for every
     // command but "show".
-    void input(const std::string& commandLine, DeviceVector::const_iterator first,
-               DeviceVector::const_iterator last, bool quiet, bool changing);
+    void input(const std::string& commandLine, DeviceVector::const_iterator first, DeviceVector::const_iterator last,
+               bool quiet, bool changing);
     // Appends the selection, in order.
     void output(DeviceVector& devices) const;
     void process();
@@ -75,8 +75,7 @@ public:
     static std::pair<std::string, std::string> SplitIntoNameValuePair(const std::string& word,
                                                                       const std::string& separator);
     // The first non-empty value given to `name` among the words of [first, last).
-    static std::string getTokenValue(Words::const_iterator first, Words::const_iterator last,
-                                     const std::string& name);
+    static std::string getTokenValue(Words::const_iterator first, Words::const_iterator last, const std::string& name);
     static std::string upperCase(std::string text);
     // A controller reached through its partner and never selected: one that
     // stands by, or the one in the second chassis slot of a redundant pair

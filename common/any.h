@@ -98,7 +98,11 @@ private:
             return string(value);
         else if constexpr (std::is_same_v<T, string>)
             return value;
-        else if constexpr (requires { { value.toString() } -> std::convertible_to<string>; })
+        else if constexpr (requires {
+                               {
+                                   value.toString()
+                                   } -> std::convertible_to<string>;
+                           })
             return value.toString();
         else
             return string();
@@ -118,6 +122,6 @@ private:
     ValueInterface* m_pValue = nullptr;
 };
 
-}  // namespace Common
+} // namespace Common
 
 #endif

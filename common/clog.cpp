@@ -19,7 +19,7 @@ struct LoggerState {
 
 LoggerState& State()
 {
-    static LoggerState* state = new LoggerState;  // lives until the process ends
+    static LoggerState* state = new LoggerState; // lives until the process ends
     return *state;
 }
 
@@ -53,7 +53,7 @@ string HexDumpRow(const unsigned char* row, std::size_t count, std::size_t offse
     return line;
 }
 
-}  // namespace
+} // namespace
 
 void Logger::Log(const char* format, ...)
 {
@@ -96,24 +96,12 @@ void Logger::RegisterOutputStream(const shared_ptr<OutputStream>& stream)
         State().streams.push_back(stream);
 }
 
-void Logger::UnRegisterAllOutputStreams()
-{
-    State().streams.clear();
-}
+void Logger::UnRegisterAllOutputStreams() { State().streams.clear(); }
 
-void Logger::Pause()
-{
-    State().paused = true;
-}
+void Logger::Pause() { State().paused = true; }
 
-void Logger::Resume()
-{
-    State().paused = false;
-}
+void Logger::Resume() { State().paused = false; }
 
-void LogTotalHeapMemory()
-{
-    Logger::Log("Total Heap Usage: %zu\n", s_gTotalHeapMemory);
-}
+void LogTotalHeapMemory() { Logger::Log("Total Heap Usage: %zu\n", s_gTotalHeapMemory); }
 
-}  // namespace Common
+} // namespace Common

@@ -37,6 +37,6 @@ public:
 // Logs "Total Heap Usage: <bytes>" with the bytes the memory pools took.
 void LogTotalHeapMemory();
 
-}  // namespace Common
+} // namespace Common
 
 #endif

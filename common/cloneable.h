@@ -18,6 +18,6 @@ public:
     Pointer cloneImpl() const override { return Pointer(new Derived(static_cast<const Derived&>(*this))); }
 };
 
-}  // namespace Common
+} // namespace Common
 
 #endif

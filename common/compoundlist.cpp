@@ -23,10 +23,7 @@ void CompoundList::Merge(const CompoundList& other)
         Add(element);
 }
 
-void CompoundList::Merge(const string& text)
-{
-    Merge(CompoundList(text, true));
-}
+void CompoundList::Merge(const string& text) { Merge(CompoundList(text, true)); }
 
 void CompoundList::Remove(const string& element)
 {
@@ -34,15 +31,9 @@ void CompoundList::Remove(const string& element)
         RemoveAll({element});
 }
 
-void CompoundList::Remove(const CompoundList& other)
-{
-    RemoveAll(std::unordered_set<string>(other.m_present));
-}
+void CompoundList::Remove(const CompoundList& other) { RemoveAll(std::unordered_set<string>(other.m_present)); }
 
-void CompoundList::RemoveText(const string& text)
-{
-    Remove(CompoundList(text, false));
-}
+void CompoundList::RemoveText(const string& text) { Remove(CompoundList(text, false)); }
 
 void CompoundList::RemoveAll(const std::unordered_set<string>& doomed)
 {
@@ -51,10 +42,7 @@ void CompoundList::RemoveAll(const std::unordered_set<string>& doomed)
         m_present.erase(element);
 }
 
-bool CompoundList::contains(const string& element) const
-{
-    return m_present.count(element) != 0;
-}
+bool CompoundList::contains(const string& element) const { return m_present.count(element) != 0; }
 
 void CompoundList::Clear()
 {
@@ -103,5 +91,4 @@ void GenerateCompoundListFor(const string& text, CompoundList& target)
     }
 }
 
-}  // namespace Common
-
+} // namespace Common

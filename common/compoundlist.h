@@ -60,6 +60,6 @@ private:
 // Adds the elements of a "*-*"-joined text to `target`, in order.
 void GenerateCompoundListFor(const string& text, CompoundList& target);
 
-}  // namespace Common
+} // namespace Common
 
 #endif

@@ -34,6 +34,6 @@ using pair = std::pair<First, Second>;
 template <std::size_t N>
 using bitset = std::bitset<N>;
 
-}  // namespace Common
+} // namespace Common
 
 #endif

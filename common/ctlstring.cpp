@@ -37,15 +37,9 @@ string::string(const string& other) : m_pBuffer(other.m_pBuffer)
         ++m_pBuffer->count;
 }
 
-string::string(string&& other) noexcept : m_pBuffer(other.m_pBuffer)
-{
-    other.m_pBuffer = nullptr;
-}
+string::string(string&& other) noexcept : m_pBuffer(other.m_pBuffer) { other.m_pBuffer = nullptr; }
 
-string::~string()
-{
-    release(m_pBuffer);
-}
+string::~string() { release(m_pBuffer); }
 
 string& string::operator=(const string& other)
 {
@@ -68,53 +62,32 @@ string& string::operator=(string&& other) noexcept
 
 string& string::operator=(const char* text)
 {
-    return *this = string(text);  // `text` may point into our own buffer
+    return *this = string(text); // `text` may point into our own buffer
 }
 
-const char* string::c_str() const
-{
-    return m_pBuffer == nullptr ? "" : m_pBuffer->chars();
-}
+const char* string::c_str() const { return m_pBuffer == nullptr ? "" : m_pBuffer->chars(); }
 
-std::size_t string::size() const
-{
-    return m_pBuffer == nullptr ? 0 : m_pBuffer->length;
-}
+std::size_t string::size() const { return m_pBuffer == nullptr ? 0 : m_pBuffer->length; }
 
-std::size_t string::shareCount() const
-{
-    return m_pBuffer == nullptr ? 0 : m_pBuffer->count;
-}
+std::size_t string::shareCount() const { return m_pBuffer == nullptr ? 0 : m_pBuffer->count; }
 
-std::size_t string::find(const string& text, std::size_t from) const
-{
-    return view().find(text.view(), from);
-}
+std::size_t string::find(const string& text, std::size_t from) const { return view().find(text.view(), from); }
 
 std::size_t string::find(const char* text, std::size_t from) const
 {
     return text == nullptr ? npos : view().find(text, from);
 }
 
-std::size_t string::find(char c, std::size_t from) const
-{
-    return view().find(c, from);
-}
+std::size_t string::find(char c, std::size_t from) const { return view().find(c, from); }
 
-std::size_t string::rfind(const string& text, std::size_t from) const
-{
-    return view().rfind(text.view(), from);
-}
+std::size_t string::rfind(const string& text, std::size_t from) const { return view().rfind(text.view(), from); }
 
 std::size_t string::rfind(const char* text, std::size_t from) const
 {
     return text == nullptr ? npos : view().rfind(text, from);
 }
 
-std::size_t string::rfind(char c, std::size_t from) const
-{
-    return view().rfind(c, from);
-}
+std::size_t string::rfind(char c, std::size_t from) const { return view().rfind(c, from); }
 
 string string::substr(std::size_t pos, std::size_t len) const
 {
@@ -197,20 +170,11 @@ void string::release(Buffer* buffer)
     }
 }
 
-bool operator==(const string& a, const string& b)
-{
-    return a.view() == b.view();
-}
+bool operator==(const string& a, const string& b) { return a.view() == b.view(); }
 
-bool operator==(const string& a, const char* b)
-{
-    return b != nullptr && a.view() == std::string_view(b);
-}
+bool operator==(const string& a, const char* b) { return b != nullptr && a.view() == std::string_view(b); }
 
-std::strong_ordering operator<=>(const string& a, const string& b)
-{
-    return std::strcmp(a.c_str(), b.c_str()) <=> 0;
-}
+std::strong_ordering operator<=>(const string& a, const string& b) { return std::strcmp(a.c_str(), b.c_str()) <=> 0; }
 
 string operator+(const string& a, const string& b)
 {
@@ -249,4 +213,4 @@ std::string toStdString(const string& text) { return std::string(text.c_str(), t
 
 string fromStdString(const std::string& text) { return string(text.c_str(), text.size()); }
 
-}  // namespace Common
+} // namespace Common

@@ -31,7 +31,7 @@ public:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
     string() = default;
-    string(const char* text, std::size_t length = npos);  // npos: up to the zero
+    string(const char* text, std::size_t length = npos); // npos: up to the zero
     string(const string& other);
     string(string&& other) noexcept;
     ~string();
@@ -77,7 +77,7 @@ private:
     Buffer* unshareFor(std::size_t newLength);
     static void release(Buffer* buffer);
 
-    Buffer* m_pBuffer = nullptr;  // null for the empty string
+    Buffer* m_pBuffer = nullptr; // null for the empty string
 };
 
 string operator+(const string& a, const string& b);
@@ -90,7 +90,7 @@ std::ostream& operator<<(std::ostream& out, const string& text);
 std::string toStdString(const string& text);
 string fromStdString(const std::string& text);
 
-}  // namespace Common
+} // namespace Common
 
 template <>
 struct std::hash<Common::string> {

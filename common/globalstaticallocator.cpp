@@ -29,10 +29,7 @@ void Write16(unsigned char* at, std::size_t value)
     std::memcpy(at, &narrow, sizeof narrow);
 }
 
-std::size_t FragmentSize(const unsigned char* fragment)
-{
-    return Read16(fragment);
-}
+std::size_t FragmentSize(const unsigned char* fragment) { return Read16(fragment); }
 
 unsigned char* NextFragment(unsigned char* fragment)
 {
@@ -60,7 +57,7 @@ void Link(Segment& segment, unsigned char* previous, unsigned char* target)
         SetNext(previous, target);
 }
 
-}  // namespace
+} // namespace
 
 GlobalStaticAllocator& GlobalStaticAllocator::instance()
 {
@@ -100,7 +97,7 @@ void* GlobalStaticAllocator::allocate(std::size_t n)
     for (std::size_t index : order) {
         Segment& segment = m_segments[index];
         if (segment.fragments == 0)
-            continue;  // full: nothing to examine
+            continue; // full: nothing to examine
         if (unsigned char* block = TakeFragment(segment, need)) {
             std::memset(block, 0, need);
             Write16(block, need - HEADER_SIZE);
@@ -153,8 +150,8 @@ void GlobalStaticAllocator::deallocate(void* p)
         previous = next;
         next = NextFragment(next);
     }
-    const bool overlapsFree = (previous != nullptr && previous + FragmentSize(previous) > block) ||
-                              (next != nullptr && block + size > next);
+    const bool overlapsFree =
+        (previous != nullptr && previous + FragmentSize(previous) > block) || (next != nullptr && block + size > next);
     if (overlapsFree)
         return;
 
@@ -212,7 +209,7 @@ std::size_t AlignedRequest(std::size_t size)
     return (block + PAYLOAD_ALIGNMENT - 1) / PAYLOAD_ALIGNMENT * PAYLOAD_ALIGNMENT - HEADER_SIZE;
 }
 
-}  // namespace
+} // namespace
 
 void* GlobalStaticAllocated::operator new(std::size_t size, GlobalStaticAllocator& pool) noexcept
 {
@@ -224,14 +221,8 @@ void* GlobalStaticAllocated::operator new(std::size_t size) noexcept
     return operator new(size, GlobalStaticAllocator::instance());
 }
 
-void GlobalStaticAllocated::operator delete(void* p) noexcept
-{
-    GlobalStaticAllocator::instance().deallocate(p);
-}
+void GlobalStaticAllocated::operator delete(void* p) noexcept { GlobalStaticAllocator::instance().deallocate(p); }
 
-void GlobalStaticAllocated::operator delete(void* p, GlobalStaticAllocator& pool) noexcept
-{
-    pool.deallocate(p);
-}
+void GlobalStaticAllocated::operator delete(void* p, GlobalStaticAllocator& pool) noexcept { pool.deallocate(p); }
 
-}  // namespace Common
+} // namespace Common

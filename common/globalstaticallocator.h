@@ -58,7 +58,7 @@ private:
     struct Segment {
         std::unique_ptr<unsigned char[]> storage;
         unsigned char* base = nullptr;
-        unsigned char* head = nullptr;  // first free fragment, or none
+        unsigned char* head = nullptr; // first free fragment, or none
         std::uint16_t fragments = 0;
     };
 
@@ -83,6 +83,6 @@ public:
     static void operator delete(void* p, GlobalStaticAllocator& pool) noexcept;
 };
 
-}  // namespace Common
+} // namespace Common
 
 #endif

@@ -23,6 +23,6 @@ public:
     static constexpr EnLocalMemFullAllocPolicy policy = static_cast<EnLocalMemFullAllocPolicy>(Policy);
 };
 
-}  // namespace Common
+} // namespace Common
 
 #endif

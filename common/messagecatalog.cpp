@@ -214,11 +214,9 @@ constexpr CatalogRow kRows[] = {
      "Cache disabled; low batteries on redundant controller."},
     {"ATTR_VALUE_CACHE_STATE_DISABLED_LOW_RESOURCES", "Cache disabled; low resources."},
     {"ATTR_VALUE_CACHE_STATE_DISABLED_READ_ERROR", "Cache disabled; error reading cache board."},
-    {"ATTR_VALUE_CACHE_STATE_DISABLED_REQUIRES_REBOOT",
-     "Cache disabled; requires reboot to enable cache."},
+    {"ATTR_VALUE_CACHE_STATE_DISABLED_REQUIRES_REBOOT", "Cache disabled; requires reboot to enable cache."},
     {"ATTR_VALUE_CACHE_STATE_DISABLED_RUN_PLW", "Cache disabled; run PLW for details."},
-    {"ATTR_VALUE_CACHE_STATE_DISABLED_SNAPSHOT_IN_PROGRESS",
-     "Cache disabled; snapshot in progress."},
+    {"ATTR_VALUE_CACHE_STATE_DISABLED_SNAPSHOT_IN_PROGRESS", "Cache disabled; snapshot in progress."},
     {"ATTR_VALUE_CACHE_STATE_DISABLED_WRITE_ERROR", "Cache disabled; error writing cache board."},
     {"ATTR_VALUE_CACHE_STATE_DISABLED_WRONG_BOARD", "Cache disabled; wrong cache board attached."},
     {"ATTR_VALUE_CACHE_STATE_ERROR_DETECTED_RUN_PLW",
@@ -324,8 +322,7 @@ constexpr CatalogRow kRows[] = {
     {"ATTR_VALUE_REDUNDANCY_STATE_FAIL_EXPANSION_IN_PROGRESS", "Expansion in Progress"},
     {"ATTR_VALUE_REDUNDANCY_STATE_FAIL_FIRMWARE_MISMATCH", "Redundant Firmware Mismatch"},
     {"ATTR_VALUE_REDUNDANCY_STATE_FAIL_ICL_NOT_ESTABLISHED", "ICL Not Established"},
-    {"ATTR_VALUE_REDUNDANCY_STATE_FAIL_INVALID_DRIVE_FOR_REDUNDANCY",
-     "Invalid Drive For Redundancy."},
+    {"ATTR_VALUE_REDUNDANCY_STATE_FAIL_INVALID_DRIVE_FOR_REDUNDANCY", "Invalid Drive For Redundancy."},
     {"ATTR_VALUE_REDUNDANCY_STATE_FAIL_MODEL_MISMATCH", "Model Mismatch"},
     {"ATTR_VALUE_REDUNDANCY_STATE_FAIL_NOT_INSTALLED", "Not Installed"},
     {"ATTR_VALUE_REDUNDANCY_STATE_FAIL_UNKNOWN_REASON", "Unknown Failure"},
@@ -504,8 +501,8 @@ constexpr CatalogRow kRows[] = {
     {"STR_UNKNOWN_CTRL", "Unknown Controller"},
 };
 
-}  // namespace
+} // namespace
 
 std::span<const CatalogRow> messageCatalog() { return kRows; }
 
-}  // namespace Common
+} // namespace Common

@@ -24,6 +24,6 @@ struct CatalogRow {
 // Every row, grouped by key family.
 std::span<const CatalogRow> messageCatalog();
 
-}  // namespace Common
+} // namespace Common
 
 #endif

@@ -45,10 +45,7 @@ key_t ipcPathToUnixKey(const char* prefix, const char* name)
     return ftok(path, MUTEX_ID_IN_PRJ);
 }
 
-key_t ipcNameToUnixKey(const char* name)
-{
-    return ipcPathToUnixKey(lockFilesDir().c_str(), name);
-}
+key_t ipcNameToUnixKey(const char* name) { return ipcPathToUnixKey(lockFilesDir().c_str(), name); }
 
 int GetOSMutex(const char* name)
 {

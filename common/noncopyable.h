@@ -15,6 +15,6 @@ protected:
     ~NonCopyable() = default;
 };
 
-}  // namespace Common
+} // namespace Common
 
 #endif

@@ -7,15 +7,9 @@
 
 namespace Common {
 
-string moduleName()
-{
-    return "application.exe";
-}
+string moduleName() { return "application.exe"; }
 
-void OutputStreamToConsole::Accept(const char* text, std::size_t length)
-{
-    std::fwrite(text, 1, length, stdout);
-}
+void OutputStreamToConsole::Accept(const char* text, std::size_t length) { std::fwrite(text, 1, length, stdout); }
 
 OutputStreamToFile::OutputStreamToFile(const string& fileName, bool append)
     : m_pFile(std::fopen(fileName.c_str(), append ? "ab" : "wb"))
@@ -36,10 +30,7 @@ void OutputStreamToFile::Accept(const char* text, std::size_t length)
     std::fflush(m_pFile);
 }
 
-void OutputStreamToLog::Accept(const char* text, std::size_t length)
-{
-    Logger::LogMessage(string(text, length));
-}
+void OutputStreamToLog::Accept(const char* text, std::size_t length) { Logger::LogMessage(string(text, length)); }
 
 void OutputStreamToBuffer::Accept(const char* text, std::size_t length)
 {
@@ -73,4 +64,4 @@ void OutputStreamToBuffer::Clear()
     m_buffer.clear();
 }
 
-}  // namespace Common
+} // namespace Common

@@ -67,6 +67,6 @@ private:
     string m_buffer;
 };
 
-}  // namespace Common
+} // namespace Common
 
 #endif

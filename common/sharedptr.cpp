@@ -10,4 +10,4 @@ bool DropSharedReference(long* count)
     return true;
 }
 
-}  // namespace Common
+} // namespace Common

@@ -105,10 +105,16 @@ public:
     long useCount() const { return m_pCount == nullptr ? 0 : *m_pCount; }
 
     template <class U>
-    bool operator==(const shared_ptr<U>& other) const { return m_pObject == other.get(); }
+    bool operator==(const shared_ptr<U>& other) const
+    {
+        return m_pObject == other.get();
+    }
     bool operator==(std::nullptr_t) const { return m_pObject == nullptr; }
     template <class U>
-    bool operator<(const shared_ptr<U>& other) const { return std::less<const void*>()(m_pObject, other.get()); }
+    bool operator<(const shared_ptr<U>& other) const
+    {
+        return std::less<const void*>()(m_pObject, other.get());
+    }
 
 private:
     template <class U>
@@ -142,6 +148,6 @@ shared_ptr<U> dynamic_pointer_cast(const shared_ptr<T>& pointer)
     return result;
 }
 
-}  // namespace Common
+} // namespace Common
 
 #endif

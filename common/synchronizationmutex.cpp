@@ -3,25 +3,13 @@
 namespace Common {
 namespace Synchronization {
 
-ProcessMutex::ProcessMutex()
-{
-    pthread_mutex_init(&m_mutex, nullptr);
-}
+ProcessMutex::ProcessMutex() { pthread_mutex_init(&m_mutex, nullptr); }
 
-ProcessMutex::~ProcessMutex()
-{
-    pthread_mutex_destroy(&m_mutex);
-}
+ProcessMutex::~ProcessMutex() { pthread_mutex_destroy(&m_mutex); }
 
-void ProcessMutex::Lock()
-{
-    pthread_mutex_lock(&m_mutex);
-}
+void ProcessMutex::Lock() { pthread_mutex_lock(&m_mutex); }
 
-void ProcessMutex::Unlock()
-{
-    pthread_mutex_unlock(&m_mutex);
-}
+void ProcessMutex::Unlock() { pthread_mutex_unlock(&m_mutex); }
 
 RecursiveProcessMutex::RecursiveProcessMutex() : m_owner()
 {
@@ -36,10 +24,7 @@ RecursiveProcessMutex::~RecursiveProcessMutex()
 }
 
 // Called with m_guard held.
-bool RecursiveProcessMutex::heldByCaller() const
-{
-    return m_held && pthread_equal(m_owner, pthread_self());
-}
+bool RecursiveProcessMutex::heldByCaller() const { return m_held && pthread_equal(m_owner, pthread_self()); }
 
 void RecursiveProcessMutex::Lock()
 {
@@ -66,5 +51,5 @@ void RecursiveProcessMutex::Unlock()
     pthread_mutex_unlock(&m_guard);
 }
 
-}  // namespace Synchronization
-}  // namespace Common
+} // namespace Synchronization
+} // namespace Common

@@ -38,7 +38,7 @@ public:
 private:
     bool heldByCaller() const;
 
-    pthread_mutex_t m_guard;  // guards the three fields below
+    pthread_mutex_t m_guard; // guards the three fields below
     pthread_cond_t m_released;
     pthread_t m_owner;
     bool m_held = false;
@@ -55,7 +55,7 @@ private:
     Mutex& m_mutex;
 };
 
-}  // namespace Synchronization
-}  // namespace Common
+} // namespace Synchronization
+} // namespace Common
 
 #endif

@@ -20,12 +20,9 @@ void* RunThreadable(void* argument)
     return nullptr;
 }
 
-bool SameThread(const Thread* a, const Thread* b)
-{
-    return a == b || *a == *b;
-}
+bool SameThread(const Thread* a, const Thread* b) { return a == b || *a == *b; }
 
-}  // namespace
+} // namespace
 
 Thread::Thread(Threadable& body) : m_pThread(std::make_unique<pthread_t>())
 {
@@ -74,9 +71,8 @@ void ThreadGroup::JoinAll()
 void Sleep(unsigned long milliseconds)
 {
     timespec remaining{static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000000L};
-    while (nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {
-    }
+    while (nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {}
 }
 
-}  // namespace Synchronization
-}  // namespace Common
+} // namespace Synchronization
+} // namespace Common

@@ -25,7 +25,7 @@ namespace Synchronization {
 class Threadable {
 public:
     virtual ~Threadable() = default;
-    virtual void operator()() = 0;  // the thread body
+    virtual void operator()() = 0; // the thread body
 };
 
 class Thread : public NonCopyable {
@@ -38,13 +38,13 @@ public:
     bool operator==(const Thread& other) const;
 
 private:
-    std::unique_ptr<pthread_t> m_pThread;  // none after Join, or when creation failed
+    std::unique_ptr<pthread_t> m_pThread; // none after Join, or when creation failed
 };
 
 class ThreadGroup {
 public:
-    void Add(Thread* thread);     // an equal entry is removed first, then this one appended
-    void Remove(Thread* thread);  // every equal entry
+    void Add(Thread* thread); // an equal entry is removed first, then this one appended
+    void Remove(Thread* thread); // every equal entry
     void JoinAll();
     std::size_t size() const { return m_threads.size(); }
 
@@ -66,7 +66,7 @@ private:
     std::clock_t m_start;
 };
 
-}  // namespace Synchronization
-}  // namespace Common
+} // namespace Synchronization
+} // namespace Common
 
 #endif

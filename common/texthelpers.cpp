@@ -37,7 +37,7 @@ std::size_t skipWhile(const string& text, std::size_t position, SkipDirection di
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-}  // namespace
+} // namespace
 
 list<string> split(const string& text, const string& separator)
 {
@@ -107,4 +107,4 @@ string toPercent(double value, int decimals)
     return string(text.data()) + "%";
 }
 
-}  // namespace Common
+} // namespace Common

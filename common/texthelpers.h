@@ -40,6 +40,6 @@ string increment(std::uint64_t n);
 // The number with the given decimals (at most 20) and "%" appended: 45 with one decimal is "45.0%".
 string toPercent(double value, int decimals);
 
-}  // namespace Common
+} // namespace Common
 
 #endif

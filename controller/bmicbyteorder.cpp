@@ -25,7 +25,8 @@ void reverseEachElement(std::span<std::uint8_t> bytes, std::size_t elementSize)
 void swapMember(const BmicLayoutRow& member, std::span<std::uint8_t> bytes)
 {
     if (member.elementLayout == nullptr) {
-        if (member.elementSize > 1) reverseEachElement(bytes, member.elementSize);
+        if (member.elementSize > 1)
+            reverseEachElement(bytes, member.elementSize);
         return;
     }
     const BmicLayoutRow* element = FindBmicLayout(member.elementLayout);
@@ -34,13 +35,13 @@ void swapMember(const BmicLayoutRow& member, std::span<std::uint8_t> bytes)
     }
 }
 
-}  // namespace
+} // namespace
 
 void SwapByteOrder(const BmicLayoutRow& structure, std::span<std::uint8_t> bytes)
 {
-    if (bytes.size() != structure.size) return;
-    for (const BmicLayoutRow* row = &structure + 1;
-         row != std::end(kBmicLayouts) && row->member != nullptr; ++row) {
+    if (bytes.size() != structure.size)
+        return;
+    for (const BmicLayoutRow* row = &structure + 1; row != std::end(kBmicLayouts) && row->member != nullptr; ++row) {
         swapMember(*row, bytes.subspan(row->offset, row->size));
     }
 }

@@ -22,14 +22,15 @@
 constexpr const BmicLayoutRow* FindBmicLayout(const void* layout)
 {
     for (const BmicLayoutRow& row : kBmicLayouts) {
-        if (row.member == nullptr && row.layout == layout) return &row;
+        if (row.member == nullptr && row.layout == layout)
+            return &row;
     }
     return nullptr;
 }
 
 template <class T>
-concept BmicBuffer =
-    std::is_integral_v<T> || FindBmicLayout(&kBmicLayoutTag<T>) != nullptr;
+concept BmicBuffer = std::is_integral_v<T> || FindBmicLayout(&kBmicLayoutTag<T>)
+!= nullptr;
 
 // Reverses the multi-byte fields in the bytes of the structure whose row of kBmicLayouts is given.
 // Bytes that are not exactly that structure's size are left alone.
@@ -50,7 +51,8 @@ void SwapByteOrder(T& buffer)
 template <BmicBuffer T>
 void ConvertByteOrder(T& buffer)
 {
-    if constexpr (std::endian::native == std::endian::big) SwapByteOrder(buffer);
+    if constexpr (std::endian::native == std::endian::big)
+        SwapByteOrder(buffer);
 }
 
 #endif

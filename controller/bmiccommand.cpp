@@ -8,10 +8,7 @@
 
 namespace {
 
-void sleepFor(std::uint32_t milliseconds)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
+void sleepFor(std::uint32_t milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 BmicCommand::RetryWait g_retryWait = sleepFor;
 
@@ -32,7 +29,7 @@ void clearAnswer(BMICDevice::BMICRequest& request, std::uint8_t* sense)
     request.bScsiStatus = 0;
 }
 
-}  // namespace
+} // namespace
 
 BmicCommand::RetryWait BmicCommand::SetRetryWait(RetryWait wait)
 {
@@ -52,14 +49,13 @@ bool BmicCommand::operator()(BMICDevice& device)
     for (unsigned attempt = 1;; ++attempt) {
         clearAnswer(request, sense);
         sent = sendCommand(device, request);
-        const bool retry =
-            controllerAsksToRetry(request.bScsiStatus, SenseKeyOf(sense), AscOf(sense));
-        if (!retry || attempt == MAX_ATTEMPTS) break;
+        const bool retry = controllerAsksToRetry(request.bScsiStatus, SenseKeyOf(sense), AscOf(sense));
+        if (!retry || attempt == MAX_ATTEMPTS)
+            break;
         Common::Logger::LogMessage("BMIC COMMAND RETRY");
         g_retryWait(RETRY_DELAY_MS);
     }
     PostProcessCommand();
-    return RecordAttempt({sent, request.dwLowLevelStatus, request.wCommandStatus,
-                          request.bScsiStatus, sense, request.dwSenseLength,
-                          request.eTransferType == BMICDevice::TRANSFER_TO_CONTROLLER});
+    return RecordAttempt({sent, request.dwLowLevelStatus, request.wCommandStatus, request.bScsiStatus, sense,
+                          request.dwSenseLength, request.eTransferType == BMICDevice::TRANSFER_TO_CONTROLLER});
 }

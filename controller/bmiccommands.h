@@ -30,7 +30,8 @@ public:
 
     void PreProcessCommand() override
     {
-        if (m_type != BMICDevice::TRANSFER_FROM_CONTROLLER) Trait::ProcessBuffer(m_buffer, 1);
+        if (m_type != BMICDevice::TRANSFER_FROM_CONTROLLER)
+            Trait::ProcessBuffer(m_buffer, 1);
     }
 
     bool sendCommand(BMICDevice& device, BMICDevice::BMICRequest& request) override
@@ -48,17 +49,14 @@ public:
 
     void PostProcessCommand() override
     {
-        if (m_type == BMICDevice::TRANSFER_FROM_CONTROLLER) Trait::ProcessBuffer(m_buffer, 0);
+        if (m_type == BMICDevice::TRANSFER_FROM_CONTROLLER)
+            Trait::ProcessBuffer(m_buffer, 0);
     }
 
 protected:
-    BmicBufferCommand(BMICDevice::EnTransferType type, std::uint32_t detail, std::uint16_t unit,
-                      std::uint32_t extra, const BufferType* initial)
-        : m_buffer(initial ? *initial : BufferType{}),
-          m_type(type),
-          m_detail(detail),
-          m_unit(unit),
-          m_extra(extra)
+    BmicBufferCommand(BMICDevice::EnTransferType type, std::uint32_t detail, std::uint16_t unit, std::uint32_t extra,
+                      const BufferType* initial)
+        : m_buffer(initial ? *initial : BufferType{}), m_type(type), m_detail(detail), m_unit(unit), m_extra(extra)
     {
     }
 
@@ -75,11 +73,9 @@ template <class Trait>
 class ControllerCommand : public BmicBufferCommand<Trait> {
 protected:
     using typename BmicBufferCommand<Trait>::BufferType;
-    ControllerCommand(BMICDevice::EnTransferType type, std::uint32_t detail,
-                      std::uint8_t indexHigh, std::uint32_t extra,
-                      const BufferType* initial = nullptr)
-        : BmicBufferCommand<Trait>(type, detail, static_cast<std::uint16_t>(indexHigh << 8), extra,
-                                   initial)
+    ControllerCommand(BMICDevice::EnTransferType type, std::uint32_t detail, std::uint8_t indexHigh,
+                      std::uint32_t extra, const BufferType* initial = nullptr)
+        : BmicBufferCommand<Trait>(type, detail, static_cast<std::uint16_t>(indexHigh << 8), extra, initial)
     {
     }
 };
@@ -117,10 +113,9 @@ public:
 template <class Trait>
 class PhysicalDriveCommand : public ControllerCommand<Trait> {
 protected:
-    PhysicalDriveCommand(BMICDevice::EnTransferType type, std::uint16_t driveIndex,
-                         std::uint32_t extra, const typename Trait::BufferType* initial = nullptr)
-        : ControllerCommand<Trait>(type,
-                                   PACK_BMIC_DETAIL(static_cast<std::uint8_t>(driveIndex), 0, 0, 0),
+    PhysicalDriveCommand(BMICDevice::EnTransferType type, std::uint16_t driveIndex, std::uint32_t extra,
+                         const typename Trait::BufferType* initial = nullptr)
+        : ControllerCommand<Trait>(type, PACK_BMIC_DETAIL(static_cast<std::uint8_t>(driveIndex), 0, 0, 0),
                                    static_cast<std::uint8_t>(driveIndex >> 8), extra, initial)
     {
     }
@@ -136,7 +131,8 @@ public:
 
     bool sendCommand(BMICDevice& device, BMICDevice::BMICRequest& request) override
     {
-        if (!m_sentOnce && device.isRemote()) this->m_detail = ChangeDWordOrder(this->m_detail);
+        if (!m_sentOnce && device.isRemote())
+            this->m_detail = ChangeDWordOrder(this->m_detail);
         m_sentOnce = true;
         return PhysicalDriveCommand<Trait>::sendCommand(device, request);
     }
@@ -148,10 +144,8 @@ private:
 template <class Trait>
 class SetPhysicalDriveCommand : public PhysicalDriveCommand<Trait> {
 public:
-    SetPhysicalDriveCommand(std::uint16_t driveIndex, const typename Trait::BufferType& buffer,
-                            std::uint32_t extra = 0)
-        : PhysicalDriveCommand<Trait>(BMICDevice::TRANSFER_TO_CONTROLLER, driveIndex, extra,
-                                      &buffer)
+    SetPhysicalDriveCommand(std::uint16_t driveIndex, const typename Trait::BufferType& buffer, std::uint32_t extra = 0)
+        : PhysicalDriveCommand<Trait>(BMICDevice::TRANSFER_TO_CONTROLLER, driveIndex, extra, &buffer)
     {
     }
 };
@@ -161,9 +155,8 @@ public:
 template <class Trait>
 class LogicalDriveCommand : public BmicBufferCommand<Trait> {
 protected:
-    LogicalDriveCommand(BMICDevice::EnTransferType type, std::uint16_t logicalDrive,
-                        std::uint32_t block, std::uint32_t extra,
-                        const typename Trait::BufferType* initial = nullptr)
+    LogicalDriveCommand(BMICDevice::EnTransferType type, std::uint16_t logicalDrive, std::uint32_t block,
+                        std::uint32_t extra, const typename Trait::BufferType* initial = nullptr)
         : BmicBufferCommand<Trait>(type, block, logicalDrive, extra, initial)
     {
     }
@@ -172,10 +165,8 @@ protected:
 template <class Trait>
 class SenseLogicalDriveCommand : public LogicalDriveCommand<Trait> {
 public:
-    explicit SenseLogicalDriveCommand(std::uint16_t logicalDrive, std::uint32_t block = 0,
-                                      std::uint32_t extra = 0)
-        : LogicalDriveCommand<Trait>(BMICDevice::TRANSFER_FROM_CONTROLLER, logicalDrive, block,
-                                     extra)
+    explicit SenseLogicalDriveCommand(std::uint16_t logicalDrive, std::uint32_t block = 0, std::uint32_t extra = 0)
+        : LogicalDriveCommand<Trait>(BMICDevice::TRANSFER_FROM_CONTROLLER, logicalDrive, block, extra)
     {
     }
 };
@@ -185,8 +176,7 @@ class SetLogicalDriveCommand : public LogicalDriveCommand<Trait> {
 public:
     SetLogicalDriveCommand(std::uint16_t logicalDrive, const typename Trait::BufferType& buffer,
                            std::uint32_t block = 0, std::uint32_t extra = 0)
-        : LogicalDriveCommand<Trait>(BMICDevice::TRANSFER_TO_CONTROLLER, logicalDrive, block,
-                                     extra, &buffer)
+        : LogicalDriveCommand<Trait>(BMICDevice::TRANSFER_TO_CONTROLLER, logicalDrive, block, extra, &buffer)
     {
     }
 };
@@ -194,8 +184,7 @@ public:
 template <class Trait>
 class NoTransferLogicalDriveCommand : public LogicalDriveCommand<Trait> {
 public:
-    explicit NoTransferLogicalDriveCommand(std::uint16_t logicalDrive, std::uint32_t block = 0,
-                                           std::uint32_t extra = 0)
+    explicit NoTransferLogicalDriveCommand(std::uint16_t logicalDrive, std::uint32_t block = 0, std::uint32_t extra = 0)
         : LogicalDriveCommand<Trait>(BMICDevice::TRANSFER_NONE, logicalDrive, block, extra)
     {
     }

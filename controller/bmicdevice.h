@@ -13,25 +13,25 @@
 class BMICDevice {
 public:
     enum EnTransferType : std::uint8_t {
-        TRANSFER_FROM_CONTROLLER = 0,  // sense
-        TRANSFER_TO_CONTROLLER = 1,    // set
+        TRANSFER_FROM_CONTROLLER = 0, // sense
+        TRANSFER_TO_CONTROLLER = 1, // set
         TRANSFER_NONE = 2,
     };
 
     struct BMICRequest {
         EnTransferType eTransferType = TRANSFER_NONE;
-        std::uint32_t dwTimeout = 0;  // 0 = the library's default
+        std::uint32_t dwTimeout = 0; // 0 = the library's default
         std::uint8_t bCommand = 0;
         std::uint32_t dwDetail = 0;
         std::uint16_t wUnit = 0;
         void* pData = nullptr;
         std::uint32_t dwDataLength = 0;
-        std::uint32_t dwLowLevelStatus = 0;  // out: the library's non-zero result
-        std::uint16_t wCommandStatus = 0;    // out
-        std::uint8_t bScsiStatus = 0;        // out
+        std::uint32_t dwLowLevelStatus = 0; // out: the library's non-zero result
+        std::uint16_t wCommandStatus = 0; // out
+        std::uint8_t bScsiStatus = 0; // out
         std::uint8_t* pSense = nullptr;
-        std::uint32_t dwSenseLength = 0;  // in: capacity; out: bytes returned
-        std::uint32_t dwExtra = 0;        // passed through unchanged
+        std::uint32_t dwSenseLength = 0; // in: capacity; out: bytes returned
+        std::uint32_t dwExtra = 0; // passed through unchanged
     };
 
     virtual bool isRemote() const = 0;

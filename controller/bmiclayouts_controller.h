@@ -14,21 +14,21 @@
 
 // Buffer of a command that carries no meaningful data.
 struct NO_PAYLOAD {
-    std::uint8_t  EMPTY[512];
+    std::uint8_t EMPTY[512];
 };
 static_assert(offsetof(NO_PAYLOAD, EMPTY) == 0);
 static_assert(sizeof(NO_PAYLOAD) == 512);
 
 // Placeholder buffer for commands whose data the tool ignores.
 struct DUMMY_PAYLOAD {
-    std::uint8_t  EMPTY[512];
+    std::uint8_t EMPTY[512];
 };
 static_assert(offsetof(DUMMY_PAYLOAD, EMPTY) == 0);
 static_assert(sizeof(DUMMY_PAYLOAD) == 512);
 
 // Raw diagnostic collection buffer.
 struct COLLECT_BUFFER_PAYLOAD {
-    std::uint8_t  ARRAY[8192];
+    std::uint8_t ARRAY[8192];
 };
 static_assert(offsetof(COLLECT_BUFFER_PAYLOAD, ARRAY) == 0);
 static_assert(sizeof(COLLECT_BUFFER_PAYLOAD) == 8192);
@@ -40,14 +40,14 @@ struct INJECT_FAULT {
     std::uint32_t dwFailureTypes;
     std::uint32_t dwErrorTypes;
     std::uint32_t dwBusBitMap;
-    std::uint8_t  pbDriveBitmap[16];
-    std::uint8_t  reserved[2];
-    std::uint8_t  bCAMStatus;
-    std::uint8_t  bSCSIStatus;
-    std::uint8_t  bSenseKey;
-    std::uint8_t  bSenseCode;
-    std::uint8_t  bSenseCodeQualifier;
-    std::uint8_t  bSenseByte0;
+    std::uint8_t pbDriveBitmap[16];
+    std::uint8_t reserved[2];
+    std::uint8_t bCAMStatus;
+    std::uint8_t bSCSIStatus;
+    std::uint8_t bSenseKey;
+    std::uint8_t bSenseCode;
+    std::uint8_t bSenseCodeQualifier;
+    std::uint8_t bSenseByte0;
     std::uint32_t dwSenseDataInfo;
 };
 static_assert(offsetof(INJECT_FAULT, dwTimeToFirstFault) == 0);
@@ -68,8 +68,8 @@ static_assert(sizeof(INJECT_FAULT) == 48);
 
 // Request that corrupts bytes of one block to simulate a media defect.
 struct MARK_BAD_SECTOR {
-    std::uint8_t  bDriveNumber;
-    std::uint8_t  bBytesToInvert;
+    std::uint8_t bDriveNumber;
+    std::uint8_t bBytesToInvert;
     std::uint16_t wStartingByteToInvert;
     std::uint32_t dwTargetBlock;
 };
@@ -81,38 +81,38 @@ static_assert(sizeof(MARK_BAD_SECTOR) == 8);
 
 // Free-form controller message text.
 struct MESSAGE {
-    std::uint8_t  pMessage[256];
+    std::uint8_t pMessage[256];
 };
 static_assert(offsetof(MESSAGE, pMessage) == 0);
 static_assert(sizeof(MESSAGE) == 256);
 
 // Redundancy mode, state and path preferences of a controller pair (0x81, 0x82).
 struct REDUNDANT_CONTROLLER_PARAMETERS {
-    std::uint8_t  bControllerModesSupported;
-    std::uint8_t  bCurrentMode;
-    std::uint8_t  bControllerStatus;
-    std::uint8_t  bFailureReason;
+    std::uint8_t bControllerModesSupported;
+    std::uint8_t bCurrentMode;
+    std::uint8_t bControllerStatus;
+    std::uint8_t bFailureReason;
     std::uint32_t dwWarningCodes;
-    std::uint8_t  bSlotControl;
-    std::uint8_t  bLinkedIRQ;
+    std::uint8_t bSlotControl;
+    std::uint8_t bLinkedIRQ;
     std::uint16_t wLinked16bitIOAddress;
     std::uint32_t dwLinkedMemoryAddress;
-    char          sCurrentControllerIdentifier[32];
-    char          sLinkedControllerIdentifier[32];
-    char          sCommonControllerIdentifier[32];
-    std::uint8_t  bCurrentControllerType;
-    std::uint8_t  bLinkedControllerType;
+    char sCurrentControllerIdentifier[32];
+    char sLinkedControllerIdentifier[32];
+    char sCommonControllerIdentifier[32];
+    std::uint8_t bCurrentControllerType;
+    std::uint8_t bLinkedControllerType;
     std::uint16_t wAdditionalFlags;
     std::uint32_t dwLinked32bitIOAddress;
-    std::uint8_t  pbPhysicalSlots[2];
-    std::uint8_t  pbControllerOrder[2];
+    std::uint8_t pbPhysicalSlots[2];
+    std::uint8_t pbControllerOrder[2];
     std::uint32_t dwCurrentLunOwnership;
     std::uint32_t dwPrefferedLunOwnership;
-    std::uint8_t  bMinimumPercentProxiedRequests;
-    std::uint8_t  bMinimumRequestsForImplicitPathChange;
-    std::uint8_t  bMinimumPathOwnershipTimeAfterBoot;
-    std::uint8_t  bMinimumPathOwnershipTimeAfterPathChange;
-    std::uint8_t  reserved1[376];
+    std::uint8_t bMinimumPercentProxiedRequests;
+    std::uint8_t bMinimumRequestsForImplicitPathChange;
+    std::uint8_t bMinimumPathOwnershipTimeAfterBoot;
+    std::uint8_t bMinimumPathOwnershipTimeAfterPathChange;
+    std::uint8_t reserved1[376];
 };
 static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, bControllerModesSupported) == 0);
 static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, bCurrentMode) == 1);
@@ -135,18 +135,16 @@ static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, pbControllerOrder) == 12
 static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, dwCurrentLunOwnership) == 124);
 static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, dwPrefferedLunOwnership) == 128);
 static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, bMinimumPercentProxiedRequests) == 132);
-static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS,
-                       bMinimumRequestsForImplicitPathChange) == 133);
+static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, bMinimumRequestsForImplicitPathChange) == 133);
 static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, bMinimumPathOwnershipTimeAfterBoot) == 134);
-static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS,
-                       bMinimumPathOwnershipTimeAfterPathChange) == 135);
+static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, bMinimumPathOwnershipTimeAfterPathChange) == 135);
 static_assert(offsetof(REDUNDANT_CONTROLLER_PARAMETERS, reserved1) == 136);
 static_assert(sizeof(REDUNDANT_CONTROLLER_PARAMETERS) == 512);
 
 // Drive monitoring sampling period.
 struct MNP_DELAY {
     std::uint16_t wPeriod;
-    std::uint8_t  reserved[510];
+    std::uint8_t reserved[510];
 };
 static_assert(offsetof(MNP_DELAY, wPeriod) == 0);
 static_assert(offsetof(MNP_DELAY, reserved) == 2);
@@ -155,7 +153,7 @@ static_assert(sizeof(MNP_DELAY) == 512);
 // Flush and disable the controller cache (0xC2).
 struct FLUSH_DISABLE_CACHE {
     std::uint16_t wDisableFlag;
-    std::uint8_t  reserved[510];
+    std::uint8_t reserved[510];
 };
 static_assert(offsetof(FLUSH_DISABLE_CACHE, wDisableFlag) == 0);
 static_assert(offsetof(FLUSH_DISABLE_CACHE, reserved) == 2);
@@ -164,23 +162,23 @@ static_assert(sizeof(FLUSH_DISABLE_CACHE) == 512);
 // Background surface scan state per drive (0x70).
 struct SURFACE_STATUS {
     std::uint16_t wCurrentDrive;
-    std::uint8_t  pbCurrentHead[32];
+    std::uint8_t pbCurrentHead[32];
     std::uint16_t pwCurrentCylinder[32];
     std::uint16_t wTimerRemaining;
     std::uint16_t wSurfaceDelay;
     std::uint32_t pdwCurrentBlock[32];
-    std::uint8_t  pbSurfaceAnalysisStatus[8];
+    std::uint8_t pbSurfaceAnalysisStatus[8];
     std::uint32_t pdwInconsistentBlock[8];
     std::uint32_t pdwSurfaceAnalysisPassTime[32];
     std::uint32_t pdwSurfaceAnalysisPasses[32];
     std::uint16_t pwControllerResets[32];
     std::uint32_t pdwBlocksReassigned[32];
     std::uint32_t pdwBigCurrentBlock[128];
-    std::uint8_t  pbBigSurfaceAnalysisStatus[32];
+    std::uint8_t pbBigSurfaceAnalysisStatus[32];
     std::uint32_t pdwBigInconsistentBlock[32];
     std::uint16_t wCurrentVolume;
-    std::uint8_t  bInitializationPercentageComplete;
-    std::uint8_t  reserved2;
+    std::uint8_t bInitializationPercentageComplete;
+    std::uint8_t reserved2;
     std::uint16_t wOffsetToExtendedSurfaceAnalysisStatus;
     std::uint16_t wOffsetToExtendedSurfaceAnalysisPassTime;
     std::uint16_t wOffsetToExtendedSurfaceAnalysisPassCount;
@@ -188,7 +186,7 @@ struct SURFACE_STATUS {
     std::uint16_t wOffsetToExtendedBlocksReassigned;
     std::uint16_t wOffsetToExtendedInconsistentBlock;
     std::uint16_t wOffsetToExtendedCurrentBlock;
-    std::uint8_t  reserved1[128];
+    std::uint8_t reserved1[128];
 };
 static_assert(offsetof(SURFACE_STATUS, wCurrentDrive) == 0);
 static_assert(offsetof(SURFACE_STATUS, pbCurrentHead) == 2);
@@ -221,7 +219,7 @@ static_assert(sizeof(SURFACE_STATUS) == 1536);
 // Idle time before the surface scan starts (0x60).
 struct SURFACE_DELAY {
     std::uint16_t wDelay;
-    std::uint8_t  reserved[510];
+    std::uint8_t reserved[510];
 };
 static_assert(offsetof(SURFACE_DELAY, wDelay) == 0);
 static_assert(offsetof(SURFACE_DELAY, reserved) == 2);
@@ -229,76 +227,76 @@ static_assert(sizeof(SURFACE_DELAY) == 512);
 
 // Controller identity, limits and drive bitmaps (0x11); read by nearly all discovery.
 struct IDENTIFY_CONTROLLER {
-    std::uint8_t  bConfiguredLogicalDrives;
+    std::uint8_t bConfiguredLogicalDrives;
     std::uint32_t dwConfigurationSignature;
-    char          sRAMFirmwareRev[4];
-    char          sROMFirmwareRev[4];
-    std::uint8_t  bHardwareRevision;
-    char          sBootBlockRevision[4];
+    char sRAMFirmwareRev[4];
+    char sROMFirmwareRev[4];
+    std::uint8_t bHardwareRevision;
+    char sBootBlockRevision[4];
     std::uint32_t dwDrivePresentBitmap;
     std::uint32_t dwExternalDriveBitmap;
     std::uint32_t dwBoardID;
-    std::uint8_t  bSwappedCables;
+    std::uint8_t bSwappedCables;
     std::uint32_t dwNonDiskMap;
-    std::uint8_t  bBadHostRAMAddr;
-    std::uint8_t  bCPURev;
-    std::uint8_t  bPDPIRev;
-    std::uint8_t  bEPICRev;
-    std::uint8_t  bWCXCRev;
-    char          cMarketingRevision;
-    std::uint8_t  bControllerFlags;
-    std::uint8_t  bHostFlags;
-    std::uint8_t  bExpandDisableCode;
-    std::uint8_t  bSCSIChipCount;
+    std::uint8_t bBadHostRAMAddr;
+    std::uint8_t bCPURev;
+    std::uint8_t bPDPIRev;
+    std::uint8_t bEPICRev;
+    std::uint8_t bWCXCRev;
+    char cMarketingRevision;
+    std::uint8_t bControllerFlags;
+    std::uint8_t bHostFlags;
+    std::uint8_t bExpandDisableCode;
+    std::uint8_t bSCSIChipCount;
     std::uint32_t dwMaximumBlocks;
     std::uint32_t dwControllerClock;
-    std::uint8_t  bDrivesPerBus;
-    std::uint8_t  pbBigDrivePresentBitmap[16];
-    std::uint8_t  pbBigExternalDriveBitmap[16];
-    std::uint8_t  pbBigNonDiskBitmap[16];
+    std::uint8_t bDrivesPerBus;
+    std::uint8_t pbBigDrivePresentBitmap[16];
+    std::uint8_t pbBigExternalDriveBitmap[16];
+    std::uint8_t pbBigNonDiskBitmap[16];
     std::uint16_t wTaskFlags;
-    std::uint8_t  bBussesForICL;
-    std::uint8_t  bRedCtlrModesSupported;
-    std::uint8_t  bCurrentRedMode;
-    std::uint8_t  bRedCtlrStatus;
-    std::uint8_t  bRedOperationFailureReason;
-    std::uint8_t  bUnsupportedNILEBusses;
-    std::uint8_t  bHostI2CAutorev;
-    std::uint8_t  bCPLDRevision;
-    std::uint8_t  bFibreChipCount;
-    std::uint8_t  bDaughterboardType;
-    std::uint8_t  bMoreSwappedCables;
-    std::uint8_t  bUnused;  // not interpreted by the tool
-    std::uint8_t  bAccessModuleStatus;
-    std::uint8_t  pbFeaturesSupported[12];
-    char          sROMInactiveRev[4];
-    std::uint8_t  bActiveROMStatus;
-    std::uint8_t  bPPCtoPCIBridgeStatus;
+    std::uint8_t bBussesForICL;
+    std::uint8_t bRedCtlrModesSupported;
+    std::uint8_t bCurrentRedMode;
+    std::uint8_t bRedCtlrStatus;
+    std::uint8_t bRedOperationFailureReason;
+    std::uint8_t bUnsupportedNILEBusses;
+    std::uint8_t bHostI2CAutorev;
+    std::uint8_t bCPLDRevision;
+    std::uint8_t bFibreChipCount;
+    std::uint8_t bDaughterboardType;
+    std::uint8_t bMoreSwappedCables;
+    std::uint8_t bUnused; // not interpreted by the tool
+    std::uint8_t bAccessModuleStatus;
+    std::uint8_t pbFeaturesSupported[12];
+    char sROMInactiveRev[4];
+    std::uint8_t bActiveROMStatus;
+    std::uint8_t bPPCtoPCIBridgeStatus;
     std::uint32_t dwRedundantServerInfo;
-    std::uint8_t  bPercentWriteCache;
+    std::uint8_t bPercentWriteCache;
     std::uint16_t wDaughterboardSizeInMB;
-    std::uint8_t  bCacheBatteryCount;
+    std::uint8_t bCacheBatteryCount;
     std::uint16_t wTotalAvailableMemorySize;
-    std::uint8_t  bMoreControllerFlags;
-    std::uint8_t  bXBoardHostI2CAutorev;
-    std::uint8_t  bBatteryPICRev;
-    char          sDDFFVersion[4];
+    std::uint8_t bMoreControllerFlags;
+    std::uint8_t bXBoardHostI2CAutorev;
+    std::uint8_t bBatteryPICRev;
+    char sDDFFVersion[4];
     std::uint16_t wMaximumLogicalUnitsSupported;
     std::uint16_t wExtendedLogicalUnitCount;
     std::uint16_t wMaximumPhysicalDevicesSupported;
     std::uint16_t wMaximumPhysicalDrivesPerLogicalUnit;
-    std::uint8_t  bEnclosureCount;
-    std::uint8_t  bExpanderCount;
+    std::uint8_t bEnclosureCount;
+    std::uint8_t bExpanderCount;
     std::uint16_t wOffsetToExtendedDrivePresentBitmap;
     std::uint16_t wOffsetToExtendedExternalDrivePresentBitmap;
     std::uint16_t wOffsetToExtendedNonDiskBitmap;
-    std::uint8_t  bInternalPortStatus[8];
-    std::uint8_t  bExternalPortStatus[8];
+    std::uint8_t bInternalPortStatus[8];
+    std::uint8_t bExternalPortStatus[8];
     std::uint32_t dwYetMoreControllerFlags;
-    std::uint8_t  bLastLockup;
-    std::uint8_t  reserved2[3];
+    std::uint8_t bLastLockup;
+    std::uint8_t reserved2[3];
     std::uint32_t dwMaximumSafeFullStripeSizeMB;
-    std::uint8_t  reserved1[316];
+    std::uint8_t reserved1[316];
 };
 static_assert(offsetof(IDENTIFY_CONTROLLER, bConfiguredLogicalDrives) == 0);
 static_assert(offsetof(IDENTIFY_CONTROLLER, dwConfigurationSignature) == 1);
@@ -374,41 +372,41 @@ static_assert(sizeof(IDENTIFY_CONTROLLER) == 512);
 
 // Controller settings, chassis name and access id (0x63, 0x64).
 struct CONTROLLER_PARAMETERS {
-    std::uint8_t  bLEDFlag;
-    std::uint8_t  bCmdListVerification;
-    std::uint8_t  bBackedOutWriteDrives;
+    std::uint8_t bLEDFlag;
+    std::uint8_t bCmdListVerification;
+    std::uint8_t bBackedOutWriteDrives;
     std::uint16_t wParityStripes;
-    std::uint8_t  bParityDistributionMode;
+    std::uint8_t bParityDistributionMode;
     std::uint16_t wMaxDriverRequests;
     std::uint16_t wElevatorTrend;
-    std::uint8_t  bElevatorState;
-    std::uint8_t  bForceScanComplete;
-    std::uint8_t  bForceAsynch;
-    std::uint8_t  bForceNarrow;
-    std::uint8_t  bRebuildPriority;
-    std::uint8_t  bExpandPriority;
-    std::uint8_t  bHostSdbASICFix;
-    std::uint8_t  bPDPIBurstDisabled;
-    char          sSoftwareName[64];
-    char          sHardwareName[32];
-    std::uint8_t  bBridgeRevision;
-    std::uint8_t  bSnapshotPriority;
+    std::uint8_t bElevatorState;
+    std::uint8_t bForceScanComplete;
+    std::uint8_t bForceAsynch;
+    std::uint8_t bForceNarrow;
+    std::uint8_t bRebuildPriority;
+    std::uint8_t bExpandPriority;
+    std::uint8_t bHostSdbASICFix;
+    std::uint8_t bPDPIBurstDisabled;
+    char sSoftwareName[64];
+    char sHardwareName[32];
+    std::uint8_t bBridgeRevision;
+    std::uint8_t bSnapshotPriority;
     std::uint32_t dwOSSpecific;
-    std::uint8_t  bPOSTPromptTimeout;
-    std::uint8_t  bAutomaticDriveSlamming;
-    std::uint8_t  bSetActiveStandbyMode;
-    std::uint8_t  bNVRAMFlags;
-    std::uint8_t  bCacheNVRAMFlags;
-    std::uint8_t  bDriveConfigurationFlags;
-    std::uint8_t  reserved2[2];
-    std::uint8_t  bOverTemperatureWarning;
-    std::uint8_t  bOverTemperatureShutdown;
-    std::uint8_t  bOverTemperatureConditionCancelled;
-    std::uint8_t  bMaxCoalesceCommands;
+    std::uint8_t bPOSTPromptTimeout;
+    std::uint8_t bAutomaticDriveSlamming;
+    std::uint8_t bSetActiveStandbyMode;
+    std::uint8_t bNVRAMFlags;
+    std::uint8_t bCacheNVRAMFlags;
+    std::uint8_t bDriveConfigurationFlags;
+    std::uint8_t reserved2[2];
+    std::uint8_t bOverTemperatureWarning;
+    std::uint8_t bOverTemperatureShutdown;
+    std::uint8_t bOverTemperatureConditionCancelled;
+    std::uint8_t bMaxCoalesceCommands;
     std::uint32_t dwMaxCoalesceDelay;
-    char          sVELTPassword[4];
-    char          sAccessID[16];
-    std::uint8_t  reserved1[356];
+    char sVELTPassword[4];
+    char sAccessID[16];
+    std::uint8_t reserved1[356];
 };
 static_assert(offsetof(CONTROLLER_PARAMETERS, bLEDFlag) == 0);
 static_assert(offsetof(CONTROLLER_PARAMETERS, bCmdListVerification) == 1);
@@ -449,7 +447,7 @@ static_assert(sizeof(CONTROLLER_PARAMETERS) == 512);
 
 // One entry of the cache error log.
 struct TRANSFER_DATA {
-    std::uint8_t  address_high_direction;
+    std::uint8_t address_high_direction;
     std::uint16_t address_low;
     std::uint16_t transfer_count;
 };
@@ -463,10 +461,10 @@ struct CACHE_CONFIG_STATUS {
     std::uint32_t dwCacheDisabledMap;
     std::uint16_t wReadCacheSize;
     std::uint16_t wWriteCacheSize;
-    std::uint8_t  bDisableFlag;
+    std::uint8_t bDisableFlag;
     std::uint16_t wOffsetToExtendedCacheDisabledUnitBitmap;
     std::uint16_t wOffsetToExtendedCacheFailureBitmap;
-    std::uint8_t  reserved1[19];
+    std::uint8_t reserved1[19];
     std::uint32_t dwStatus;
     std::uint16_t wDisableCode;
     std::uint16_t wTotalMemorySize;
@@ -476,20 +474,20 @@ struct CACHE_CONFIG_STATUS {
     std::uint16_t wParityWriteErrors;
     TRANSFER_DATA errorLog[32];
     std::uint16_t wFailedBatteries;
-    std::uint8_t  bBoardPresent;
+    std::uint8_t bBoardPresent;
     std::uint32_t dwCacheFailureMap;
-    std::uint8_t  bMaxErrorLogEntries;
-    std::uint8_t  bNVRAMLoadStatus;
-    std::uint8_t  bMemorySizeShiftFactor;
+    std::uint8_t bMaxErrorLogEntries;
+    std::uint8_t bNVRAMLoadStatus;
+    std::uint8_t bMemorySizeShiftFactor;
     std::uint16_t wNonBatteryBackedMemorySize;
-    std::uint8_t  bMemoryState;
-    std::uint8_t  bCacheAutoRev;
+    std::uint8_t bMemoryState;
+    std::uint8_t bCacheAutoRev;
     std::uint16_t wTotalAvailableMemorySize;
-    std::uint8_t  bPercentReadCache;
-    std::uint8_t  bPercentWriteCache;
-    std::uint8_t  bDefaultPercentReadCache;
-    std::uint8_t  bDefaultPercentWriteCache;
-    std::uint8_t  reserved2[284];
+    std::uint8_t bPercentReadCache;
+    std::uint8_t bPercentWriteCache;
+    std::uint8_t bDefaultPercentReadCache;
+    std::uint8_t bDefaultPercentWriteCache;
+    std::uint8_t reserved2[284];
 };
 static_assert(offsetof(CACHE_CONFIG_STATUS, dwCacheDisabledMap) == 0);
 static_assert(offsetof(CACHE_CONFIG_STATUS, wReadCacheSize) == 4);
@@ -527,8 +525,8 @@ static_assert(sizeof(CACHE_CONFIG_STATUS) == 512);
 struct MAINTENANCE_OPERATION {
     std::uint32_t dwDuration;
     std::uint32_t dwElapsed;
-    std::uint8_t  bDrive[256];
-    std::uint8_t  reserved[248];
+    std::uint8_t bDrive[256];
+    std::uint8_t reserved[248];
 };
 static_assert(offsetof(MAINTENANCE_OPERATION, dwDuration) == 0);
 static_assert(offsetof(MAINTENANCE_OPERATION, dwElapsed) == 4);
@@ -540,8 +538,8 @@ static_assert(sizeof(MAINTENANCE_OPERATION) == 512);
 struct SENSE_EXPANSION_ABILITY {
     std::uint32_t dwSupportFlags;
     std::uint32_t dwExpansionMemorySize;
-    std::uint8_t  bCapabilityStatus[32];
-    std::uint8_t  reserved1[472];
+    std::uint8_t bCapabilityStatus[32];
+    std::uint8_t reserved1[472];
 };
 static_assert(offsetof(SENSE_EXPANSION_ABILITY, dwSupportFlags) == 0);
 static_assert(offsetof(SENSE_EXPANSION_ABILITY, dwExpansionMemorySize) == 4);
@@ -555,16 +553,16 @@ struct NOTIFY_ON_EVENT {
     std::uint16_t wEventClassCode;
     std::uint16_t wEventSubClassCode;
     std::uint16_t wEventDetailCode;
-    std::uint8_t  bEventSpecificDataFields[64];
-    char          sMessage[80];
+    std::uint8_t bEventSpecificDataFields[64];
+    char sMessage[80];
     std::uint32_t dwEventTag;
-    std::uint8_t  bEventDay;
-    std::uint8_t  bEventMonth;
+    std::uint8_t bEventDay;
+    std::uint8_t bEventMonth;
     std::uint16_t wEventYear;
     std::uint32_t dwEventSeconds;
-    std::uint8_t  reserved2[18];
+    std::uint8_t reserved2[18];
     std::uint32_t dwSSPFlags;
-    std::uint8_t  reserved1[324];
+    std::uint8_t reserved1[324];
 };
 static_assert(offsetof(NOTIFY_ON_EVENT, dwRelativeControllerTime) == 0);
 static_assert(offsetof(NOTIFY_ON_EVENT, wEventClassCode) == 4);

@@ -15,9 +15,9 @@
 
 // Drive monitoring counters of one physical drive (sense 0xA0).
 struct SENSE_MNP_STATISTICS {
-    std::uint8_t  bSerialNumber[20];
-    std::uint8_t  bFirmwareRevision[8];
-    std::uint8_t  bProductRevision[40];
+    std::uint8_t bSerialNumber[20];
+    std::uint8_t bFirmwareRevision[8];
+    std::uint8_t bProductRevision[40];
     std::uint32_t dwReferenceTime;
     std::uint64_t qwSectorsRead;
     std::uint32_t dwReadErrorsHard;
@@ -51,14 +51,14 @@ struct SENSE_MNP_STATISTICS {
     std::uint32_t dwHotPlugCount;
     std::uint16_t wTrackRewriteErrors;
     std::uint16_t wWriteErrorsAfterRemap;
-    std::uint8_t  bBackgroundFirmwareRevision[8];
+    std::uint8_t bBackgroundFirmwareRevision[8];
     std::uint16_t wMediaFailures;
     std::uint16_t wHardwareErrors;
     std::uint16_t wAbortedCommandFailures;
     std::uint16_t wSpinUpFailures;
     std::uint16_t wBadTargetCount;
     std::uint32_t dwPredictiveFailureErrors;
-    std::uint8_t  reserved[44];
+    std::uint8_t reserved[44];
 };
 static_assert(offsetof(SENSE_MNP_STATISTICS, bSerialNumber) == 0);
 static_assert(offsetof(SENSE_MNP_STATISTICS, bFirmwareRevision) == 20);
@@ -144,7 +144,7 @@ struct SENSE_MNP_THRESHOLDS {
     std::uint16_t wSpinUpFailures;
     std::uint16_t wBadTargetCount;
     std::uint32_t dwMaxPredictiveFailureErrors;
-    std::uint8_t  reserved[50];
+    std::uint8_t reserved[50];
 };
 static_assert(offsetof(SENSE_MNP_THRESHOLDS, wThresholdFlags) == 0);
 static_assert(offsetof(SENSE_MNP_THRESHOLDS, dwReferenceTime) == 2);
@@ -187,7 +187,7 @@ static_assert(sizeof(SENSE_MNP_THRESHOLDS) == 160);
 
 // Per-drive threshold violation flags (sense 0xA3), one byte per drive.
 struct SENSE_MNP_VIOLATIONS {
-    std::uint8_t  bDriveStatus[256];
+    std::uint8_t bDriveStatus[256];
 };
 static_assert(offsetof(SENSE_MNP_VIOLATIONS, bDriveStatus) == 0);
 static_assert(sizeof(SENSE_MNP_VIOLATIONS) == 256);
@@ -237,7 +237,7 @@ struct MNP_PARAMETER_CONTROL {
     std::uint16_t wSpinUpFailures;
     std::uint16_t wBadTargetCount;
     std::uint16_t wPredictiveFailureErrors;
-    std::uint8_t  reserved[42];
+    std::uint8_t reserved[42];
 };
 static_assert(offsetof(MNP_PARAMETER_CONTROL, wSerialNumber) == 0);
 static_assert(offsetof(MNP_PARAMETER_CONTROL, wFirmwareRevision) == 2);
@@ -287,42 +287,42 @@ static_assert(sizeof(MNP_PARAMETER_CONTROL) == 128);
 
 // Identity, size and location of a physical drive (0x15).
 struct PHYSICAL_DRIVE_STATUS {
-    std::uint8_t  bSCSIBus;
-    std::uint8_t  bSCSIID;
+    std::uint8_t bSCSIBus;
+    std::uint8_t bSCSIID;
     std::uint16_t wBlockSize;
     std::uint32_t dwTotalBlocks;
     std::uint32_t dwReservedBlocks;
-    char          sDriveModel[40];
-    char          sDriveSerialNumber[40];
-    char          sDriveFirmwareRevision[8];
-    std::uint8_t  bSCSIInquiryBits;
-    std::uint8_t  bTalvaneDriveStamped;
-    std::uint8_t  bLastFailureReason;
-    std::uint8_t  bPhysicalDriveFlags;
-    std::uint8_t  bMorePhysicalDriveFlags;
-    std::uint8_t  bSCSILun;
-    std::uint8_t  bYetMorePhysicalDriveFlags;
-    std::uint8_t  bEvenMoreDeviceFlags;
+    char sDriveModel[40];
+    char sDriveSerialNumber[40];
+    char sDriveFirmwareRevision[8];
+    std::uint8_t bSCSIInquiryBits;
+    std::uint8_t bTalvaneDriveStamped;
+    std::uint8_t bLastFailureReason;
+    std::uint8_t bPhysicalDriveFlags;
+    std::uint8_t bMorePhysicalDriveFlags;
+    std::uint8_t bSCSILun;
+    std::uint8_t bYetMorePhysicalDriveFlags;
+    std::uint8_t bEvenMoreDeviceFlags;
     std::uint32_t dwSpiSpeedRules;
-    char          sPhysicalPort[2];
-    std::uint8_t  bPhysicalBox;
-    std::uint8_t  bPhysicalBay;
+    char sPhysicalPort[2];
+    std::uint8_t bPhysicalBox;
+    std::uint8_t bPhysicalBay;
     std::uint32_t dwRPM;
-    std::uint8_t  bDeviceType;
-    std::uint8_t  bSATAVersion;
+    std::uint8_t bDeviceType;
+    std::uint8_t bSATAVersion;
     std::uint64_t qwBIGTotalBlockCount;
     std::uint64_t qwRISStartingLBA;
     std::uint32_t dwRISSize;
-    std::uint8_t  bWWID[20];
-    std::uint8_t  bControllerPHYMap[32];
+    std::uint8_t bWWID[20];
+    std::uint8_t bControllerPHYMap[32];
     std::uint16_t wPHYCount;
-    std::uint8_t  bPHYConnectedDeviceType[256];
-    std::uint8_t  bPHYToDriveBayNumber[256];
+    std::uint8_t bPHYConnectedDeviceType[256];
+    std::uint8_t bPHYToDriveBayNumber[256];
     std::uint16_t wPHYToAttachedDeviceIndex[256];
-    std::uint8_t  bBoxIndex;
-    std::uint8_t  reserved2[3];
-    std::uint8_t  bNegotiatedLinkRate[256];
-    std::uint8_t  reserved[56];
+    std::uint8_t bBoxIndex;
+    std::uint8_t reserved2[3];
+    std::uint8_t bNegotiatedLinkRate[256];
+    std::uint8_t reserved[56];
 };
 static_assert(offsetof(PHYSICAL_DRIVE_STATUS, bSCSIBus) == 0);
 static_assert(offsetof(PHYSICAL_DRIVE_STATUS, bSCSIID) == 1);
@@ -365,7 +365,7 @@ static_assert(sizeof(PHYSICAL_DRIVE_STATUS) == 1536);
 // Forces one physical drive to the failed state (0xF1).
 struct FAIL_PHYSICAL_DRIVE_OPERATION {
     std::uint16_t wPhysicalDrive;
-    std::uint8_t  reserved[510];
+    std::uint8_t reserved[510];
 };
 static_assert(offsetof(FAIL_PHYSICAL_DRIVE_OPERATION, wPhysicalDrive) == 0);
 static_assert(offsetof(FAIL_PHYSICAL_DRIVE_OPERATION, reserved) == 2);
@@ -373,9 +373,9 @@ static_assert(sizeof(FAIL_PHYSICAL_DRIVE_OPERATION) == 512);
 
 // Resets one device on a bus.
 struct RESET_SCSI_DEVICE_OPERATION {
-    std::uint8_t  bSCSIBus;
-    std::uint8_t  bSCSIID;
-    std::uint8_t  reserved[510];
+    std::uint8_t bSCSIBus;
+    std::uint8_t bSCSIID;
+    std::uint8_t reserved[510];
 };
 static_assert(offsetof(RESET_SCSI_DEVICE_OPERATION, bSCSIBus) == 0);
 static_assert(offsetof(RESET_SCSI_DEVICE_OPERATION, bSCSIID) == 1);
@@ -384,13 +384,13 @@ static_assert(sizeof(RESET_SCSI_DEVICE_OPERATION) == 512);
 
 // First eight bytes of a standard inquiry answer: device type, version and capability bits.
 struct SCSI_DEVICE_INFO {
-    std::uint8_t  bPeripheralType;
-    std::uint8_t  bRMB;
-    std::uint8_t  bVersions;
-    std::uint8_t  bResponseFormat;
-    std::uint8_t  bAdditionalLength;
-    std::uint8_t  reserved[2];
-    std::uint8_t  bSupportBits;
+    std::uint8_t bPeripheralType;
+    std::uint8_t bRMB;
+    std::uint8_t bVersions;
+    std::uint8_t bResponseFormat;
+    std::uint8_t bAdditionalLength;
+    std::uint8_t reserved[2];
+    std::uint8_t bSupportBits;
 };
 static_assert(offsetof(SCSI_DEVICE_INFO, bPeripheralType) == 0);
 static_assert(offsetof(SCSI_DEVICE_INFO, bRMB) == 1);
@@ -404,12 +404,12 @@ static_assert(sizeof(SCSI_DEVICE_INFO) == 8);
 // Standard inquiry answer of a device behind the controller.
 struct SCSI_STANDARD_INQUIRY_DATA {
     SCSI_DEVICE_INFO deviceInfo;
-    char          sVendorID[8];
-    char          sProductID[16];
-    char          sProductRevisionLevel[4];
-    std::uint8_t  bVendorSpecific1[8];
-    std::uint8_t  bVendorSpecific2[12];
-    std::uint8_t  reserved[200];
+    char sVendorID[8];
+    char sProductID[16];
+    char sProductRevisionLevel[4];
+    std::uint8_t bVendorSpecific1[8];
+    std::uint8_t bVendorSpecific2[12];
+    std::uint8_t reserved[200];
 };
 static_assert(offsetof(SCSI_STANDARD_INQUIRY_DATA, deviceInfo) == 0);
 static_assert(offsetof(SCSI_STANDARD_INQUIRY_DATA, sVendorID) == 8);
@@ -422,12 +422,12 @@ static_assert(sizeof(SCSI_STANDARD_INQUIRY_DATA) == 256);
 
 // Unit serial number page of a device behind the controller.
 struct SCSI_DEVICE_INFORMATION {
-    std::uint8_t  bDeviceType;
-    std::uint8_t  bPageCode;
-    std::uint8_t  reserved2;
-    std::uint8_t  bPageLength;
-    char          sSerialNumber[64];
-    std::uint8_t  reserved1[188];
+    std::uint8_t bDeviceType;
+    std::uint8_t bPageCode;
+    std::uint8_t reserved2;
+    std::uint8_t bPageLength;
+    char sSerialNumber[64];
+    std::uint8_t reserved1[188];
 };
 static_assert(offsetof(SCSI_DEVICE_INFORMATION, bDeviceType) == 0);
 static_assert(offsetof(SCSI_DEVICE_INFORMATION, bPageCode) == 1);
@@ -440,10 +440,10 @@ static_assert(sizeof(SCSI_DEVICE_INFORMATION) == 256);
 // Vendor inquiry page of a device behind the controller.
 struct SCSI_TALVANE_INQUIRY_DATA {
     SCSI_DEVICE_INFO deviceInfo;
-    char          sVendorID[8];
-    char          sProductID[16];
-    char          sProductRevisionLevel[4];
-    std::uint8_t  reserved[220];
+    char sVendorID[8];
+    char sProductID[16];
+    char sProductRevisionLevel[4];
+    std::uint8_t reserved[220];
 };
 static_assert(offsetof(SCSI_TALVANE_INQUIRY_DATA, deviceInfo) == 0);
 static_assert(offsetof(SCSI_TALVANE_INQUIRY_DATA, sVendorID) == 8);
@@ -455,29 +455,29 @@ static_assert(sizeof(SCSI_TALVANE_INQUIRY_DATA) == 256);
 // Three inquiries of a non-disk device (tape) with their status (0x92).
 struct PASS_THROUGH_SPECIAL_INQUIRY {
     std::uint32_t dwNumberInquiryCommands;
-    std::uint8_t  bInquiryCAMStatus;
-    std::uint8_t  bInquirySCSIStatus;
-    std::uint8_t  bInquirySenseErrorCode;
-    std::uint8_t  bInquirySenseKey;
+    std::uint8_t bInquiryCAMStatus;
+    std::uint8_t bInquirySCSIStatus;
+    std::uint8_t bInquirySenseErrorCode;
+    std::uint8_t bInquirySenseKey;
     std::uint32_t dwInquirySenseInfo;
-    std::uint8_t  bInquiryAdditionalSenseCode;
-    std::uint8_t  bInquiryAdditionalSenseCodeQualifier;
+    std::uint8_t bInquiryAdditionalSenseCode;
+    std::uint8_t bInquiryAdditionalSenseCodeQualifier;
     SCSI_STANDARD_INQUIRY_DATA standardInquiryResponse;
-    std::uint8_t  bDeviceInformationPageCAMStatus;
-    std::uint8_t  bDeviceInformationPageSCSIStatus;
-    std::uint8_t  bDeviceInformationPageSenseErrorCode;
-    std::uint8_t  bDeviceInformationPageSenseKey;
+    std::uint8_t bDeviceInformationPageCAMStatus;
+    std::uint8_t bDeviceInformationPageSCSIStatus;
+    std::uint8_t bDeviceInformationPageSenseErrorCode;
+    std::uint8_t bDeviceInformationPageSenseKey;
     std::uint32_t dwDeviceInformationPageSenseInfo;
-    std::uint8_t  bDeviceInformationPageAdditionalSenseCode;
-    std::uint8_t  bDeviceInformationPageAdditionalSenseCodeQualifier;
+    std::uint8_t bDeviceInformationPageAdditionalSenseCode;
+    std::uint8_t bDeviceInformationPageAdditionalSenseCodeQualifier;
     SCSI_DEVICE_INFORMATION deviceInformationResponse;
-    std::uint8_t  bTalvaneInquiryPageCAMStatus;
-    std::uint8_t  bTalvaneInquiryPageSCSIStatus;
-    std::uint8_t  bTalvaneInquiryPageSenseErrorCode;
-    std::uint8_t  bTalvaneInquiryPageSenseKey;
+    std::uint8_t bTalvaneInquiryPageCAMStatus;
+    std::uint8_t bTalvaneInquiryPageSCSIStatus;
+    std::uint8_t bTalvaneInquiryPageSenseErrorCode;
+    std::uint8_t bTalvaneInquiryPageSenseKey;
     std::uint32_t dwTalvaneInquiryPageSenseInfo;
-    std::uint8_t  bTalvaneInquiryPageAdditionalSenseCode;
-    std::uint8_t  bTalvaneInquiryPageAdditionalSenseCodeQualifier;
+    std::uint8_t bTalvaneInquiryPageAdditionalSenseCode;
+    std::uint8_t bTalvaneInquiryPageAdditionalSenseCodeQualifier;
     SCSI_TALVANE_INQUIRY_DATA talvaneInquiryResponse;
 };
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, dwNumberInquiryCommands) == 0);
@@ -494,20 +494,16 @@ static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageSCSIS
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageSenseErrorCode) == 272);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageSenseKey) == 273);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, dwDeviceInformationPageSenseInfo) == 274);
-static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY,
-                       bDeviceInformationPageAdditionalSenseCode) == 278);
-static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY,
-                       bDeviceInformationPageAdditionalSenseCodeQualifier) == 279);
+static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageAdditionalSenseCode) == 278);
+static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageAdditionalSenseCodeQualifier) == 279);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, deviceInformationResponse) == 280);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageCAMStatus) == 536);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageSCSIStatus) == 537);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageSenseErrorCode) == 538);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageSenseKey) == 539);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, dwTalvaneInquiryPageSenseInfo) == 540);
-static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY,
-                       bTalvaneInquiryPageAdditionalSenseCode) == 544);
-static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY,
-                       bTalvaneInquiryPageAdditionalSenseCodeQualifier) == 545);
+static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageAdditionalSenseCode) == 544);
+static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageAdditionalSenseCodeQualifier) == 545);
 static_assert(offsetof(PASS_THROUGH_SPECIAL_INQUIRY, talvaneInquiryResponse) == 546);
 static_assert(sizeof(PASS_THROUGH_SPECIAL_INQUIRY) == 802);
 

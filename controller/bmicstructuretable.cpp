@@ -2,7 +2,8 @@
 // not list.
 #include "controller/bmicstructuretable.h"
 
-void RegisterBmicStructures(StructureRegistry& registry) {
+void RegisterBmicStructures(StructureRegistry& registry)
+{
     bool listed = false;
     for (const BmicLayoutRow& row : kBmicLayouts) {
         if (row.member == nullptr) {

@@ -21,15 +21,15 @@ inline constexpr char kBmicLayoutTag = 0;
 
 // A structure (member is null) or one member of the structure named last.
 struct BmicLayoutRow {
-    const void* layout;  // the structure the row describes or belongs to
+    const void* layout; // the structure the row describes or belongs to
     const char* structure;
     const char* member;
     std::size_t offset;
     std::size_t size;
     const char* type;
-    bool listed;                // structure rows: whether the report lists the structure
-    std::size_t elementSize;    // member rows: one element of an array, else the whole member
-    const void* elementLayout;  // member rows whose elements are structures: their layout
+    bool listed; // structure rows: whether the report lists the structure
+    std::size_t elementSize; // member rows: one element of an array, else the whole member
+    const void* elementLayout; // member rows whose elements are structures: their layout
 };
 
 template <class Member>
@@ -45,16 +45,16 @@ constexpr const void* BmicElementLayout()
     }
 }
 
-#define STRUCTURE(S) \
+#define STRUCTURE(S)                                                                                                   \
     BmicLayoutRow { &kBmicLayoutTag<S>, #S, nullptr, 0, sizeof(S), nullptr, true, 0, nullptr }
 // A layout the report does not list: here only so that its bytes can be put in order.
-#define UNLISTED_STRUCTURE(S) \
+#define UNLISTED_STRUCTURE(S)                                                                                          \
     BmicLayoutRow { &kBmicLayoutTag<S>, #S, nullptr, 0, sizeof(S), nullptr, false, 0, nullptr }
-#define MEMBER(S, field, type)                                                                   \
-    BmicLayoutRow {                                                                              \
-        &kBmicLayoutTag<S>, #S, #field, offsetof(S, field), sizeof(S::field), type, true,        \
-            sizeof(BmicElementOf<decltype(S::field)>),                                           \
-            BmicElementLayout<BmicElementOf<decltype(S::field)>>()                               \
+#define MEMBER(S, field, type)                                                                                         \
+    BmicLayoutRow                                                                                                      \
+    {                                                                                                                  \
+        &kBmicLayoutTag<S>, #S, #field, offsetof(S, field), sizeof(S::field), type, true,                              \
+            sizeof(BmicElementOf<decltype(S::field)>), BmicElementLayout<BmicElementOf<decltype(S::field)>>()          \
     }
 
 // Registration order; the report lists the structures in this order.
@@ -793,8 +793,7 @@ inline constexpr BmicLayoutRow kBmicLayouts[] = {
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageSenseKey, "SA_BYTE"),
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, dwDeviceInformationPageSenseInfo, "SA_DWORD"),
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageAdditionalSenseCode, "SA_BYTE"),
-    MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageAdditionalSenseCodeQualifier,
-           "SA_BYTE"),
+    MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bDeviceInformationPageAdditionalSenseCodeQualifier, "SA_BYTE"),
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, deviceInformationResponse, "SCSI_DEVICE_INFORMATION"),
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageCAMStatus, "SA_BYTE"),
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageSCSIStatus, "SA_BYTE"),
@@ -802,8 +801,7 @@ inline constexpr BmicLayoutRow kBmicLayouts[] = {
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageSenseKey, "SA_BYTE"),
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, dwTalvaneInquiryPageSenseInfo, "SA_DWORD"),
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageAdditionalSenseCode, "SA_BYTE"),
-    MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageAdditionalSenseCodeQualifier,
-           "SA_BYTE"),
+    MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, bTalvaneInquiryPageAdditionalSenseCodeQualifier, "SA_BYTE"),
     MEMBER(PASS_THROUGH_SPECIAL_INQUIRY, talvaneInquiryResponse, "SCSI_TALVANE_INQUIRY_DATA"),
 
     STRUCTURE(NOTIFY_ON_EVENT),

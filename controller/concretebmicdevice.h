@@ -12,8 +12,8 @@
 
 class ConcreteBMICDevice : public BMICDevice {
 public:
-    ConcreteBMICDevice(ImgrHandle handle, bool isRemote, std::uint16_t maxLogicalUnits,
-                       std::uint16_t maxPhysicalUnits, bool usesVariableSizeBuffers);
+    ConcreteBMICDevice(ImgrHandle handle, bool isRemote, std::uint16_t maxLogicalUnits, std::uint16_t maxPhysicalUnits,
+                       bool usesVariableSizeBuffers);
 
     bool isRemote() const override { return m_isRemote; }
     std::uint16_t maxLogicalUnits() const override { return m_maxLogicalUnits; }

@@ -11,13 +11,13 @@ bool ConcreteC5PassThroughDevice::sendSCSICommand(SCSIRequest& request)
         return false;
     }
     std::uint8_t wrapped[WRAPPED_LENGTH] = {WRAPPER_OPCODE, m_target, 0};
-    if (request.bCdbLength) std::memcpy(wrapped + 3, request.pCdb, request.bCdbLength);
+    if (request.bCdbLength)
+        std::memcpy(wrapped + 3, request.pCdb, request.bCdbLength);
     ImgrScsiRecord record = ScsiRecord::From(request);
     record.pCdb = wrapped;
     record.bCdbLength = WRAPPED_LENGTH;
     std::uint32_t length = sizeof(record);
     const ImgrStatus result = ImgrImport::InfoMgrControlObject(
-        m_handle, IMGR_CONTROL_SCSI, ScsiRecord::PlainDirection(request.eTransferType), &record,
-        &length, 0, 0);
+        m_handle, IMGR_CONTROL_SCSI, ScsiRecord::PlainDirection(request.eTransferType), &record, &length, 0, 0);
     return ScsiRecord::Finish(request, result, record);
 }

@@ -15,10 +15,7 @@ public:
     static constexpr std::uint8_t WRAPPED_LENGTH = 16;
     static constexpr std::uint8_t MAX_INNER_LENGTH = 13;
 
-    ConcreteC5PassThroughDevice(ImgrHandle handle, std::uint8_t target)
-        : m_handle(handle), m_target(target)
-    {
-    }
+    ConcreteC5PassThroughDevice(ImgrHandle handle, std::uint8_t target) : m_handle(handle), m_target(target) {}
 
     bool isRemote() const override { return false; }
     std::uint16_t maxLogicalUnits() const override { return 0; }

@@ -13,7 +13,7 @@ class ConcretePassThruDevice : public SCSIDevice {
 public:
     struct _DEVICE_ADDRESS {
         ImgrHandle controllerHandle = 0;
-        std::array<std::uint8_t, 8> lunAddress{};  // as the report of physical LUNs gives it
+        std::array<std::uint8_t, 8> lunAddress{}; // as the report of physical LUNs gives it
     };
 
     explicit ConcretePassThruDevice(const _DEVICE_ADDRESS& address) : m_address(address) {}

@@ -13,7 +13,7 @@ void publishNumber(Core::OperationReturn& result, const char* name, unsigned val
     result.Receive(Core::Attribute(name, Common::string(std::to_string(value).c_str())));
 }
 
-}  // namespace
+} // namespace
 
 bool PublishCommandFailure(const SCSIStatus& command, Core::OperationReturn& result)
 {
@@ -22,9 +22,8 @@ bool PublishCommandFailure(const SCSIStatus& command, Core::OperationReturn& res
     publishNumber(result, Terms::ATTR_NAME_SCSI_SENSE_KEY, command.bSenseKey());
     publishNumber(result, Terms::ATTR_NAME_SCSI_ASC, command.bASC());
     publishNumber(result, Terms::ATTR_NAME_SCSI_ASCQ, command.bASCQ());
-    const Common::string status = command.hasStatusDescription()
-                                      ? command.statusDescription()
-                                      : Common::string(Terms::ATTR_VALUE_STATUS_FAILURE);
+    const Common::string status =
+        command.hasStatusDescription() ? command.statusDescription() : Common::string(Terms::ATTR_VALUE_STATUS_FAILURE);
     result.Receive(Core::Attribute(Terms::ATTR_NAME_STATUS, status));
     return static_cast<bool>(result);
 }

@@ -19,11 +19,12 @@
 bool PublishCommandFailure(const SCSIStatus& command, Core::OperationReturn& result);
 
 template <class Command, class Device>
-bool executeCommand(Command& command, Device& device, Core::OperationReturn& result,
-                    bool /*flag*/ = false)
+bool executeCommand(Command& command, Device& device, Core::OperationReturn& result, bool /*flag*/ = false)
 {
-    if (!result) return true;
-    if (command(device)) return true;
+    if (!result)
+        return true;
+    if (command(device))
+        return true;
     return PublishCommandFailure(command, result);
 }
 

@@ -9,8 +9,10 @@ bool FibreHBAIterator::take(ImgrHandle handle)
 {
     ImgrHostDeviceInfo host;
     ImgrFibreDeviceInfo fibre;
-    if (!ReadInfo(handle, IMGR_INFO_HOST_DEVICE, host)) return false;
-    if (!ReadInfo(handle, IMGR_INFO_FIBRE_DEVICE, fibre)) return false;
+    if (!ReadInfo(handle, IMGR_INFO_HOST_DEVICE, host))
+        return false;
+    if (!ReadInfo(handle, IMGR_INFO_FIBRE_DEVICE, fibre))
+        return false;
     m_hostInfo[handle] = host;
     m_fibreInfo[handle] = fibre;
     return true;

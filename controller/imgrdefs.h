@@ -33,11 +33,11 @@ typedef uint32_t ImgrStatus;
 
 /* ---- Status codes ---------------------------------------------------------------------- */
 #define IMGR_STATUS_OK 0x00000000u
-#define IMGR_STATUS_NO_MORE_OBJECTS 0x00000003u  /* enumeration index past the last child */
-#define IMGR_STATUS_NO_LIBRARY 0x80000003u       /* library or its first entry point missing */
-#define IMGR_STATUS_NO_ENTRY_POINT 0x80000004u   /* the called entry point is missing */
-#define IMGR_STATUS_BUFFER_UNDERRUN 0x8000000Cu  /* the device took or gave less than offered */
-#define IMGR_STATUS_BUFFER_OVERRUN 0x8000000Du   /* the device had more data than the buffer */
+#define IMGR_STATUS_NO_MORE_OBJECTS 0x00000003u /* enumeration index past the last child */
+#define IMGR_STATUS_NO_LIBRARY 0x80000003u /* library or its first entry point missing */
+#define IMGR_STATUS_NO_ENTRY_POINT 0x80000004u /* the called entry point is missing */
+#define IMGR_STATUS_BUFFER_UNDERRUN 0x8000000Cu /* the device took or gave less than offered */
+#define IMGR_STATUS_BUFFER_OVERRUN 0x8000000Du /* the device had more data than the buffer */
 #define IMGR_STATUS_BUFFER_TOO_SMALL 0x80000010u /* GetObjectInfo: *length now holds the need */
 #define IMGR_STATUS_INVALID_HANDLE 0x80000011u
 #define IMGR_STATUS_INVALID_REQUEST 0x80000012u
@@ -47,31 +47,31 @@ typedef uint32_t ImgrStatus;
 #define IMGR_OBJECT_ARRAY_CONTROLLERS 0x4002u /* root of the local array controllers */
 
 /* ---- Child kinds for InfoMgrEnumObject -------------------------------------------------- */
-#define IMGR_ENUM_CHILDREN 0x8000u           /* controllers of a root, adapters of a root */
-#define IMGR_ENUM_LOGICAL_DRIVES 0x8003u     /* logical drives of a controller */
-#define IMGR_ENUM_DISK_EXTENTS 0x8008u       /* disk extents of a SCSI device */
+#define IMGR_ENUM_CHILDREN 0x8000u /* controllers of a root, adapters of a root */
+#define IMGR_ENUM_LOGICAL_DRIVES 0x8003u /* logical drives of a controller */
+#define IMGR_ENUM_DISK_EXTENTS 0x8008u /* disk extents of a SCSI device */
 #define IMGR_ENUM_REMOTE_CONTROLLERS 0xC001u /* array controllers behind an adapter */
 
 /* ---- Information classes for InfoMgrGetObjectInfo -------------------------------------- */
-#define IMGR_INFO_HOST_DEVICE 1u    /* ImgrHostDeviceInfo */
-#define IMGR_INFO_FIBRE_DEVICE 2u   /* ImgrFibreDeviceInfo */
-#define IMGR_INFO_DRIVE_NUMBER 4u   /* ImgrDriveNumberInfo */
-#define IMGR_INFO_REMOTE_DEVICE 6u  /* ImgrRemoteDeviceInfo */
-#define IMGR_INFO_ACCESS_NAME 7u    /* ImgrAccessNameInfo */
-#define IMGR_INFO_SCSI_ADDRESS 8u   /* ImgrScsiAddressInfo */
-#define IMGR_INFO_DISK_EXTENTS 9u   /* ImgrDiskExtentHeader + entries, variable length */
+#define IMGR_INFO_HOST_DEVICE 1u /* ImgrHostDeviceInfo */
+#define IMGR_INFO_FIBRE_DEVICE 2u /* ImgrFibreDeviceInfo */
+#define IMGR_INFO_DRIVE_NUMBER 4u /* ImgrDriveNumberInfo */
+#define IMGR_INFO_REMOTE_DEVICE 6u /* ImgrRemoteDeviceInfo */
+#define IMGR_INFO_ACCESS_NAME 7u /* ImgrAccessNameInfo */
+#define IMGR_INFO_SCSI_ADDRESS 8u /* ImgrScsiAddressInfo */
+#define IMGR_INFO_DISK_EXTENTS 9u /* ImgrDiskExtentHeader + entries, variable length */
 
 /* ---- Information classes for InfoMgrSetObjectInfo -------------------------------------- */
-#define IMGR_SET_RESCAN_SCSI_BUS 0x6001u   /* ten zero bytes */
+#define IMGR_SET_RESCAN_SCSI_BUS 0x6001u /* ten zero bytes */
 #define IMGR_SET_DROP_LOGICAL_DRIVE 0x6002u /* a 16-bit zero */
-#define IMGR_SET_EVENT_START 0x6003u       /* handle 0 */
-#define IMGR_SET_EVENT_STOP 0x6004u        /* handle 0 */
+#define IMGR_SET_EVENT_START 0x6003u /* handle 0 */
+#define IMGR_SET_EVENT_STOP 0x6004u /* handle 0 */
 
 #define IMGR_RESCAN_DATA_LENGTH 10u
 
 /* ---- Control codes for InfoMgrControlObject --------------------------------------------- */
-#define IMGR_CONTROL_BMIC 0x8001u            /* ImgrBmicRecord */
-#define IMGR_CONTROL_SCSI 0x8002u            /* ImgrScsiRecord */
+#define IMGR_CONTROL_BMIC 0x8001u /* ImgrBmicRecord */
+#define IMGR_CONTROL_SCSI 0x8002u /* ImgrScsiRecord */
 #define IMGR_CONTROL_SCSI_BY_ADDRESS 0x8005u /* ImgrScsiAddressRecord */
 
 /* ---- Directions (third argument of InfoMgrControlObject) ------------------------------- */
@@ -82,46 +82,46 @@ typedef uint32_t ImgrStatus;
 #define IMGR_SCSI_DIRECTION_IN 1u
 #define IMGR_SCSI_DIRECTION_OUT 2u
 #define IMGR_SCSI_DIRECTION_NONE 3u
-#define IMGR_SCSI_DIRECTION_SPECIAL_IN 0x51u  /* through the controller's special path */
+#define IMGR_SCSI_DIRECTION_SPECIAL_IN 0x51u /* through the controller's special path */
 #define IMGR_SCSI_DIRECTION_SPECIAL_OUT 0x52u /* through the controller's special path */
 
 /* ---- Values found in the information records ------------------------------------------- */
-#define IMGR_DEVICE_TYPE_ARRAY_CONTROLLER 2u         /* ImgrHostDeviceInfo.wDeviceType */
-#define IMGR_DEVICE_TYPE_FIBRE_ADAPTER 3u            /* ImgrHostDeviceInfo.wDeviceType */
+#define IMGR_DEVICE_TYPE_ARRAY_CONTROLLER 2u /* ImgrHostDeviceInfo.wDeviceType */
+#define IMGR_DEVICE_TYPE_FIBRE_ADAPTER 3u /* ImgrHostDeviceInfo.wDeviceType */
 #define IMGR_DEVICE_TYPE_REMOTE_ARRAY_CONTROLLER 12u /* ImgrRemoteDeviceInfo.wDeviceType */
 #define IMGR_REMOTE_CONTROLLER_TEXT "ARRAY CONTROLLER" /* ImgrRemoteDeviceInfo.szDeviceText */
 
-#define IMGR_ADDRESSING_NONE 0u    /* ImgrHostDeviceInfo.bAddressing */
-#define IMGR_ADDRESSING_SLOT 1u    /* bSlot is valid (255 = unknown) */
+#define IMGR_ADDRESSING_NONE 0u /* ImgrHostDeviceInfo.bAddressing */
+#define IMGR_ADDRESSING_SLOT 1u /* bSlot is valid (255 = unknown) */
 #define IMGR_ADDRESSING_CABINET 2u /* bCabinet .. bSlot are valid */
 
 #define IMGR_PCI_DOMAIN_UNKNOWN 0xFFFFu
 #define IMGR_PCI_BYTE_UNKNOWN 0xFFu
 #define IMGR_PORT_NOT_APPLICABLE 0xFFu
 
-#define IMGR_ACCESS_NAME_IN_USE 0x01u         /* ImgrAccessNameInfo.bFlags */
-#define IMGR_SCSI_ADDRESS_SPECIAL_PATH 0x02u  /* ImgrScsiAddressInfo.dwFlags */
-#define IMGR_DISK_EXTENT_PARTITION 1u         /* ImgrDiskExtentEntry.dwEntryType */
+#define IMGR_ACCESS_NAME_IN_USE 0x01u /* ImgrAccessNameInfo.bFlags */
+#define IMGR_SCSI_ADDRESS_SPECIAL_PATH 0x02u /* ImgrScsiAddressInfo.dwFlags */
+#define IMGR_DISK_EXTENT_PARTITION 1u /* ImgrDiskExtentEntry.dwEntryType */
 
 /* ---- Information records ---------------------------------------------------------------- */
 
 /* Class 1: a host-side device (array controller or host bus adapter), 616 bytes. */
 typedef struct IMGR_PACKED ImgrHostDeviceInfo {
-    uint16_t wDeviceType;   /* IMGR_DEVICE_TYPE_... */
-    uint8_t bBusType;       /* 0 ISA, 1 EISA, 2 PCI, 3 SCSI, 4 fibre */
-    uint8_t bAddressing;    /* IMGR_ADDRESSING_... */
-    uint16_t wPciDomain;    /* IMGR_PCI_DOMAIN_UNKNOWN when not known */
-    uint8_t bPciBus;        /* IMGR_PCI_BYTE_UNKNOWN when not known, as the next two */
+    uint16_t wDeviceType; /* IMGR_DEVICE_TYPE_... */
+    uint8_t bBusType; /* 0 ISA, 1 EISA, 2 PCI, 3 SCSI, 4 fibre */
+    uint8_t bAddressing; /* IMGR_ADDRESSING_... */
+    uint16_t wPciDomain; /* IMGR_PCI_DOMAIN_UNKNOWN when not known */
+    uint8_t bPciBus; /* IMGR_PCI_BYTE_UNKNOWN when not known, as the next two */
     uint8_t bPciDevice;
     uint8_t bPciFunction;
-    uint8_t bSlot;          /* 255 = unknown */
+    uint8_t bSlot; /* 255 = unknown */
     uint8_t bCabinet;
     uint8_t bCell;
     uint8_t bIoCabinet;
     uint8_t bIoChassis;
     uint8_t bIoBay;
     uint8_t bReserved1[13];
-    uint32_t dwBoardID;     /* the board identifier */
+    uint32_t dwBoardID; /* the board identifier */
     char szDescription[64]; /* free text, NUL-terminated */
     uint8_t bReserved2[520];
 } ImgrHostDeviceInfo;
@@ -143,12 +143,12 @@ typedef struct IMGR_PACKED ImgrDriveNumberInfo {
 
 /* Class 6: a device behind a host bus adapter, 76 bytes. */
 typedef struct IMGR_PACKED ImgrRemoteDeviceInfo {
-    uint16_t wDeviceType;       /* IMGR_DEVICE_TYPE_REMOTE_ARRAY_CONTROLLER for a controller */
-    uint8_t bPort;              /* adapter port, IMGR_PORT_NOT_APPLICABLE without ports */
-    uint8_t abLunAddress[8];    /* the device's 8-byte address */
-    char szDeviceText[16];      /* "ARRAY CONTROLLER" for a controller, not NUL-terminated */
+    uint16_t wDeviceType; /* IMGR_DEVICE_TYPE_REMOTE_ARRAY_CONTROLLER for a controller */
+    uint8_t bPort; /* adapter port, IMGR_PORT_NOT_APPLICABLE without ports */
+    uint8_t abLunAddress[8]; /* the device's 8-byte address */
+    char szDeviceText[16]; /* "ARRAY CONTROLLER" for a controller, not NUL-terminated */
     uint8_t bReserved1;
-    uint32_t dwBoardID;         /* the board identifier, 0 when not known */
+    uint32_t dwBoardID; /* the board identifier, 0 when not known */
     uint8_t abNodeWWN[8];
     uint8_t abPortWWN[8];
     uint8_t bReserved2[28];
@@ -157,7 +157,7 @@ typedef struct IMGR_PACKED ImgrRemoteDeviceInfo {
 /* Class 7: operating-system access name of a logical drive, 26 bytes. */
 typedef struct IMGR_PACKED ImgrAccessNameInfo {
     char szAccessName[24]; /* NUL-terminated unless all 24 bytes are used */
-    uint8_t bFlags;        /* IMGR_ACCESS_NAME_IN_USE */
+    uint8_t bFlags; /* IMGR_ACCESS_NAME_IN_USE */
     uint8_t bReserved;
 } ImgrAccessNameInfo;
 
@@ -176,28 +176,28 @@ typedef struct IMGR_PACKED ImgrDiskExtentHeader {
 } ImgrDiskExtentHeader;
 
 typedef struct IMGR_PACKED ImgrDiskExtentEntry {
-    uint32_t dwEntryType;    /* IMGR_DISK_EXTENT_PARTITION for a partition */
+    uint32_t dwEntryType; /* IMGR_DISK_EXTENT_PARTITION for a partition */
     uint32_t dwExtentNumber;
-    uint64_t qwOffset;       /* bytes */
-    uint64_t qwSize;         /* bytes */
-    char szMountPoint[64];   /* NUL-terminated, empty when not mounted */
+    uint64_t qwOffset; /* bytes */
+    uint64_t qwSize; /* bytes */
+    char szMountPoint[64]; /* NUL-terminated, empty when not mounted */
 } ImgrDiskExtentEntry;
 
 /* ---- Request records -------------------------------------------------------------------- */
 
 /* Control code IMGR_CONTROL_BMIC. */
 typedef struct IMGR_PACKED ImgrBmicRecord {
-    uint8_t bCommand;       /* BMIC opcode */
+    uint8_t bCommand; /* BMIC opcode */
     uint8_t bPad1[3];
-    uint32_t dwDetail;      /* command-specific: drive index, block number */
-    uint16_t wUnit;         /* logical drive number, or drive index high byte in the high byte */
+    uint32_t dwDetail; /* command-specific: drive index, block number */
+    uint16_t wUnit; /* logical drive number, or drive index high byte in the high byte */
     uint8_t bPad2[2];
-    void *pData;
+    void* pData;
     uint32_t dwDataLength;
-    uint32_t dwTimeout;     /* 0 = the library's default */
-    void *pSense;
+    uint32_t dwTimeout; /* 0 = the library's default */
+    void* pSense;
     uint32_t dwSenseLength; /* in: capacity; out: bytes returned */
-    uint8_t bScsiStatus;    /* out */
+    uint8_t bScsiStatus; /* out */
     uint8_t bPad3;
     uint16_t wCommandStatus; /* out */
     uint32_t dwExtra;
@@ -205,16 +205,16 @@ typedef struct IMGR_PACKED ImgrBmicRecord {
 
 /* Control code IMGR_CONTROL_SCSI. */
 typedef struct IMGR_PACKED ImgrScsiRecord {
-    void *pCdb;
+    void* pCdb;
     uint8_t bCdbLength;
     uint8_t bPad1[3];
-    void *pData;
+    void* pData;
     uint32_t dwDataLength;
-    uint32_t dwReserved;    /* always 0 */
+    uint32_t dwReserved; /* always 0 */
     uint32_t dwTimeout;
-    uint8_t bScsiStatus;    /* out */
+    uint8_t bScsiStatus; /* out */
     uint8_t bPad2[3];
-    void *pSense;
+    void* pSense;
     uint32_t dwSenseLength; /* in: capacity; out: bytes returned */
     uint16_t wCommandStatus; /* out */
     uint8_t bPad3[2];
@@ -228,47 +228,41 @@ typedef struct IMGR_PACKED ImgrScsiAddressRecord {
 
 /* ---- Entry points, in the order a binder looks them up ----------------------------------- */
 typedef ImgrStatus (*PFN_InfoMgrInitStatus)(void);
-typedef ImgrStatus (*PFN_InfoMgrOpenObject)(ImgrHandle parent, uint32_t objectKind,
-                                            ImgrHandle *handle, uint32_t reserved1,
-                                            uint32_t reserved2);
+typedef ImgrStatus (*PFN_InfoMgrOpenObject)(ImgrHandle parent, uint32_t objectKind, ImgrHandle* handle,
+                                            uint32_t reserved1, uint32_t reserved2);
 typedef ImgrStatus (*PFN_InfoMgrCloseObject)(ImgrHandle handle);
-typedef ImgrStatus (*PFN_InfoMgrEnumObject)(ImgrHandle handle, uint32_t childKind, uint32_t index,
-                                            ImgrHandle *child, uint32_t reserved1,
-                                            uint32_t reserved2);
-typedef ImgrStatus (*PFN_InfoMgrGetObjectInfo)(ImgrHandle handle, uint32_t infoClass,
-                                               uint32_t reserved, void *buffer, uint32_t *length);
-typedef ImgrStatus (*PFN_InfoMgrSetObjectInfo)(ImgrHandle handle, uint32_t infoClass,
-                                               uint32_t reserved, void *buffer, uint32_t *length);
-typedef ImgrStatus (*PFN_InfoMgrControlObject)(ImgrHandle handle, uint32_t controlCode,
-                                               uint32_t direction, void *record, uint32_t *length,
-                                               uint32_t reserved1, uint32_t reserved2);
+typedef ImgrStatus (*PFN_InfoMgrEnumObject)(ImgrHandle handle, uint32_t childKind, uint32_t index, ImgrHandle* child,
+                                            uint32_t reserved1, uint32_t reserved2);
+typedef ImgrStatus (*PFN_InfoMgrGetObjectInfo)(ImgrHandle handle, uint32_t infoClass, uint32_t reserved, void* buffer,
+                                               uint32_t* length);
+typedef ImgrStatus (*PFN_InfoMgrSetObjectInfo)(ImgrHandle handle, uint32_t infoClass, uint32_t reserved, void* buffer,
+                                               uint32_t* length);
+typedef ImgrStatus (*PFN_InfoMgrControlObject)(ImgrHandle handle, uint32_t controlCode, uint32_t direction,
+                                               void* record, uint32_t* length, uint32_t reserved1, uint32_t reserved2);
 typedef ImgrStatus (*PFN_InfoMgrUnregisterObject)(uint32_t registration);
-typedef ImgrStatus (*PFN_InfoMgrRegisterObject)(ImgrHandle handle, uint32_t eventMask,
-                                                void *callback, void *context);
+typedef ImgrStatus (*PFN_InfoMgrRegisterObject)(ImgrHandle handle, uint32_t eventMask, void* callback, void* context);
 typedef ImgrStatus (*PFN_InfoMgrLockObject)(ImgrHandle handle, uint32_t mode, uint32_t timeout);
 typedef ImgrStatus (*PFN_InfoMgrUnlockObject)(ImgrHandle handle, uint32_t mode, uint32_t reserved);
 
 ImgrStatus InfoMgrInitStatus(void);
-ImgrStatus InfoMgrOpenObject(ImgrHandle parent, uint32_t objectKind, ImgrHandle *handle,
-                             uint32_t reserved1, uint32_t reserved2);
+ImgrStatus InfoMgrOpenObject(ImgrHandle parent, uint32_t objectKind, ImgrHandle* handle, uint32_t reserved1,
+                             uint32_t reserved2);
 ImgrStatus InfoMgrCloseObject(ImgrHandle handle);
-ImgrStatus InfoMgrEnumObject(ImgrHandle handle, uint32_t childKind, uint32_t index,
-                             ImgrHandle *child, uint32_t reserved1, uint32_t reserved2);
-ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t reserved,
-                                void *buffer, uint32_t *length);
-ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t reserved,
-                                void *buffer, uint32_t *length);
-ImgrStatus InfoMgrControlObject(ImgrHandle handle, uint32_t controlCode, uint32_t direction,
-                                void *record, uint32_t *length, uint32_t reserved1,
-                                uint32_t reserved2);
+ImgrStatus InfoMgrEnumObject(ImgrHandle handle, uint32_t childKind, uint32_t index, ImgrHandle* child,
+                             uint32_t reserved1, uint32_t reserved2);
+ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t reserved, void* buffer,
+                                uint32_t* length);
+ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t reserved, void* buffer,
+                                uint32_t* length);
+ImgrStatus InfoMgrControlObject(ImgrHandle handle, uint32_t controlCode, uint32_t direction, void* record,
+                                uint32_t* length, uint32_t reserved1, uint32_t reserved2);
 ImgrStatus InfoMgrUnregisterObject(uint32_t registration);
-ImgrStatus InfoMgrRegisterObject(ImgrHandle handle, uint32_t eventMask, void *callback,
-                                 void *context);
+ImgrStatus InfoMgrRegisterObject(ImgrHandle handle, uint32_t eventMask, void* callback, void* context);
 ImgrStatus InfoMgrLockObject(ImgrHandle handle, uint32_t mode, uint32_t timeout);
 ImgrStatus InfoMgrUnlockObject(ImgrHandle handle, uint32_t mode, uint32_t reserved);
 
 /* ---- Layout checks ---------------------------------------------------------------------- */
-#define IMGR_CHECK_OFFSET(type, field, offset) \
+#define IMGR_CHECK_OFFSET(type, field, offset)                                                                         \
     IMGR_STATIC_ASSERT(offsetof(type, field) == (offset), #type "." #field " offset")
 #define IMGR_CHECK_SIZE(type, size) IMGR_STATIC_ASSERT(sizeof(type) == (size), #type " size")
 
@@ -335,10 +329,10 @@ IMGR_CHECK_OFFSET(ImgrDiskExtentEntry, szMountPoint, 24);
 IMGR_CHECK_SIZE(ImgrDiskExtentEntry, 88);
 
 /* Pointer-sized fields: P is the pointer size, W = P - 4 the widening per pointer before. */
-#define IMGR_P ((size_t)sizeof(void *))
+#define IMGR_P ((size_t)sizeof(void*))
 #define IMGR_W (IMGR_P - 4)
 
-IMGR_STATIC_ASSERT(sizeof(void *) == 4 || sizeof(void *) == 8, "4- or 8-byte pointers");
+IMGR_STATIC_ASSERT(sizeof(void*) == 4 || sizeof(void*) == 8, "4- or 8-byte pointers");
 
 IMGR_CHECK_OFFSET(ImgrBmicRecord, bCommand, 0);
 IMGR_CHECK_OFFSET(ImgrBmicRecord, dwDetail, 4);

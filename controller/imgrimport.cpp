@@ -27,10 +27,9 @@ enum Entry : std::size_t {
 };
 
 constexpr std::array<const char*, ENTRY_COUNT> kEntryNames{
-    "InfoMgrInitStatus",    "InfoMgrOpenObject",    "InfoMgrCloseObject",
-    "InfoMgrEnumObject",    "InfoMgrGetObjectInfo", "InfoMgrSetObjectInfo",
-    "InfoMgrControlObject", "InfoMgrUnregisterObject", "InfoMgrRegisterObject",
-    "InfoMgrLockObject",    "InfoMgrUnlockObject",
+    "InfoMgrInitStatus",     "InfoMgrOpenObject",    "InfoMgrCloseObject",   "InfoMgrEnumObject",
+    "InfoMgrGetObjectInfo",  "InfoMgrSetObjectInfo", "InfoMgrControlObject", "InfoMgrUnregisterObject",
+    "InfoMgrRegisterObject", "InfoMgrLockObject",    "InfoMgrUnlockObject",
 };
 
 class DynamicLoader : public Loader {
@@ -39,14 +38,15 @@ public:
 
     bool open() override
     {
-        if (!m_library) m_library = dlopen(m_path.c_str(), RTLD_LAZY);
+        if (!m_library)
+            m_library = dlopen(m_path.c_str(), RTLD_LAZY);
         return m_library != nullptr;
     }
     void* lookup(const char* symbol) override { return dlsym(m_library, symbol); }
 
 private:
     std::string m_path;
-    void* m_library = nullptr;  // stays open for the life of the process
+    void* m_library = nullptr; // stays open for the life of the process
 };
 
 class Binding {
@@ -64,7 +64,8 @@ public:
     void* bindAndGet(Entry entry)
     {
         std::lock_guard<std::mutex> guard(m_mutex);
-        if (m_bound < ENTRY_COUNT) bindLocked();
+        if (m_bound < ENTRY_COUNT)
+            bindLocked();
         return m_entries[entry];
     }
 
@@ -72,7 +73,8 @@ public:
     void* get(Entry entry)
     {
         std::lock_guard<std::mutex> guard(m_mutex);
-        if (!m_attempted) bindLocked();
+        if (!m_attempted)
+            bindLocked();
         return m_entries[entry];
     }
 
@@ -80,11 +82,14 @@ private:
     void bindLocked()
     {
         m_attempted = true;
-        if (!m_loader) m_loader = std::make_unique<DynamicLoader>();
-        if (!m_loader->open()) return;
+        if (!m_loader)
+            m_loader = std::make_unique<DynamicLoader>();
+        if (!m_loader->open())
+            return;
         for (; m_bound < ENTRY_COUNT; ++m_bound) {
             void* address = m_loader->lookup(kEntryNames[m_bound]);
-            if (!address) return;
+            if (!address)
+                return;
             m_entries[m_bound] = address;
         }
     }
@@ -106,68 +111,55 @@ template <Entry entry, class Function, class... Args>
 ImgrStatus forward(Args... args)
 {
     void* address = binding().get(entry);
-    if (!address) return IMGR_STATUS_NO_ENTRY_POINT;
+    if (!address)
+        return IMGR_STATUS_NO_ENTRY_POINT;
     return reinterpret_cast<Function>(address)(args...);
 }
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<Loader> LibraryLoader(const char* path)
-{
-    return std::make_unique<DynamicLoader>(path);
-}
+std::unique_ptr<Loader> LibraryLoader(const char* path) { return std::make_unique<DynamicLoader>(path); }
 
-void SetLoader(std::unique_ptr<Loader> loader)
-{
-    binding().reset(std::move(loader));
-}
+void SetLoader(std::unique_ptr<Loader> loader) { binding().reset(std::move(loader)); }
 
 ImgrStatus InfoMgrInitStatus()
 {
     void* address = binding().bindAndGet(INIT_STATUS);
-    if (!address) return IMGR_STATUS_NO_LIBRARY;
+    if (!address)
+        return IMGR_STATUS_NO_LIBRARY;
     return reinterpret_cast<PFN_InfoMgrInitStatus>(address)();
 }
 
-ImgrStatus InfoMgrOpenObject(ImgrHandle parent, std::uint32_t objectKind, ImgrHandle* handle,
+ImgrStatus InfoMgrOpenObject(ImgrHandle parent, std::uint32_t objectKind, ImgrHandle* handle, std::uint32_t reserved1,
+                             std::uint32_t reserved2)
+{
+    return forward<OPEN_OBJECT, PFN_InfoMgrOpenObject>(parent, objectKind, handle, reserved1, reserved2);
+}
+
+ImgrStatus InfoMgrCloseObject(ImgrHandle handle) { return forward<CLOSE_OBJECT, PFN_InfoMgrCloseObject>(handle); }
+
+ImgrStatus InfoMgrEnumObject(ImgrHandle handle, std::uint32_t childKind, std::uint32_t index, ImgrHandle* child,
                              std::uint32_t reserved1, std::uint32_t reserved2)
 {
-    return forward<OPEN_OBJECT, PFN_InfoMgrOpenObject>(parent, objectKind, handle, reserved1,
-                                                       reserved2);
+    return forward<ENUM_OBJECT, PFN_InfoMgrEnumObject>(handle, childKind, index, child, reserved1, reserved2);
 }
 
-ImgrStatus InfoMgrCloseObject(ImgrHandle handle)
+ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, std::uint32_t infoClass, std::uint32_t reserved, void* buffer,
+                                std::uint32_t* length)
 {
-    return forward<CLOSE_OBJECT, PFN_InfoMgrCloseObject>(handle);
+    return forward<GET_OBJECT_INFO, PFN_InfoMgrGetObjectInfo>(handle, infoClass, reserved, buffer, length);
 }
 
-ImgrStatus InfoMgrEnumObject(ImgrHandle handle, std::uint32_t childKind, std::uint32_t index,
-                             ImgrHandle* child, std::uint32_t reserved1, std::uint32_t reserved2)
+ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, std::uint32_t infoClass, std::uint32_t reserved, void* buffer,
+                                std::uint32_t* length)
 {
-    return forward<ENUM_OBJECT, PFN_InfoMgrEnumObject>(handle, childKind, index, child,
-                                                       reserved1, reserved2);
+    return forward<SET_OBJECT_INFO, PFN_InfoMgrSetObjectInfo>(handle, infoClass, reserved, buffer, length);
 }
 
-ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, std::uint32_t infoClass,
-                                std::uint32_t reserved, void* buffer, std::uint32_t* length)
+ImgrStatus InfoMgrControlObject(ImgrHandle handle, std::uint32_t controlCode, std::uint32_t direction, void* record,
+                                std::uint32_t* length, std::uint32_t reserved1, std::uint32_t reserved2)
 {
-    return forward<GET_OBJECT_INFO, PFN_InfoMgrGetObjectInfo>(handle, infoClass, reserved,
-                                                              buffer, length);
-}
-
-ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, std::uint32_t infoClass,
-                                std::uint32_t reserved, void* buffer, std::uint32_t* length)
-{
-    return forward<SET_OBJECT_INFO, PFN_InfoMgrSetObjectInfo>(handle, infoClass, reserved,
-                                                              buffer, length);
-}
-
-ImgrStatus InfoMgrControlObject(ImgrHandle handle, std::uint32_t controlCode,
-                                std::uint32_t direction, void* record, std::uint32_t* length,
-                                std::uint32_t reserved1, std::uint32_t reserved2)
-{
-    return forward<CONTROL_OBJECT, PFN_InfoMgrControlObject>(handle, controlCode, direction,
-                                                             record, length, reserved1,
+    return forward<CONTROL_OBJECT, PFN_InfoMgrControlObject>(handle, controlCode, direction, record, length, reserved1,
                                                              reserved2);
 }
 
@@ -176,11 +168,9 @@ ImgrStatus InfoMgrUnregisterObject(std::uint32_t registration)
     return forward<UNREGISTER_OBJECT, PFN_InfoMgrUnregisterObject>(registration);
 }
 
-ImgrStatus InfoMgrRegisterObject(ImgrHandle handle, std::uint32_t eventMask, void* callback,
-                                 void* context)
+ImgrStatus InfoMgrRegisterObject(ImgrHandle handle, std::uint32_t eventMask, void* callback, void* context)
 {
-    return forward<REGISTER_OBJECT, PFN_InfoMgrRegisterObject>(handle, eventMask, callback,
-                                                               context);
+    return forward<REGISTER_OBJECT, PFN_InfoMgrRegisterObject>(handle, eventMask, callback, context);
 }
 
 ImgrStatus InfoMgrLockObject(ImgrHandle handle, std::uint32_t mode, std::uint32_t timeout)
@@ -193,4 +183,4 @@ ImgrStatus InfoMgrUnlockObject(ImgrHandle handle, std::uint32_t mode, std::uint3
     return forward<UNLOCK_OBJECT, PFN_InfoMgrUnlockObject>(handle, mode, reserved);
 }
 
-}  // namespace ImgrImport
+} // namespace ImgrImport

@@ -25,8 +25,8 @@ namespace ImgrImport {
 class Loader {
 public:
     virtual ~Loader() = default;
-    virtual bool open() = 0;                        // true when the library is there
-    virtual void* lookup(const char* symbol) = 0;  // null when it lacks the symbol
+    virtual bool open() = 0; // true when the library is there
+    virtual void* lookup(const char* symbol) = 0; // null when it lacks the symbol
 };
 
 // Replaces the loader and forgets the present binding (null: the default).
@@ -37,24 +37,22 @@ void SetLoader(std::unique_ptr<Loader> loader);
 std::unique_ptr<Loader> LibraryLoader(const char* path);
 
 ImgrStatus InfoMgrInitStatus();
-ImgrStatus InfoMgrOpenObject(ImgrHandle parent, std::uint32_t objectKind, ImgrHandle* handle,
-                             std::uint32_t reserved1, std::uint32_t reserved2);
+ImgrStatus InfoMgrOpenObject(ImgrHandle parent, std::uint32_t objectKind, ImgrHandle* handle, std::uint32_t reserved1,
+                             std::uint32_t reserved2);
 ImgrStatus InfoMgrCloseObject(ImgrHandle handle);
-ImgrStatus InfoMgrEnumObject(ImgrHandle handle, std::uint32_t childKind, std::uint32_t index,
-                             ImgrHandle* child, std::uint32_t reserved1, std::uint32_t reserved2);
-ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, std::uint32_t infoClass,
-                                std::uint32_t reserved, void* buffer, std::uint32_t* length);
-ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, std::uint32_t infoClass,
-                                std::uint32_t reserved, void* buffer, std::uint32_t* length);
-ImgrStatus InfoMgrControlObject(ImgrHandle handle, std::uint32_t controlCode,
-                                std::uint32_t direction, void* record, std::uint32_t* length,
-                                std::uint32_t reserved1, std::uint32_t reserved2);
+ImgrStatus InfoMgrEnumObject(ImgrHandle handle, std::uint32_t childKind, std::uint32_t index, ImgrHandle* child,
+                             std::uint32_t reserved1, std::uint32_t reserved2);
+ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, std::uint32_t infoClass, std::uint32_t reserved, void* buffer,
+                                std::uint32_t* length);
+ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, std::uint32_t infoClass, std::uint32_t reserved, void* buffer,
+                                std::uint32_t* length);
+ImgrStatus InfoMgrControlObject(ImgrHandle handle, std::uint32_t controlCode, std::uint32_t direction, void* record,
+                                std::uint32_t* length, std::uint32_t reserved1, std::uint32_t reserved2);
 ImgrStatus InfoMgrUnregisterObject(std::uint32_t registration);
-ImgrStatus InfoMgrRegisterObject(ImgrHandle handle, std::uint32_t eventMask, void* callback,
-                                 void* context);
+ImgrStatus InfoMgrRegisterObject(ImgrHandle handle, std::uint32_t eventMask, void* callback, void* context);
 ImgrStatus InfoMgrLockObject(ImgrHandle handle, std::uint32_t mode, std::uint32_t timeout);
 ImgrStatus InfoMgrUnlockObject(ImgrHandle handle, std::uint32_t mode, std::uint32_t reserved);
 
-}  // namespace ImgrImport
+} // namespace ImgrImport
 
 #endif

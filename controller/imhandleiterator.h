@@ -53,8 +53,7 @@ protected:
     }
 
 private:
-    static bool ReadInfoBytes(ImgrHandle handle, std::uint32_t infoClass, void* buffer,
-                              std::uint32_t size);
+    static bool ReadInfoBytes(ImgrHandle handle, std::uint32_t infoClass, void* buffer, std::uint32_t size);
 
     std::vector<ImgrHandle> m_handles;
 };

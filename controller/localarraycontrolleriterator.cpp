@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint16_t kProbeLogicalUnits = 32;
 constexpr std::uint16_t kProbePhysicalUnits = 128;
 
-}  // namespace
+} // namespace
 
 LocalArrayControllerIterator::LocalArrayControllerIterator(Sender send) : m_send(send)
 {
@@ -21,12 +21,16 @@ LocalArrayControllerIterator::LocalArrayControllerIterator(Sender send) : m_send
 bool LocalArrayControllerIterator::take(ImgrHandle handle)
 {
     ImgrHostDeviceInfo info;
-    if (!ReadInfo(handle, IMGR_INFO_HOST_DEVICE, info)) return false;
-    if (info.wDeviceType != IMGR_DEVICE_TYPE_ARRAY_CONTROLLER) return false;
-    if (info.dwBoardID <= MINIMUM_BOARD_ID) return false;
+    if (!ReadInfo(handle, IMGR_INFO_HOST_DEVICE, info))
+        return false;
+    if (info.wDeviceType != IMGR_DEVICE_TYPE_ARRAY_CONTROLLER)
+        return false;
+    if (info.dwBoardID <= MINIMUM_BOARD_ID)
+        return false;
     ConcreteBMICDevice probe(handle, false, kProbeLogicalUnits, kProbePhysicalUnits, false);
     SenseControllerCommand<SenseControllerParametersTrait> parameters;
-    if (!m_send(parameters, probe)) return false;
+    if (!m_send(parameters, probe))
+        return false;
     const char* id = parameters.result().sAccessID;
     m_accessIDs[handle] = Common::string(id, strnlen(id, sizeof(parameters.result().sAccessID)));
     m_hostInfo[handle] = info;

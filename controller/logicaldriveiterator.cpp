@@ -4,14 +4,14 @@
 
 LogicalDriveIterator::LogicalDriveIterator(ImgrHandle controller)
 {
-    Enumerate(controller, IMGR_ENUM_LOGICAL_DRIVES,
-              [this](ImgrHandle handle) { return take(handle); });
+    Enumerate(controller, IMGR_ENUM_LOGICAL_DRIVES, [this](ImgrHandle handle) { return take(handle); });
 }
 
 bool LogicalDriveIterator::take(ImgrHandle handle)
 {
     ImgrDriveNumberInfo number;
-    if (!ReadInfo(handle, IMGR_INFO_DRIVE_NUMBER, number)) return false;
+    if (!ReadInfo(handle, IMGR_INFO_DRIVE_NUMBER, number))
+        return false;
     ImgrAccessNameInfo name;
     ReadInfo(handle, IMGR_INFO_ACCESS_NAME, name);
     m_numbers[handle] = number;

@@ -14,17 +14,17 @@ namespace ModelTable {
 
 // Facts about a model, combined as bits in Model::traits.
 enum Trait : unsigned {
-    TRAIT_DISCOVERABLE = 1u << 0,        // one of the supported models that discovery reports
-    TRAIT_SLOT_SUFFIX_B = 1u << 1,       // its slot location text gets a "b" suffix
+    TRAIT_DISCOVERABLE = 1u << 0, // one of the supported models that discovery reports
+    TRAIT_SLOT_SUFFIX_B = 1u << 1, // its slot location text gets a "b" suffix
     TRAIT_FIRMWARE_204_DEFECT = 1u << 2, // firmware "2.04" must be upgraded
-    TRAIT_STRIPE_ALIGNED = 1u << 3,      // aligns logical drive sizes on the stripe size
+    TRAIT_STRIPE_ALIGNED = 1u << 3, // aligns logical drive sizes on the stripe size
     TRAIT_ENCLOSURE_CONTROLLER = 1u << 4 // the enclosure controller that can fail a drive on request
 };
 
 struct Model {
-    std::uint32_t boardId;      // 0 for a model without a board identifier of its own
-    std::string_view key;       // ATTR_VALUE_CONTROLLER_NAME_...
-    std::string_view name;      // marketing name shown to users
+    std::uint32_t boardId; // 0 for a model without a board identifier of its own
+    std::string_view key; // ATTR_VALUE_CONTROLLER_NAME_...
+    std::string_view name; // marketing name shown to users
     unsigned traits;
 };
 

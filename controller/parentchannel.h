@@ -7,7 +7,7 @@
 
 template <class Channel>
 struct ParentChannel {
-    Core::DevicePtr parent;  // keeps the parent alive while its channel is used
+    Core::DevicePtr parent; // keeps the parent alive while its channel is used
     Channel* channel = nullptr;
 };
 
@@ -18,7 +18,8 @@ ParentChannel<Channel> FindParentChannel(const Self* self)
 {
     ParentChannel<Channel> found;
     const auto* device = dynamic_cast<const Core::Device*>(self);
-    if (device == nullptr || !device->hasParent()) return found;
+    if (device == nullptr || !device->hasParent())
+        return found;
     found.parent = device->pParent();
     found.channel = dynamic_cast<Channel*>(found.parent.get());
     return found;

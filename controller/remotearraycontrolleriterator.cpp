@@ -4,15 +4,16 @@
 
 RemoteArrayControllerIterator::RemoteArrayControllerIterator(ImgrHandle adapter)
 {
-    Enumerate(adapter, IMGR_ENUM_REMOTE_CONTROLLERS,
-              [this](ImgrHandle handle) { return take(handle); });
+    Enumerate(adapter, IMGR_ENUM_REMOTE_CONTROLLERS, [this](ImgrHandle handle) { return take(handle); });
 }
 
 bool RemoteArrayControllerIterator::take(ImgrHandle handle)
 {
     ImgrRemoteDeviceInfo info;
-    if (!ReadInfo(handle, IMGR_INFO_REMOTE_DEVICE, info)) return false;
-    if (info.wDeviceType != IMGR_DEVICE_TYPE_REMOTE_ARRAY_CONTROLLER) return false;
+    if (!ReadInfo(handle, IMGR_INFO_REMOTE_DEVICE, info))
+        return false;
+    if (info.wDeviceType != IMGR_DEVICE_TYPE_REMOTE_ARRAY_CONTROLLER)
+        return false;
     if (std::memcmp(info.szDeviceText, IMGR_REMOTE_CONTROLLER_TEXT, sizeof(info.szDeviceText))) {
         return false;
     }
@@ -20,8 +21,7 @@ bool RemoteArrayControllerIterator::take(ImgrHandle handle)
     return true;
 }
 
-const ImgrRemoteDeviceInfo& RemoteArrayControllerIterator::getRemoteDeviceInfo(
-    ImgrHandle handle) const
+const ImgrRemoteDeviceInfo& RemoteArrayControllerIterator::getRemoteDeviceInfo(ImgrHandle handle) const
 {
     return Lookup(m_remoteInfo, handle);
 }

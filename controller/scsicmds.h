@@ -27,8 +27,8 @@ public:
     std::uint8_t commandBlockLength() const { return m_cdbLength; }
 
 protected:
-    CdbCommand(std::initializer_list<std::uint8_t> block, std::uint8_t blockLength,
-               SCSIDevice::EnTransferType type, std::uint32_t dataLength);
+    CdbCommand(std::initializer_list<std::uint8_t> block, std::uint8_t blockLength, SCSIDevice::EnTransferType type,
+               std::uint32_t dataLength);
     void SetBigEndian(std::size_t offset, std::size_t width, std::uint32_t value);
     void SetBytes(std::size_t offset, const std::uint8_t* bytes, std::size_t count);
 
@@ -116,8 +116,8 @@ public:
     bool sendCommand(SCSIDevice& device, SCSIDevice::SCSIRequest& request) override;
 
 protected:
-    KeyedServiceCommand(std::uint8_t opcode, std::uint8_t service,
-                        SCSIDevice::EnTransferType type, std::uint32_t dataLength);
+    KeyedServiceCommand(std::uint8_t opcode, std::uint8_t service, SCSIDevice::EnTransferType type,
+                        std::uint32_t dataLength);
     void SetKey(const std::array<std::uint8_t, 8>& key);
 };
 
@@ -196,8 +196,7 @@ public:
     std::size_t size() const { return m_entries.size(); }
 
 private:
-    bool sendWithLength(SCSIDevice& device, SCSIDevice::SCSIRequest& request,
-                        std::vector<std::uint8_t>& buffer);
+    bool sendWithLength(SCSIDevice& device, SCSIDevice::SCSIRequest& request, std::vector<std::uint8_t>& buffer);
 
     std::array<std::uint8_t, 12> m_cdb{};
     std::vector<Entry> m_entries;
@@ -213,8 +212,7 @@ public:
     std::uint8_t revision() const { return m_revision; }
 
 private:
-    bool readChunk(SCSIDevice& device, SCSIDevice::SCSIRequest& request, std::uint8_t offset,
-                   std::uint8_t* into);
+    bool readChunk(SCSIDevice& device, SCSIDevice::SCSIRequest& request, std::uint8_t offset, std::uint8_t* into);
 
     std::uint8_t m_revision = 0;
 };

@@ -11,14 +11,12 @@ bool ScsiCommand::operator()(SCSIDevice& device)
     request.pSense = sense;
     request.dwSenseLength = SENSE_BUFFER_SIZE;
     const bool sent = sendCommand(device, request);
-    return RecordAttempt({sent, request.dwLowLevelStatus, request.wCommandStatus,
-                          request.bScsiStatus, sense, request.dwSenseLength,
-                          request.eTransferType == SCSIDevice::TRANSFER_OUT});
+    return RecordAttempt({sent, request.dwLowLevelStatus, request.wCommandStatus, request.bScsiStatus, sense,
+                          request.dwSenseLength, request.eTransferType == SCSIDevice::TRANSFER_OUT});
 }
 
-bool ScsiCommand::Send(SCSIDevice& device, SCSIDevice::SCSIRequest& request,
-                       const std::uint8_t* cdb, std::uint8_t cdbLength,
-                       SCSIDevice::EnTransferType type, void* data, std::uint32_t dataLength)
+bool ScsiCommand::Send(SCSIDevice& device, SCSIDevice::SCSIRequest& request, const std::uint8_t* cdb,
+                       std::uint8_t cdbLength, SCSIDevice::EnTransferType type, void* data, std::uint32_t dataLength)
 {
     request.eTransferType = type;
     request.pCdb = cdb;

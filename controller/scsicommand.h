@@ -27,9 +27,8 @@ public:
 protected:
     // Fills the request (clearing what an earlier send left in it) and sends
     // it; true when the channel succeeded and the SCSI status is 0.
-    static bool Send(SCSIDevice& device, SCSIDevice::SCSIRequest& request,
-                     const std::uint8_t* cdb, std::uint8_t cdbLength,
-                     SCSIDevice::EnTransferType type, void* data, std::uint32_t dataLength);
+    static bool Send(SCSIDevice& device, SCSIDevice::SCSIRequest& request, const std::uint8_t* cdb,
+                     std::uint8_t cdbLength, SCSIDevice::EnTransferType type, void* data, std::uint32_t dataLength);
 
 private:
     std::uint32_t m_timeout = 0;

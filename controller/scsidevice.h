@@ -12,9 +12,9 @@ class SCSIDevice {
 public:
     enum EnTransferType : std::uint8_t {
         TRANSFER_IN = 0,
-        TRANSFER_SPECIAL_IN = 1,  // through the controller's special path
+        TRANSFER_SPECIAL_IN = 1, // through the controller's special path
         TRANSFER_OUT = 2,
-        TRANSFER_SPECIAL_OUT = 3,  // through the controller's special path
+        TRANSFER_SPECIAL_OUT = 3, // through the controller's special path
         TRANSFER_NONE = 4,
     };
 
@@ -25,11 +25,11 @@ public:
         std::uint8_t bCdbLength = 0;
         void* pData = nullptr;
         std::uint32_t dwDataLength = 0;
-        std::uint32_t dwLowLevelStatus = 0;  // out: the library's non-zero result
-        std::uint16_t wCommandStatus = 0;    // out
-        std::uint8_t bScsiStatus = 0;        // out
+        std::uint32_t dwLowLevelStatus = 0; // out: the library's non-zero result
+        std::uint16_t wCommandStatus = 0; // out
+        std::uint8_t bScsiStatus = 0; // out
         std::uint8_t* pSense = nullptr;
-        std::uint32_t dwSenseLength = 0;  // in: capacity; out: bytes returned
+        std::uint32_t dwSenseLength = 0; // in: capacity; out: bytes returned
     };
 
     virtual bool sendSCSICommand(SCSIRequest& request) = 0;

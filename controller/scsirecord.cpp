@@ -20,9 +20,12 @@ ImgrScsiRecord From(const SCSIDevice::SCSIRequest& request)
 std::uint32_t PlainDirection(SCSIDevice::EnTransferType type)
 {
     switch (type) {
-    case SCSIDevice::TRANSFER_IN: return IMGR_SCSI_DIRECTION_IN;
-    case SCSIDevice::TRANSFER_OUT: return IMGR_SCSI_DIRECTION_OUT;
-    default: return IMGR_SCSI_DIRECTION_NONE;
+    case SCSIDevice::TRANSFER_IN:
+        return IMGR_SCSI_DIRECTION_IN;
+    case SCSIDevice::TRANSFER_OUT:
+        return IMGR_SCSI_DIRECTION_OUT;
+    default:
+        return IMGR_SCSI_DIRECTION_NONE;
     }
 }
 
@@ -38,4 +41,4 @@ bool Finish(SCSIDevice::SCSIRequest& request, ImgrStatus result, const ImgrScsiR
     return request.bScsiStatus == 0;
 }
 
-}  // namespace ScsiRecord
+} // namespace ScsiRecord

@@ -19,6 +19,6 @@ std::uint32_t PlainDirection(SCSIDevice::EnTransferType type);
 // exceeds the capacity offered.
 bool Finish(SCSIDevice::SCSIRequest& request, ImgrStatus result, const ImgrScsiRecord& record);
 
-}  // namespace ScsiRecord
+} // namespace ScsiRecord
 
 #endif

@@ -11,10 +11,10 @@
 #define SCSI_OPCODE_REPORT_SERVICE 0x86u
 #define SCSI_OPCODE_MANAGE_SERVICE 0x87u
 
-#define SCSI_SERVICE_SSP1_ACL 1u        /* selective storage presentation, first form */
-#define SCSI_SERVICE_SSP2_ACL 2u        /* selective storage presentation, second form */
-#define SCSI_SERVICE_HOST_MODES 3u      /* report: the host modes by number */
-#define SCSI_SERVICE_SSP2_DISABLE 3u    /* manage: turn access control off */
+#define SCSI_SERVICE_SSP1_ACL 1u /* selective storage presentation, first form */
+#define SCSI_SERVICE_SSP2_ACL 2u /* selective storage presentation, second form */
+#define SCSI_SERVICE_HOST_MODES 3u /* report: the host modes by number */
+#define SCSI_SERVICE_SSP2_DISABLE 3u /* manage: turn access control off */
 #define SCSI_SERVICE_HOST_ATTRIBUTES 4u
 
 #define SCSI_SSP1_ACL_LENGTH 2568u

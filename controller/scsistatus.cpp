@@ -18,8 +18,7 @@ struct StatusEntry {
     std::uint8_t scsiStatus, senseKey, asc, ascq;
     Common::string value;
 
-    bool sameKey(std::uint16_t c, std::uint8_t s, std::uint8_t k, std::uint8_t a,
-                 std::uint8_t q) const
+    bool sameKey(std::uint16_t c, std::uint8_t s, std::uint8_t k, std::uint8_t a, std::uint8_t q) const
     {
         return commandStatus == c && scsiStatus == s && senseKey == k && asc == a && ascq == q;
     }
@@ -30,10 +29,7 @@ struct LowLevelEntry {
     Common::string value;
 };
 
-bool matches(std::uint8_t pattern, std::uint8_t value)
-{
-    return pattern == SCSIStatus::ANY_BYTE || pattern == value;
-}
+bool matches(std::uint8_t pattern, std::uint8_t value) { return pattern == SCSIStatus::ANY_BYTE || pattern == value; }
 
 // Built in on first use, in this order.
 std::vector<StatusEntry>& statusTable()
@@ -54,18 +50,16 @@ std::vector<LowLevelEntry>& lowLevelTable()
     return table;
 }
 
-}  // namespace
+} // namespace
 
-void SCSIStatus::AddStatusDescription(std::uint16_t commandStatus, std::uint8_t scsiStatus,
-                                      std::uint8_t senseKey, std::uint8_t asc, std::uint8_t ascq,
-                                      const Common::string& value)
+void SCSIStatus::AddStatusDescription(std::uint16_t commandStatus, std::uint8_t scsiStatus, std::uint8_t senseKey,
+                                      std::uint8_t asc, std::uint8_t ascq, const Common::string& value)
 {
     statusTable().push_back({commandStatus, scsiStatus, senseKey, asc, ascq, value});
 }
 
-void SCSIStatus::RemoveStatusDescription(std::uint16_t commandStatus, std::uint8_t scsiStatus,
-                                         std::uint8_t senseKey, std::uint8_t asc,
-                                         std::uint8_t ascq)
+void SCSIStatus::RemoveStatusDescription(std::uint16_t commandStatus, std::uint8_t scsiStatus, std::uint8_t senseKey,
+                                         std::uint8_t asc, std::uint8_t ascq)
 {
     std::erase_if(statusTable(), [&](const StatusEntry& entry) {
         return entry.sameKey(commandStatus, scsiStatus, senseKey, asc, ascq);
@@ -79,17 +73,14 @@ void SCSIStatus::AddStatusDescription(std::uint32_t lowLevelStatus, const Common
 
 void SCSIStatus::RemoveStatusDescription(std::uint32_t lowLevelStatus)
 {
-    std::erase_if(lowLevelTable(), [&](const LowLevelEntry& entry) {
-        return entry.lowLevelStatus == lowLevelStatus;
-    });
+    std::erase_if(lowLevelTable(), [&](const LowLevelEntry& entry) { return entry.lowLevelStatus == lowLevelStatus; });
 }
 
 void SCSIStatus::AddStorageModuleDescriptions()
 {
     // Command status 255 here is a value of its own, not the wildcard.
     AddStatusDescription(255, 2, 5, 0x24, ANY_BYTE, ATTR_VALUE_STATUS_INVALID_FIELD_IN_CDB);
-    AddStatusDescription(255, 2, 5, 0x26, ANY_BYTE,
-                         ATTR_VALUE_STATUS_INVALID_FIELD_IN_PARAMETER_LIST);
+    AddStatusDescription(255, 2, 5, 0x26, ANY_BYTE, ATTR_VALUE_STATUS_INVALID_FIELD_IN_PARAMETER_LIST);
     AddStatusDescription(IMGR_STATUS_BUFFER_UNDERRUN, ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_UNDERRUN);
     AddStatusDescription(IMGR_STATUS_BUFFER_OVERRUN, ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_OVERRUN);
 }
@@ -97,21 +88,16 @@ void SCSIStatus::AddStorageModuleDescriptions()
 const Common::string* SCSIStatus::findStatusEntry() const
 {
     for (const StatusEntry& entry : statusTable()) {
-        const bool commandMatches =
-            entry.commandStatus == ANY_COMMAND_STATUS || entry.commandStatus == m_commandStatus;
-        if (commandMatches && matches(entry.scsiStatus, m_scsiStatus) &&
-            matches(entry.senseKey, m_senseKey) && matches(entry.asc, m_asc) &&
-            matches(entry.ascq, m_ascq)) {
+        const bool commandMatches = entry.commandStatus == ANY_COMMAND_STATUS || entry.commandStatus == m_commandStatus;
+        if (commandMatches && matches(entry.scsiStatus, m_scsiStatus) && matches(entry.senseKey, m_senseKey) &&
+            matches(entry.asc, m_asc) && matches(entry.ascq, m_ascq)) {
             return &entry.value;
         }
     }
     return nullptr;
 }
 
-bool SCSIStatus::hasStatusDescription() const
-{
-    return !m_sent || findStatusEntry() != nullptr;
-}
+bool SCSIStatus::hasStatusDescription() const { return !m_sent || findStatusEntry() != nullptr; }
 
 Common::string SCSIStatus::statusDescription() const
 {
@@ -119,13 +105,15 @@ Common::string SCSIStatus::statusDescription() const
     if (!m_sent && m_lowLevelStatus != 0) {
         const auto low = static_cast<std::uint32_t>(m_lowLevelStatus);
         for (const LowLevelEntry& entry : lowLevelTable()) {
-            if (entry.lowLevelStatus == low) return entry.value;
+            if (entry.lowLevelStatus == low)
+                return entry.value;
         }
         return ATTR_VALUE_STATUS_COMMUNICATION_ERROR;
     }
     // A request that was refused before it reached the device has nothing to
     // look up and must not read as the all-zero success entry.
-    if (!m_sent && noStatusAtAll) return kFailure;
+    if (!m_sent && noStatusAtAll)
+        return kFailure;
     const Common::string* value = findStatusEntry();
     return value ? *value : Common::string(kFailure);
 }
@@ -149,7 +137,8 @@ bool SCSIStatus::RecordAttempt(const Attempt& attempt)
         m_lowLevelStatus = static_cast<std::int32_t>(attempt.lowLevelStatus);
         return false;
     }
-    if (attempt.commandStatus == 0 && attempt.scsiStatus == 0) return attempt.sent;
+    if (attempt.commandStatus == 0 && attempt.scsiStatus == 0)
+        return attempt.sent;
     m_commandStatus = attempt.commandStatus;
     m_scsiStatus = attempt.scsiStatus;
     if (attempt.senseLength > 1) {

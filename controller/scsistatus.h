@@ -39,12 +39,10 @@ public:
     bool hasStatusDescription() const;
     Common::string statusDescription() const;
 
-    static void AddStatusDescription(std::uint16_t commandStatus, std::uint8_t scsiStatus,
-                                     std::uint8_t senseKey, std::uint8_t asc, std::uint8_t ascq,
-                                     const Common::string& value);
-    static void RemoveStatusDescription(std::uint16_t commandStatus, std::uint8_t scsiStatus,
-                                        std::uint8_t senseKey, std::uint8_t asc,
-                                        std::uint8_t ascq);
+    static void AddStatusDescription(std::uint16_t commandStatus, std::uint8_t scsiStatus, std::uint8_t senseKey,
+                                     std::uint8_t asc, std::uint8_t ascq, const Common::string& value);
+    static void RemoveStatusDescription(std::uint16_t commandStatus, std::uint8_t scsiStatus, std::uint8_t senseKey,
+                                        std::uint8_t asc, std::uint8_t ascq);
     static void AddStatusDescription(std::uint32_t lowLevelStatus, const Common::string& value);
     static void RemoveStatusDescription(std::uint32_t lowLevelStatus);
 
@@ -59,9 +57,9 @@ protected:
         std::uint32_t lowLevelStatus;
         std::uint16_t commandStatus;
         std::uint8_t scsiStatus;
-        const std::uint8_t* sense;  // SENSE_BUFFER_SIZE bytes
+        const std::uint8_t* sense; // SENSE_BUFFER_SIZE bytes
         std::uint32_t senseLength;
-        bool underrunIsSuccess;  // a transfer to the device that took less than offered
+        bool underrunIsSuccess; // a transfer to the device that took less than offered
     };
 
     void ResetStatus();

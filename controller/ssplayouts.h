@@ -12,10 +12,10 @@
 
 // Services of command block byte 1.
 enum SspService : std::uint8_t {
-    SSP_SERVICE_SSP1_ACL = 1,        // 0x86: SSP1ReportACL      0x87: SSP1ManageACL
-    SSP_SERVICE_SSP2_ACL = 2,        // 0x86: SSP2ReportACL      0x87: SSP2ManageACL
-    SSP_SERVICE_HOST_MODES = 3,      // 0x86: ReportHostModes    0x87: SSP2DisableACL
-    SSP_SERVICE_HOST_ATTRIBUTES = 4  // 0x86: ReportHostAttributes 0x87: MaintainHostAttributes
+    SSP_SERVICE_SSP1_ACL = 1, // 0x86: SSP1ReportACL      0x87: SSP1ManageACL
+    SSP_SERVICE_SSP2_ACL = 2, // 0x86: SSP2ReportACL      0x87: SSP2ManageACL
+    SSP_SERVICE_HOST_MODES = 3, // 0x86: ReportHostModes    0x87: SSP2DisableACL
+    SSP_SERVICE_HOST_ATTRIBUTES = 4 // 0x86: ReportHostAttributes 0x87: MaintainHostAttributes
 };
 
 #pragma pack(push, 1)
@@ -23,7 +23,7 @@ enum SspService : std::uint8_t {
 // Start of every access-list report and manage request.
 struct SSP_ACL_HEADER {
     std::uint32_t dwEntryCount;
-    std::uint8_t bSspEnabled;      // report: SSP state; manage: 1 enables SSP
+    std::uint8_t bSspEnabled; // report: SSP state; manage: 1 enables SSP
     std::uint8_t reserved[3];
 };
 static_assert(offsetof(SSP_ACL_HEADER, dwEntryCount) == 0);
@@ -33,8 +33,8 @@ static_assert(sizeof(SSP_ACL_HEADER) == 8);
 
 // One initiator of an SSP1 access list: the logical drives it may reach.
 struct SSP1_ACL_ENTRY {
-    std::uint8_t bInitiatorID[8];  // port world-wide name, most significant byte first
-    std::uint8_t pbLunMap[16];     // bit n = logical drive n
+    std::uint8_t bInitiatorID[8]; // port world-wide name, most significant byte first
+    std::uint8_t pbLunMap[16]; // bit n = logical drive n
     std::uint8_t reserved[8];
 };
 static_assert(offsetof(SSP1_ACL_ENTRY, bInitiatorID) == 0);
@@ -54,7 +54,7 @@ struct SSP2_ACL_ENTRY {
     std::uint8_t bInitiatorID[8];
     char sConnectionName[16];
     std::uint8_t bHostMode;
-    std::uint8_t bFlags;           // bit 0: the initiator is logged in (online)
+    std::uint8_t bFlags; // bit 0: the initiator is logged in (online)
     std::uint8_t reserved[6];
     std::uint8_t pbLunMap[16];
 };
@@ -102,7 +102,7 @@ static_assert(sizeof(HOST_MODE_REPORT) == 2588);
 struct HOST_ATTRIBUTE_ENTRY {
     std::uint8_t bInitiatorID[8];
     std::uint8_t bHostMode;
-    std::uint8_t bFlags;           // bit 0: online
+    std::uint8_t bFlags; // bit 0: online
     std::uint8_t reserved1[2];
     char sConnectionName[16];
     std::uint8_t reserved2[12];

@@ -21,7 +21,7 @@ struct MemberDetails {
     std::string type;
     std::size_t offset = 0;
     std::size_t size = 0;
-    bool isStructure = false;  // the type (without " []") is itself a registered structure
+    bool isStructure = false; // the type (without " []") is itself a registered structure
 };
 
 class StructureProxy {
@@ -33,13 +33,15 @@ public:
 
     // Over a whole layout record, e.g. StructureProxy("IDENTIFY_CONTROLLER", identify).
     template <class Layout>
-        requires(std::is_class_v<Layout> && std::is_trivially_copyable_v<Layout> &&
-                 !requires { typename Layout::element_type; })  // spans take the overloads above
-    StructureProxy(std::string_view structure, Layout& record,
-                   const StructureRegistry& registry = StructureRegistry::instance())
-        : StructureProxy(structure, bytesOf(record), registry) {}
+    requires(std::is_class_v<Layout>&& std::is_trivially_copyable_v<Layout> &&
+             !requires { typename Layout::element_type; }) // spans take the overloads above
+        StructureProxy(std::string_view structure, Layout& record,
+                       const StructureRegistry& registry = StructureRegistry::instance())
+        : StructureProxy(structure, bytesOf(record), registry)
+    {
+    }
 
-    std::size_t getStructureSize() const;  // 0 for an unknown structure
+    std::size_t getStructureSize() const; // 0 for an unknown structure
     std::vector<std::string> memberNameList() const;
     std::optional<MemberDetails> MemberInfo(std::string_view member) const;
     std::string read(std::string_view member) const;
@@ -47,7 +49,8 @@ public:
 
 private:
     template <class Layout>
-    static auto bytesOf(Layout& record) {
+    static auto bytesOf(Layout& record)
+    {
         using Byte = std::conditional_t<std::is_const_v<Layout>, const std::uint8_t, std::uint8_t>;
         return std::span<Byte>(reinterpret_cast<Byte*>(&record), sizeof record);
     }
@@ -57,5 +60,5 @@ private:
     const StructureRegistry& m_registry;
     const StructureDescription* m_structure;
     std::span<const std::uint8_t> m_view;
-    std::uint8_t* m_writable;  // nullptr for a read-only proxy
+    std::uint8_t* m_writable; // nullptr for a read-only proxy
 };

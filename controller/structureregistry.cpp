@@ -6,18 +6,21 @@
 
 namespace {
 
-std::string significant(std::string_view name) {
+std::string significant(std::string_view name)
+{
     return std::string(name.substr(0, StructureRegistry::kMaxNameLength));
 }
 
-}  // namespace
+} // namespace
 
-const StructureMember* StructureDescription::findMember(std::string_view member) const {
+const StructureMember* StructureDescription::findMember(std::string_view member) const
+{
     const auto found = m_memberIndex.find(significant(member));
     return found == m_memberIndex.end() ? nullptr : &members[found->second];
 }
 
-StructureRegistry& StructureRegistry::instance() {
+StructureRegistry& StructureRegistry::instance()
+{
     static StructureRegistry registry = [] {
         StructureRegistry filled;
         RegisterBmicStructures(filled);
@@ -26,7 +29,8 @@ StructureRegistry& StructureRegistry::instance() {
     return registry;
 }
 
-bool StructureRegistry::AddStructure(std::string_view name) {
+bool StructureRegistry::AddStructure(std::string_view name)
+{
     std::string key = significant(name);
     if (m_structures.size() >= kMaxStructures || m_index.count(key) != 0) {
         return false;
@@ -36,9 +40,9 @@ bool StructureRegistry::AddStructure(std::string_view name) {
     return true;
 }
 
-bool StructureRegistry::AddStructureMember(std::string_view structure, std::string_view member,
-                                           std::size_t offset, std::size_t size,
-                                           std::string_view type) {
+bool StructureRegistry::AddStructureMember(std::string_view structure, std::string_view member, std::size_t offset,
+                                           std::size_t size, std::string_view type)
+{
     StructureDescription* owner = findMutable(structure);
     std::string key = significant(member);
     if (owner == nullptr || m_memberCount >= kMaxMembers || owner->m_memberIndex.count(key) != 0) {
@@ -50,7 +54,8 @@ bool StructureRegistry::AddStructureMember(std::string_view structure, std::stri
     return true;
 }
 
-bool StructureRegistry::SetStructureSize(std::string_view structure, std::size_t size) {
+bool StructureRegistry::SetStructureSize(std::string_view structure, std::size_t size)
+{
     StructureDescription* owner = findMutable(structure);
     if (owner == nullptr) {
         return false;
@@ -59,16 +64,19 @@ bool StructureRegistry::SetStructureSize(std::string_view structure, std::size_t
     return true;
 }
 
-const StructureDescription* StructureRegistry::find(std::string_view name) const {
+const StructureDescription* StructureRegistry::find(std::string_view name) const
+{
     const auto found = m_index.find(significant(name));
     return found == m_index.end() ? nullptr : &m_structures[found->second];
 }
 
-StructureDescription* StructureRegistry::findMutable(std::string_view name) {
+StructureDescription* StructureRegistry::findMutable(std::string_view name)
+{
     return const_cast<StructureDescription*>(std::as_const(*this).find(name));
 }
 
-std::vector<std::string> StructureRegistry::structureNames() const {
+std::vector<std::string> StructureRegistry::structureNames() const
+{
     std::vector<std::string> names;
     names.reserve(m_structures.size());
     for (const StructureDescription& structure : m_structures) {

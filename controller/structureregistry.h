@@ -24,7 +24,7 @@ struct StructureMember {
 struct StructureDescription {
     std::string name;
     std::size_t size = 0;
-    std::vector<StructureMember> members;  // in registration order
+    std::vector<StructureMember> members; // in registration order
 
     const StructureMember* findMember(std::string_view member) const;
 
@@ -44,19 +44,19 @@ public:
 
     // Each returns false when the registration was refused or ignored.
     bool AddStructure(std::string_view name);
-    bool AddStructureMember(std::string_view structure, std::string_view member, std::size_t offset,
-                            std::size_t size, std::string_view type);
+    bool AddStructureMember(std::string_view structure, std::string_view member, std::size_t offset, std::size_t size,
+                            std::string_view type);
     bool SetStructureSize(std::string_view structure, std::size_t size);
 
-    const StructureDescription* find(std::string_view name) const;  // nullptr when unknown
-    std::vector<std::string> structureNames() const;                // in registration order
+    const StructureDescription* find(std::string_view name) const; // nullptr when unknown
+    std::vector<std::string> structureNames() const; // in registration order
     std::size_t structureCount() const { return m_structures.size(); }
     std::size_t memberCount() const { return m_memberCount; }
 
 private:
     StructureDescription* findMutable(std::string_view name);
 
-    std::deque<StructureDescription> m_structures;  // a deque keeps found pointers valid
+    std::deque<StructureDescription> m_structures; // a deque keeps found pointers valid
     std::unordered_map<std::string, std::size_t> m_index;
     std::size_t m_memberCount = 0;
 };

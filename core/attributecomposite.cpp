@@ -11,4 +11,4 @@ void AttributeComposite::clear(const AttributeCompositePtr& child)
         m_children.erase(found);
 }
 
-}  // namespace Core
+} // namespace Core

@@ -48,6 +48,6 @@ private:
     ChildList m_children;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -13,4 +13,4 @@ void AttributePublisher::PublishAttribute(AttributeSubscriber& target, const Att
     target.Receive(attribute);
 }
 
-}  // namespace Core
+} // namespace Core

@@ -17,6 +17,6 @@ public:
     void PublishAttribute(AttributeSubscriber& target, const Attribute& attribute) const;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -7,10 +7,7 @@ void AttributeSource::Receive(const Attribute& attribute)
     m_attributes.insert_or_assign(attribute.first, attribute.second);
 }
 
-void AttributeSource::Clear(const Common::string& name)
-{
-    m_attributes.erase(name);
-}
+void AttributeSource::Clear(const Common::string& name) { m_attributes.erase(name); }
 
 const AttributeValue* AttributeSource::findAttribute(const Common::string& name) const
 {
@@ -18,10 +15,7 @@ const AttributeValue* AttributeSource::findAttribute(const Common::string& name)
     return found != m_attributes.end() ? &found->second : nullptr;
 }
 
-bool AttributeSource::hasAttribute(const Common::string& name) const
-{
-    return findAttribute(name) != nullptr;
-}
+bool AttributeSource::hasAttribute(const Common::string& name) const { return findAttribute(name) != nullptr; }
 
 Common::string AttributeSource::getValueFor(const Common::string& name) const
 {
@@ -35,10 +29,7 @@ AttributeValue AttributeSource::getPublicValueFor(const Common::string& name) co
     return value != nullptr ? *value : AttributeValue();
 }
 
-void AttributeSource::Clear()
-{
-    m_attributes.clear();
-}
+void AttributeSource::Clear() { m_attributes.clear(); }
 
 void AttributeSource::Receive(const AttributeSource& other)
 {
@@ -46,4 +37,4 @@ void AttributeSource::Receive(const AttributeSource& other)
         Receive(attribute);
 }
 
-}  // namespace Core
+} // namespace Core

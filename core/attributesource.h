@@ -46,6 +46,6 @@ private:
     AttributeMap m_attributes;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -18,10 +18,7 @@ Common::string joinWithBlanks(const Container& items, Text textOf)
     return text;
 }
 
-Common::string numberText(unsigned value)
-{
-    return Common::Any(value).toString();
-}
+Common::string numberText(unsigned value) { return Common::Any(value).toString(); }
 
 Common::string entryText(const AttributeValue::Map::value_type& entry)
 {
@@ -33,7 +30,7 @@ Common::string byteEntryText(const AttributeValue::ByteMap::value_type& entry)
     return numberText(entry.first) + "=" + numberText(entry.second);
 }
 
-}  // namespace
+} // namespace
 
 AttributeValue::AttributeValue() : m_value(Common::string()) {}
 AttributeValue::AttributeValue(const char* text) : m_value(Common::string(text != nullptr ? text : "")) {}
@@ -72,4 +69,4 @@ bool AttributeValue::operator==(const char* text) const
     return toString() == Common::string(text != nullptr ? text : "");
 }
 
-}  // namespace Core
+} // namespace Core

@@ -35,7 +35,7 @@ public:
     using CompositePtr = Common::shared_ptr<AttributeComposite>;
 
     AttributeValue();
-    AttributeValue(const char* text);  // null is an empty text
+    AttributeValue(const char* text); // null is an empty text
     AttributeValue(const Common::string& text);
     AttributeValue(unsigned char value);
     AttributeValue(unsigned short value);
@@ -68,6 +68,6 @@ private:
     Common::Any m_value;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

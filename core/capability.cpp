@@ -13,10 +13,10 @@ namespace {
 bool sameInstanceValue(const Capability& a, const Capability& b)
 {
     return a.hasAttribute(ATTR_NAME_CAPABILITY_INSTANCE) && b.hasAttribute(ATTR_NAME_CAPABILITY_INSTANCE) &&
-           a.getValueFor(ATTR_NAME_CAPABILITY_INSTANCE) == b.getValueFor(ATTR_NAME_CAPABILITY_INSTANCE);
+        a.getValueFor(ATTR_NAME_CAPABILITY_INSTANCE) == b.getValueFor(ATTR_NAME_CAPABILITY_INSTANCE);
 }
 
-}  // namespace
+} // namespace
 
 Capability::Capability() : Capability(ATTR_NAME_CAPABILITY) {}
 
@@ -71,4 +71,4 @@ CapabilityInstance::CapabilityInstance(const AttributeValue& value, bool isDefau
         PublishAttribute(*this, Attribute(ATTR_NAME_DEFAULT_VALUE, ATTR_VALUE_DEFAULT_VALUE_TRUE));
 }
 
-}  // namespace Core
+} // namespace Core

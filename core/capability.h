@@ -74,6 +74,6 @@ public:
     explicit CapabilityInstance(const AttributeValue& value, bool isDefault = false, bool isCurrent = false);
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

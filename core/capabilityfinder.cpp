@@ -27,4 +27,4 @@ void CapabilityFinder::find(CapabilityList& found) const
             found.push_back(*child);
 }
 
-}  // namespace Core
+} // namespace Core

@@ -26,6 +26,6 @@ private:
     Common::list<Attribute> m_criteria;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

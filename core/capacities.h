@@ -15,6 +15,6 @@ inline constexpr unsigned MAX_CAPABILITIES = 10000;
 inline constexpr unsigned MAX_OPERATION_RETURNS = 200;
 inline constexpr unsigned MAX_EVENT_SOURCE_OBJECTS = 10;
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -1,6 +1,5 @@
 #include "core/device.h"
 
-#include <algorithm>
 #include "common/clog.h"
 #include "common/synchronizationthread.h"
 #include "core/devicelock.h"
@@ -8,6 +7,7 @@
 #include "core/modelswitches.h"
 #include "core/modelterms.h"
 #include "core/visitordevice.h"
+#include <algorithm>
 
 namespace Core {
 
@@ -33,49 +33,31 @@ void logReturn(const OperationReturn& result)
     Common::Logger::LogMessage(Common::string());
 }
 
-}  // namespace
+} // namespace
 
 bool Device::ReenumeratePredicate::canPerformAssociateFor(const DevicePtr&, const Common::string&) const
 {
     return true;
 }
 
-bool Device::ReenumeratePredicate::canPerformDiscoverFor(const DevicePtr&, const Common::string&) const
-{
-    return true;
-}
+bool Device::ReenumeratePredicate::canPerformDiscoverFor(const DevicePtr&, const Common::string&) const { return true; }
 
-bool Device::ReenumeratePredicate::canPerformReadFor(const DevicePtr&, const Common::string&) const
-{
-    return true;
-}
+bool Device::ReenumeratePredicate::canPerformReadFor(const DevicePtr&, const Common::string&) const { return true; }
 
-bool Device::ReenumeratePredicate::canReenumerateChildrenFor(const DevicePtr&) const
-{
-    return true;
-}
+bool Device::ReenumeratePredicate::canReenumerateChildrenFor(const DevicePtr&) const { return true; }
 
 bool Device::ReenumeratePredicate::canRegisterWriteOperationsFor(const DevicePtr&, const Common::string&) const
 {
     return true;
 }
 
-bool Device::ReenumeratePredicate::canRemoveStaleChildrenFor(const DevicePtr&) const
-{
-    return true;
-}
+bool Device::ReenumeratePredicate::canRemoveStaleChildrenFor(const DevicePtr&) const { return true; }
 
 Device::Device() : m_mutex(new Mutex()) {}
 
 Device::Device(const Device& other)
-    : AttributePublisher(),
-      AttributeSource(other),
-      DeviceSubscriber(),
-      DeviceAssociationSubscriber(),
-      OperationSource(),
-      PrivateAttributeSource(other),
-      m_shareLock(other.m_shareLock),
-      m_mutex(new Mutex())
+    : AttributePublisher(), AttributeSource(other), DeviceSubscriber(), DeviceAssociationSubscriber(),
+      OperationSource(), PrivateAttributeSource(other), m_shareLock(other.m_shareLock), m_mutex(new Mutex())
 {
 }
 
@@ -99,15 +81,9 @@ DevicePtr Device::pParent() const
     return m_pParent != nullptr ? m_pParent->getDevicePtr() : DevicePtr();
 }
 
-DeviceList::const_iterator Device::beginChild() const
-{
-    return noChildren().begin();
-}
+DeviceList::const_iterator Device::beginChild() const { return noChildren().begin(); }
 
-DeviceList::const_iterator Device::endChild() const
-{
-    return noChildren().end();
-}
+DeviceList::const_iterator Device::endChild() const { return noChildren().end(); }
 
 void Device::Accept(VisitorDevice& visitor)
 {
@@ -130,10 +106,7 @@ Common::string Device::toString() const
     return toStringImpl();
 }
 
-bool Device::operator==(const Device&) const
-{
-    return true;
-}
+bool Device::operator==(const Device&) const { return true; }
 
 DevicePtr Device::getDevicePtr() const
 {
@@ -146,10 +119,7 @@ AttributeSourceList::const_iterator Device::beginUnavailableOperationReason() co
     return m_unavailableReasons.begin();
 }
 
-AttributeSourceList::const_iterator Device::endUnavailableOperationReason() const
-{
-    return m_unavailableReasons.end();
-}
+AttributeSourceList::const_iterator Device::endUnavailableOperationReason() const { return m_unavailableReasons.end(); }
 
 bool Device::hasUnavailableOperationReason(const Common::string& opName) const
 {
@@ -165,20 +135,11 @@ AttributeSourcePtr Device::getUnavailableOperationReason(const Common::string& o
     return AttributeSourcePtr();
 }
 
-DeviceAssociationList::const_iterator Device::beginAssociation() const
-{
-    return m_associations.begin();
-}
+DeviceAssociationList::const_iterator Device::beginAssociation() const { return m_associations.begin(); }
 
-DeviceAssociationList::const_iterator Device::endAssociation() const
-{
-    return m_associations.end();
-}
+DeviceAssociationList::const_iterator Device::endAssociation() const { return m_associations.end(); }
 
-bool Device::hasAssociation(const Common::string& name) const
-{
-    return getAssociation(name) != nullptr;
-}
+bool Device::hasAssociation(const Common::string& name) const { return getAssociation(name) != nullptr; }
 
 DeviceAssociationPtr Device::getAssociation(const Common::string& name) const
 {
@@ -225,30 +186,15 @@ OperationReturnList Device::Refresh()
 
 void Device::UpdateWith(const DevicePtr&) {}
 
-bool Device::isDeletable() const
-{
-    return false;
-}
+bool Device::isDeletable() const { return false; }
 
-std::size_t Device::identityHash() const
-{
-    return 0;
-}
+std::size_t Device::identityHash() const { return 0; }
 
-DeviceOperationList::const_iterator Device::beginOperation() const
-{
-    return m_operations.begin();
-}
+DeviceOperationList::const_iterator Device::beginOperation() const { return m_operations.begin(); }
 
-DeviceOperationList::const_iterator Device::endOperation() const
-{
-    return m_operations.end();
-}
+DeviceOperationList::const_iterator Device::endOperation() const { return m_operations.end(); }
 
-bool Device::hasOperation(const Common::string& opName) const
-{
-    return getOperation(opName) != nullptr;
-}
+bool Device::hasOperation(const Common::string& opName) const { return getOperation(opName) != nullptr; }
 
 DeviceOperationPtr Device::getOperation(const Common::string& opName) const
 {
@@ -289,7 +235,7 @@ void Device::mergeInto(Device& existing, const DevicePtr& self) const
 
 void Device::clear(const DevicePtr& removed)
 {
-    const DevicePtr child = removed;  // `removed` may be the list entry itself
+    const DevicePtr child = removed; // `removed` may be the list entry itself
     if (!child)
         return;
     DeviceLock lock(*this);
@@ -338,15 +284,9 @@ DeviceList::const_iterator Device::findDevice(DeviceList::const_iterator first, 
     return std::find_if(first, last, [&device](const DevicePtr& candidate) { return *candidate == device; });
 }
 
-bool Device::addChildImpl(const DevicePtr&)
-{
-    return false;
-}
+bool Device::addChildImpl(const DevicePtr&) { return false; }
 
-bool Device::removeChildImpl(const DevicePtr&)
-{
-    return false;
-}
+bool Device::removeChildImpl(const DevicePtr&) { return false; }
 
 DevicePtr Device::findEqualChild(const Device& device) const
 {
@@ -354,10 +294,7 @@ DevicePtr Device::findEqualChild(const Device& device) const
     return found != endChild() ? *found : DevicePtr();
 }
 
-DevicePtr Device::childPtrFor(const Device*) const
-{
-    return DevicePtr();
-}
+DevicePtr Device::childPtrFor(const Device*) const { return DevicePtr(); }
 
 void Device::adoptMutex(const MutexPtr& mutex)
 {
@@ -367,4 +304,4 @@ void Device::adoptMutex(const MutexPtr& mutex)
             (*child)->adoptMutex(mutex);
 }
 
-}  // namespace Core
+} // namespace Core

@@ -160,8 +160,7 @@ private:
     void mergeInto(Device& existing, const DevicePtr& found) const;
     void adoptMutex(const MutexPtr& mutex);
     void syncRegisteredOperations();
-    void runChildOperations(const DevicePtr& self, const ReenumeratePredicate& predicate,
-                            OperationReturnList& returns);
+    void runChildOperations(const DevicePtr& self, const ReenumeratePredicate& predicate, OperationReturnList& returns);
     bool mayDiscover(const DevicePtr& self, const ReenumeratePredicate& predicate) const;
     void removeStaleChildren();
     void registerWriteOperations(const DevicePtr& self, const ReenumeratePredicate& predicate);
@@ -178,6 +177,6 @@ private:
     MutexPtr m_mutex;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

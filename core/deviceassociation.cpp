@@ -22,4 +22,4 @@ void DeviceAssociation::clear(const DevicePtr& device)
         m_devices.erase(found);
 }
 
-}  // namespace Core
+} // namespace Core

@@ -55,6 +55,6 @@ public:
     }
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

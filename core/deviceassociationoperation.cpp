@@ -22,11 +22,10 @@ DevicePtr scopeAbove(const DevicePtr& device, const Common::string& scopeType)
     return root;
 }
 
-}  // namespace
+} // namespace
 
 void DeviceAssociationOperation::buildAssociations(const DevicePtr& device, const PredicateList& predicates,
-                                                   const Common::string& scopeType,
-                                                   const Common::string& candidateType)
+                                                   const Common::string& scopeType, const Common::string& candidateType)
 {
     const DevicePtr scope = scopeAbove(device, scopeType);
     if (!scope)
@@ -68,4 +67,4 @@ void DeviceAssociationOperation::AddAssociationFor(const Common::string& name, c
     PublishAssociation(*from, association);
 }
 
-}  // namespace Core
+} // namespace Core

@@ -57,6 +57,6 @@ protected:
     EnType eTypeImpl() const override { return TYPE_ASSOCIATE; }
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -45,4 +45,4 @@ DevicePtr DeviceComposite::childPtrFor(const Device* child) const
     return position != m_positions.end() ? *position->second.entry : DevicePtr();
 }
 
-}  // namespace Core
+} // namespace Core

@@ -39,6 +39,6 @@ private:
     std::unordered_multimap<std::size_t, DeviceList::iterator> m_byIdentity;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -10,4 +10,4 @@ DevicePtr DeviceFactory::pRoot() const
     return root;
 }
 
-}  // namespace Core
+} // namespace Core

@@ -19,6 +19,6 @@ protected:
     virtual DevicePtr createRoot() const = 0;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -22,8 +22,8 @@ bool DeviceFinder::isMatchFound(const DevicePtr& device) const
     auto accepts = [&device](const FilterPtr& filter) { return filter && bool(filter->apply(device)); };
     auto hasAssociation = [&device](const Common::string& name) { return device->hasAssociation(name); };
     return std::all_of(m_operations.begin(), m_operations.end(), hasOperation) &&
-           std::all_of(m_filters.begin(), m_filters.end(), accepts) &&
-           std::all_of(m_associations.begin(), m_associations.end(), hasAssociation);
+        std::all_of(m_filters.begin(), m_filters.end(), accepts) &&
+        std::all_of(m_associations.begin(), m_associations.end(), hasAssociation);
 }
 
 template <class Take>
@@ -47,8 +47,7 @@ void DeviceFinder::walk(EnDirection direction, Take take) const
         walkDown(m_start, take);
         return;
     }
-    for (DevicePtr device = m_start; device && take(device); device = device->pParent()) {
-    }
+    for (DevicePtr device = m_start; device && take(device); device = device->pParent()) {}
 }
 
 DevicePtr DeviceFinder::find(EnDirection direction) const
@@ -82,4 +81,4 @@ DevicePtr storageSystemFinder(const DevicePtr& device)
     return DevicePtr();
 }
 
-}  // namespace Core
+} // namespace Core

@@ -56,6 +56,6 @@ private:
 
 DevicePtr storageSystemFinder(const DevicePtr& device);
 
-}  // namespace Core
+} // namespace Core
 
 #endif

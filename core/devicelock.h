@@ -20,6 +20,6 @@ private:
     Device::MutexPtr m_mutex;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -19,22 +19,13 @@ bool isDefaultInstance(const Capability& instance)
     return instance.getValueFor(ATTR_NAME_DEFAULT_VALUE) == ATTR_VALUE_DEFAULT_VALUE_TRUE;
 }
 
-bool isClass(const Capability& capability)
-{
-    return capability.type() == ATTR_NAME_CAPABILITY_CLASS;
-}
+bool isClass(const Capability& capability) { return capability.type() == ATTR_NAME_CAPABILITY_CLASS; }
 
-}  // namespace
+} // namespace
 
-CapabilityPtr DeviceOperation::getCapabilityPtr(const DevicePtr&)
-{
-    return CapabilityPtr(new Capability());
-}
+CapabilityPtr DeviceOperation::getCapabilityPtr(const DevicePtr&) { return CapabilityPtr(new Capability()); }
 
-FilterPtr DeviceOperation::pFilterImpl() const
-{
-    return FilterPtr(new NullFilter());
-}
+FilterPtr DeviceOperation::pFilterImpl() const { return FilterPtr(new NullFilter()); }
 
 const Common::string& DeviceOperation::name() const
 {
@@ -54,10 +45,7 @@ void DeviceOperation::SetArgument(const Argument& argument)
     m_arguments.push_back(argument);
 }
 
-void DeviceOperation::ClearArgument(const Argument& argument)
-{
-    m_arguments.remove(argument);
-}
+void DeviceOperation::ClearArgument(const Argument& argument) { m_arguments.remove(argument); }
 
 DeviceOperation::ArgumentList::const_iterator DeviceOperation::firstArgument(const Common::string& name) const
 {
@@ -67,10 +55,7 @@ DeviceOperation::ArgumentList::const_iterator DeviceOperation::firstArgument(con
     return m_arguments.end();
 }
 
-bool DeviceOperation::hasArgument(const Common::string& name) const
-{
-    return firstArgument(name) != m_arguments.end();
-}
+bool DeviceOperation::hasArgument(const Common::string& name) const { return firstArgument(name) != m_arguments.end(); }
 
 Common::string DeviceOperation::getArgValue(const Common::string& name) const
 {
@@ -140,4 +125,4 @@ DeviceOperationPtr operationNamed(const DeviceOperationList& operations, const C
     return DeviceOperationPtr();
 }
 
-}  // namespace Core
+} // namespace Core

@@ -90,6 +90,6 @@ private:
     mutable Common::string m_name;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

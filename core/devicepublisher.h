@@ -25,6 +25,6 @@ public:
     bool PublishDevice(DeviceSubscriber& target, const DevicePtr& child) const { return target.receive(child); }
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

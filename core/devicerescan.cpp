@@ -34,10 +34,7 @@ bool mayRun(const DeviceOperation& op, const DevicePtr& self, const Predicate& p
     }
 }
 
-const OperationRegistry* registryOf(const Device& device)
-{
-    return dynamic_cast<const OperationRegistry*>(&device);
-}
+const OperationRegistry* registryOf(const Device& device) { return dynamic_cast<const OperationRegistry*>(&device); }
 
 Device& rootOf(Device& device)
 {
@@ -53,7 +50,7 @@ DeviceOperationPtr existingOrNew(const DeviceOperationList& operations, const Co
     return op ? op : createOperation(opName);
 }
 
-}  // namespace
+} // namespace
 
 OperationReturnList Device::Reenumerate(const ReenumeratePredicate& predicate)
 {
@@ -223,4 +220,4 @@ void Device::recordUnavailable(const Common::string& opName, const FilterReturn&
     m_unavailableReasons.push_back(reason);
 }
 
-}  // namespace Core
+} // namespace Core

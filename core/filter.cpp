@@ -2,9 +2,6 @@
 
 namespace Core {
 
-FilterReturn NullFilter::applyImpl(const DevicePtr&) const
-{
-    return FilterReturn();
-}
+FilterReturn NullFilter::applyImpl(const DevicePtr&) const { return FilterReturn(); }
 
-}  // namespace Core
+} // namespace Core

@@ -32,6 +32,6 @@ protected:
     FilterReturn applyImpl(const DevicePtr& device) const override;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -6,10 +6,7 @@ namespace Core {
 
 using namespace Core::ModelTerms;
 
-FilterReturn::FilterReturn(const Common::string& reason)
-{
-    *this = reason;
-}
+FilterReturn::FilterReturn(const Common::string& reason) { *this = reason; }
 
 FilterReturn& FilterReturn::operator=(bool verdict)
 {
@@ -28,4 +25,4 @@ FilterReturn& FilterReturn::operator=(const Common::string& reason)
     return *this;
 }
 
-}  // namespace Core
+} // namespace Core

@@ -30,6 +30,6 @@ private:
     bool m_verdict = true;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

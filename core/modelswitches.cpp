@@ -11,33 +11,20 @@ namespace {
 bool s_profiling = false;
 TreeWriter s_treeWriter = nullptr;
 
-}  // namespace
+} // namespace
 
-void setProfilingEnabled(bool enabled)
-{
-    s_profiling = enabled;
-}
+void setProfilingEnabled(bool enabled) { s_profiling = enabled; }
 
-bool profilingEnabled()
-{
-    return s_profiling;
-}
+bool profilingEnabled() { return s_profiling; }
 
-void setTreeWriter(TreeWriter writer)
-{
-    s_treeWriter = writer;
-}
+void setTreeWriter(TreeWriter writer) { s_treeWriter = writer; }
 
-TreeWriter treeWriter()
-{
-    return s_treeWriter;
-}
+TreeWriter treeWriter() { return s_treeWriter; }
 
 void addPerformTime(OperationReturn& result, double seconds)
 {
     if (s_profiling)
-        result.PublishAttribute(
-            result, Attribute(ModelTerms::ATTR_NAME_PERFORM_TIME, std::to_string(seconds).c_str()));
+        result.PublishAttribute(result, Attribute(ModelTerms::ATTR_NAME_PERFORM_TIME, std::to_string(seconds).c_str()));
 }
 
-}  // namespace Core::ModelSwitches
+} // namespace Core::ModelSwitches

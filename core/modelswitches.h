@@ -20,13 +20,13 @@ using TreeWriter = void (*)(Device& root);
 
 void setProfilingEnabled(bool enabled);
 bool profilingEnabled();
-void setTreeWriter(TreeWriter writer);  // null: no dump
+void setTreeWriter(TreeWriter writer); // null: no dump
 TreeWriter treeWriter();
 
 // With profiling on, stamps ATTR_NAME_PERFORM_TIME (seconds as text) on `result`.
 void addPerformTime(OperationReturn& result, double seconds);
 
-}  // namespace ModelSwitches
-}  // namespace Core
+} // namespace ModelSwitches
+} // namespace Core
 
 #endif

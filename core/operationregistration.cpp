@@ -20,7 +20,7 @@ struct RegistrationTables {
     std::vector<TypeEntry> types;
     std::vector<std::unique_ptr<DeviceOperationCreatorBase>> creators;
     std::unordered_map<Common::string, const DeviceOperationCreatorBase*> creatorByName;
-    std::unordered_set<Common::string> dependencies;  // "type\noperation"
+    std::unordered_set<Common::string> dependencies; // "type\noperation"
 };
 
 RegistrationTables& tables()
@@ -29,10 +29,7 @@ RegistrationTables& tables()
     return registered;
 }
 
-bool fits(const Common::string& name)
-{
-    return name.size() <= MAX_REGISTERED_NAME_LENGTH;
-}
+bool fits(const Common::string& name) { return name.size() <= MAX_REGISTERED_NAME_LENGTH; }
 
 Common::string dependencyKey(const Common::string& typeName, const Common::string& operationName)
 {
@@ -47,7 +44,7 @@ DeviceOperationList* operationListOf(const Common::string& typeName)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void replaceOrAppendOperation(DeviceOperationList& operations, const DeviceOperationPtr& op)
 {
@@ -114,4 +111,4 @@ bool Device::RegisterOperation(const Common::string& typeName, const Common::str
     return true;
 }
 
-}  // namespace Core
+} // namespace Core

@@ -93,6 +93,6 @@ bool RegisterSchemaOperationDependency(const Common::string& typeName, const Com
 // pointer.
 DeviceOperationPtr createOperation(const Common::string& operationName);
 
-}  // namespace Core
+} // namespace Core
 
 #endif

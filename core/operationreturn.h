@@ -28,6 +28,6 @@ public:
 
 using OperationReturnList = Common::list<OperationReturn>;
 
-}  // namespace Core
+} // namespace Core
 
 #endif

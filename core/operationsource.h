@@ -31,6 +31,6 @@ public:
 // The first operation of the list with that name, or an empty pointer.
 DeviceOperationPtr operationNamed(const DeviceOperationList& operations, const Common::string& opName);
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -7,10 +7,7 @@ void PrivateAttributeSource::ReceivePrivateAttribute(const PrivateAttribute& att
     m_attributes.insert_or_assign(attribute.first, attribute.second);
 }
 
-void PrivateAttributeSource::ClearPrivateAttribute(const Common::string& name)
-{
-    m_attributes.erase(name);
-}
+void PrivateAttributeSource::ClearPrivateAttribute(const Common::string& name) { m_attributes.erase(name); }
 
 bool PrivateAttributeSource::hasPrivateAttribute(const Common::string& name) const
 {
@@ -23,10 +20,7 @@ Common::Any PrivateAttributeSource::getPrivateValueFor(const Common::string& nam
     return found != m_attributes.end() ? found->second : Common::Any();
 }
 
-void PrivateAttributeSource::ClearPrivateAttribute()
-{
-    m_attributes.clear();
-}
+void PrivateAttributeSource::ClearPrivateAttribute() { m_attributes.clear(); }
 
 void PrivateAttributeSource::ReceivePrivateAttribute(const PrivateAttributeSource& other)
 {
@@ -34,4 +28,4 @@ void PrivateAttributeSource::ReceivePrivateAttribute(const PrivateAttributeSourc
         ReceivePrivateAttribute(attribute);
 }
 
-}  // namespace Core
+} // namespace Core

@@ -50,6 +50,6 @@ private:
     PrivateMap m_attributes;
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

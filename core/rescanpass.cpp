@@ -6,7 +6,7 @@ namespace {
 unsigned long lastPass = 0;
 unsigned depth = 0;
 
-}  // namespace
+} // namespace
 
 RescanPass::RescanPass()
 {
@@ -18,4 +18,4 @@ RescanPass::~RescanPass() { --depth; }
 
 unsigned long RescanPass::current() { return depth == 0 ? 0 : lastPass; }
 
-}  // namespace Core
+} // namespace Core

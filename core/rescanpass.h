@@ -23,6 +23,6 @@ public:
     static unsigned long current();
 };
 
-}  // namespace Core
+} // namespace Core
 
 #endif

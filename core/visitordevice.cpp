@@ -4,9 +4,6 @@
 
 namespace Core {
 
-OperationReturn VisitorDevice::visit(Device& device)
-{
-    return device.performImpl(*this);
-}
+OperationReturn VisitorDevice::visit(Device& device) { return device.performImpl(*this); }
 
-}  // namespace Core
+} // namespace Core

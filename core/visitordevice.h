@@ -33,6 +33,6 @@ OperationReturn dispatchVisit(VisitorDevice& visitor, DeviceClass& device)
     return OperationReturn(ModelTerms::ATTR_VALUE_STATUS_PERFORM_NOT_REACHABLE);
 }
 
-}  // namespace Core
+} // namespace Core
 
 #endif

@@ -14,7 +14,8 @@ void AssociationPhysicalDrivePhysicalDrive::associate(const Core::DevicePtr& dri
     ActiveSparePairs pairs = activeSparePairs(box);
     if (pairs.empty())
         return;
-    buildAssociation(drive, ActiveSparePredicate(std::move(pairs)), box, Interface::MORUMod::ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
+    buildAssociation(drive, ActiveSparePredicate(std::move(pairs)), box,
+                     Interface::MORUMod::ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
 }
 
 } // namespace Operations

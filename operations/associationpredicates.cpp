@@ -33,7 +33,7 @@ bool inDriveSet(const Core::DevicePtr& array, const Core::DevicePtr& candidate,
     const Schema::Array* from = as<Schema::Array>(array);
     const Schema::PhysicalDrive* drive = as<Schema::PhysicalDrive>(candidate);
     return from != nullptr && drive != nullptr && drive->driveIndex() < Schema::Array::DriveSet().size() &&
-           (from->*set)().test(drive->driveIndex());
+        (from->*set)().test(drive->driveIndex());
 }
 
 bool hasDriveType(const Core::DevicePtr& device, const char* type)
@@ -51,7 +51,8 @@ const Schema::StorageSystem* storageSystemOf(const Core::DevicePtr& device)
 
 bool grants(const Schema::StorageSystem* system, const Core::DevicePtr& initiator, const Common::string* drive)
 {
-    if (system == nullptr || !initiator || initiator->getValueFor(ATTR_NAME_TYPE) != Interface::MORUMod::ATTR_VALUE_TYPE_INITIATOR)
+    if (system == nullptr || !initiator ||
+        initiator->getValueFor(ATTR_NAME_TYPE) != Interface::MORUMod::ATTR_VALUE_TYPE_INITIATOR)
         return false;
     const Common::string id = initiator->getValueFor(ATTR_NAME_INITIATOR_ID);
     for (const Schema::StorageSystem::AclEntry& entry : system->aclEntryList())
@@ -122,8 +123,8 @@ bool ActiveSparePredicate::operator()(const Core::DevicePtr& from, const Core::D
     const Schema::PhysicalDrive* data = as<Schema::PhysicalDrive>(from);
     const Schema::PhysicalDrive* spare = as<Schema::PhysicalDrive>(candidate);
     return data != nullptr && spare != nullptr && hasDriveType(from, ATTR_VALUE_DRIVE_TYPE_DATA) &&
-           hasDriveType(candidate, ATTR_VALUE_DRIVE_TYPE_SPARE) &&
-           m_pairs.count({spare->driveIndex(), data->driveIndex()}) != 0;
+        hasDriveType(candidate, ATTR_VALUE_DRIVE_TYPE_SPARE) &&
+        m_pairs.count({spare->driveIndex(), data->driveIndex()}) != 0;
 }
 
 ArrayControllerUnassignedDrivePredicate::ArrayControllerUnassignedDrivePredicate()
@@ -174,7 +175,7 @@ bool PreferredPathPredicate::operator()(const Core::DevicePtr& from, const Core:
         return from->getValueFor(ATTR_NAME_REDUNDANT_STATE) == ATTR_VALUE_REDUNDANT_STATE_ACTIVE;
     if (mode == ATTR_VALUE_REDUNDANCY_MODE_ASYMMETRICAL_ACTIVE_ACTIVE)
         return candidate->hasAttribute(ATTR_NAME_IO_SLOT) &&
-               candidate->getValueFor(ATTR_NAME_IO_SLOT) == from->getValueFor(ATTR_NAME_IO_SLOT);
+            candidate->getValueFor(ATTR_NAME_IO_SLOT) == from->getValueFor(ATTR_NAME_IO_SLOT);
     return false;
 }
 
@@ -184,7 +185,7 @@ ArrayControllerToHostBusAdapterInterconnectPathPredicate::ArrayControllerToHostB
 }
 
 bool ArrayControllerToHostBusAdapterInterconnectPathPredicate::operator()(const Core::DevicePtr& from,
-                                                                           const Core::DevicePtr& candidate) const
+                                                                          const Core::DevicePtr& candidate) const
 {
     const Schema::ArrayController* controller = as<Schema::ArrayController>(from);
     const Schema::StorageSystem* system = controller != nullptr ? storageSystemOf(from) : nullptr;

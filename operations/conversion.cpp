@@ -45,12 +45,9 @@ bool takeByte(std::string_view& text, std::uint8_t& byte)
     return true;
 }
 
-}  // namespace
+} // namespace
 
-unsigned hexStringToInt(const Common::string& text)
-{
-    return hexByte(std::string_view(text.c_str(), text.size()));
-}
+unsigned hexStringToInt(const Common::string& text) { return hexByte(std::string_view(text.c_str(), text.size())); }
 
 std::vector<std::uint8_t> stringToArray(const Common::string& text)
 {
@@ -72,10 +69,7 @@ Common::string dateToString(std::span<const std::uint8_t> bytes)
     return Common::string(text);
 }
 
-Common::string timeToString(std::span<const std::uint8_t>)
-{
-    return Common::string("0:0:0");
-}
+Common::string timeToString(std::span<const std::uint8_t>) { return Common::string("0:0:0"); }
 
 unsigned clampPercentage(unsigned percent)
 {
@@ -121,8 +115,8 @@ Common::string toIpV4String(const std::array<std::uint8_t, 4>& bytes)
 
 Common::string toIpV4String(std::uint32_t address)
 {
-    return toIpV4String({std::uint8_t(address), std::uint8_t(address >> 8), std::uint8_t(address >> 16),
-                         std::uint8_t(address >> 24)});
+    return toIpV4String(
+        {std::uint8_t(address), std::uint8_t(address >> 8), std::uint8_t(address >> 16), std::uint8_t(address >> 24)});
 }
 
 std::size_t stringToIndex(const char* const* begin, const char* const* end, const Common::string& text)
@@ -138,8 +132,8 @@ Common::string MacToString(std::span<const std::uint8_t> bytes)
     if (bytes.size() < 6)
         return Common::string();
     char text[20];
-    std::snprintf(text, sizeof text, "%02X:%02X:%02X:%02X:%02X:%02X", bytes[0], bytes[1], bytes[2], bytes[3],
-                  bytes[4], bytes[5]);
+    std::snprintf(text, sizeof text, "%02X:%02X:%02X:%02X:%02X:%02X", bytes[0], bytes[1], bytes[2], bytes[3], bytes[4],
+                  bytes[5]);
     return Common::string(text);
 }
 
@@ -154,7 +148,7 @@ Common::string toString(double value)
 
 std::uint64_t SizeConvert::toBlocks(double value)
 {
-    constexpr double limit = 18446744073709551616.0;  // 2^64
+    constexpr double limit = 18446744073709551616.0; // 2^64
     if (!(value > 0.0))
         return 0;
     if (value >= limit)
@@ -206,8 +200,7 @@ std::uint64_t SizeConvert::convertToBlocks(double value, EnUnitType unit, EnConv
     return unit == UNIT_MB && convertType == CONVERT_USER_ENTRY ? addBlocks(blocks, BLOCKS_PER_MB - 1) : blocks;
 }
 
-std::uint64_t SizeConvert::convertToBlocks(const Common::string& value, EnUnitType unit,
-                                                  EnConvertType convertType)
+std::uint64_t SizeConvert::convertToBlocks(const Common::string& value, EnUnitType unit, EnConvertType convertType)
 {
     return convertToBlocks(strToFloat(value), unit, convertType);
 }
@@ -229,20 +222,19 @@ double SizeConvert::convertFromBlocks(std::uint64_t blocks, EnUnitType& unit, En
     return unit == UNIT_KB ? double(blocksToKB(blocks)) : double(blocks) / double(perUnit);
 }
 
-double SizeConvert::convertFromBlocks(const Common::string& blocks, EnUnitType& unit,
-                                             EnConvertType convertType)
+double SizeConvert::convertFromBlocks(const Common::string& blocks, EnUnitType& unit, EnConvertType convertType)
 {
     return convertFromBlocks(strToBlock(blocks), unit, convertType);
 }
 
 void SizeConvert::Convert(double value, EnUnitType fromUnit, EnUnitType& toUnit, double& result,
-                                 EnConvertType convertType)
+                          EnConvertType convertType)
 {
     result = convertFromBlocks(convertToBlocks(value, fromUnit, convertType), toUnit, convertType);
 }
 
-void SizeConvert::Convert(const Common::string& value, EnUnitType fromUnit, EnUnitType& toUnit,
-                                 double& result, EnConvertType convertType)
+void SizeConvert::Convert(const Common::string& value, EnUnitType fromUnit, EnUnitType& toUnit, double& result,
+                          EnConvertType convertType)
 {
     Convert(strToFloat(value), fromUnit, toUnit, result, convertType);
 }
@@ -278,19 +270,19 @@ const SizeConvert::MarketingSize* SizeConvert::findMarketingSize(std::uint64_t b
 {
     // The label sizes of known drives, by exact block count, in ascending order.
     static constexpr MarketingSize table[] = {
-        {636508, "330", UNIT_MB},     {644700, "330", UNIT_MB},     {1082808, "550", UNIT_MB},
-        {1091000, "550", UNIT_MB},    {2042808, "1.05", UNIT_GB},   {2051000, "1.05", UNIT_GB},
-        {4110000, "2.1", UNIT_GB},    {8371888, "4.3", UNIT_GB},    {8377808, "4.3", UNIT_GB},
-        {8380080, "4.3", UNIT_GB},    {8386000, "4.3", UNIT_GB},    {17765308, "9.1", UNIT_GB},
-        {17765332, "9.1", UNIT_GB},   {71132960, "36", UNIT_GB},    {143374738, "72", UNIT_GB},
-        {286749488, "146", UNIT_GB},  {488397168, "250", UNIT_GB},  {585929308, "300", UNIT_GB},
-        {585937500, "300", UNIT_GB},  {1465149168, "750", UNIT_GB},
+        {636508, "330", UNIT_MB},    {644700, "330", UNIT_MB},     {1082808, "550", UNIT_MB},
+        {1091000, "550", UNIT_MB},   {2042808, "1.05", UNIT_GB},   {2051000, "1.05", UNIT_GB},
+        {4110000, "2.1", UNIT_GB},   {8371888, "4.3", UNIT_GB},    {8377808, "4.3", UNIT_GB},
+        {8380080, "4.3", UNIT_GB},   {8386000, "4.3", UNIT_GB},    {17765308, "9.1", UNIT_GB},
+        {17765332, "9.1", UNIT_GB},  {71132960, "36", UNIT_GB},    {143374738, "72", UNIT_GB},
+        {286749488, "146", UNIT_GB}, {488397168, "250", UNIT_GB},  {585929308, "300", UNIT_GB},
+        {585937500, "300", UNIT_GB}, {1465149168, "750", UNIT_GB},
     };
     static_assert(std::is_sorted(std::begin(table), std::end(table),
                                  [](const MarketingSize& a, const MarketingSize& b) { return a.blocks < b.blocks; }));
-    const MarketingSize* found = std::lower_bound(
-        std::begin(table), std::end(table), blocks,
-        [](const MarketingSize& row, std::uint64_t wanted) { return row.blocks < wanted; });
+    const MarketingSize* found =
+        std::lower_bound(std::begin(table), std::end(table), blocks,
+                         [](const MarketingSize& row, std::uint64_t wanted) { return row.blocks < wanted; });
     return found != std::end(table) && found->blocks == blocks ? found : nullptr;
 }
 
@@ -338,10 +330,9 @@ Common::string SizeConvert::sizeString(double value, EnUnitType unit, EnConvertT
     return sizeString(convertToBlocks(value, unit, convertType), convertType);
 }
 
-Common::string SizeConvert::sizeString(const Common::string& value, EnUnitType unit,
-                                              EnConvertType convertType)
+Common::string SizeConvert::sizeString(const Common::string& value, EnUnitType unit, EnConvertType convertType)
 {
     return sizeString(strToFloat(value), unit, convertType);
 }
 
-}  // namespace Conversion
+} // namespace Conversion

@@ -132,6 +132,6 @@ Common::string MacToString(std::span<const std::uint8_t> bytes);
 // A real number as text, shortest form with up to six significant digits (75, 33.3333).
 Common::string toString(double value);
 
-}  // namespace Conversion
+} // namespace Conversion
 
 #endif

@@ -30,15 +30,12 @@ Core::OperationReturn DiscoverArray::discover(Core::Device& device, BMICDevice& 
     DiscoverLogicalDrive::RememberHandles(device);
     unsigned number = 0;
     for (const _ArrayInfo& record : arrays)
-        publishInto(device, new Schema::Array(static_cast<unsigned char>(number++), record.logicalDrives,
-                                              record.dataDrives, record.spareDrives, record.activeSpares,
-                                              record.failedDrives));
+        publishInto(device,
+                    new Schema::Array(static_cast<unsigned char>(number++), record.logicalDrives, record.dataDrives,
+                                      record.spareDrives, record.activeSpares, record.failedDrives));
     return result;
 }
 
-Core::FilterPtr DiscoverArray::pFilterImpl() const
-{
-    return Core::FilterPtr(new LocalControllerFilter());
-}
+Core::FilterPtr DiscoverArray::pFilterImpl() const { return Core::FilterPtr(new LocalControllerFilter()); }
 
 } // namespace Operations

@@ -26,7 +26,10 @@ class DiscoverArray : public Schema::VisitorStorageSystem,
                       public DiscoverOperation<Interface::StorageMod::OPERATION_DISCOVER_ARRAYS> {
 public:
     Core::OperationReturn visit(Schema::StorageSystem& system) override { return discover(system, system); }
-    Core::OperationReturn visit(Schema::ArrayController& controller) override { return discover(controller, controller); }
+    Core::OperationReturn visit(Schema::ArrayController& controller) override
+    {
+        return discover(controller, controller);
+    }
 
     Core::OperationReturn discover(Core::Device& device, BMICDevice& channel);
 

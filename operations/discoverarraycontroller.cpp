@@ -37,8 +37,9 @@ Common::string slotText(const ImgrHostDeviceInfo& info)
         return "slot_" + decimalText(info.bSlot);
     if (info.bAddressing != IMGR_ADDRESSING_CABINET)
         return Common::string();
-    return "slot_" + joined({decimalText(info.bCabinet), decimalText(info.bCell), decimalText(info.bIoCabinet),
-                             decimalText(info.bIoChassis), decimalText(info.bIoBay), decimalText(info.bSlot)});
+    return "slot_" +
+        joined({decimalText(info.bCabinet), decimalText(info.bCell), decimalText(info.bIoCabinet),
+                decimalText(info.bIoChassis), decimalText(info.bIoBay), decimalText(info.bSlot)});
 }
 
 // The subsystem identifier a controller reports: the chassis serial number, else the node's
@@ -71,8 +72,7 @@ Common::string DiscoverArrayController::nameImpl() const
     return Interface::StorageMod::OPERATION_DISCOVER_ARRAY_CONTROLLERS;
 }
 
-Common::string localLocationText(const ImgrHostDeviceInfo& info, const Common::string& subsystemId,
-                                 ImgrHandle handle)
+Common::string localLocationText(const ImgrHostDeviceInfo& info, const Common::string& subsystemId, ImgrHandle handle)
 {
     if (!subsystemId.empty())
         return subsystemId;

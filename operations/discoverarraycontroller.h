@@ -36,8 +36,7 @@ protected:
     EnType eTypeImpl() const override { return TYPE_DISCOVER; }
 };
 
-Common::string localLocationText(const ImgrHostDeviceInfo& info, const Common::string& subsystemId,
-                                 ImgrHandle handle);
+Common::string localLocationText(const ImgrHostDeviceInfo& info, const Common::string& subsystemId, ImgrHandle handle);
 Common::string remoteLocationText(const Schema::StorageSystem::_STORAGE_SYSTEM_PATH& path);
 
 } // namespace Operations

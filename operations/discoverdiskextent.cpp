@@ -28,10 +28,7 @@ std::vector<std::uint8_t> readExtentInfo(ImgrHandle handle)
     return info;
 }
 
-Core::AttributeValue bytes(std::uint64_t value)
-{
-    return Core::AttributeValue(static_cast<unsigned long long>(value));
-}
+Core::AttributeValue bytes(std::uint64_t value) { return Core::AttributeValue(static_cast<unsigned long long>(value)); }
 
 } // namespace
 

@@ -26,7 +26,9 @@ Core::Device* DiscoverDriveCage::driveCageFor(unsigned bus, const SENSE_BUS_PARA
     auto* cage = new Schema::DriveCage(Schema::decimalText(bus));
     const BOX_INQUIRY_DATA& inquiry = reply.boxInquiryData;
     const Common::string product = fieldText(inquiry.sProductID);
-    const auto publish = [cage](const char* name, const Core::AttributeValue& value) { publishFact(*cage, name, value); };
+    const auto publish = [cage](const char* name, const Core::AttributeValue& value) {
+        publishFact(*cage, name, value);
+    };
     publish(Facts::ATTR_NAME_STATUS, Facts::ATTR_VALUE_STATUS_OK);
     publish(Facts::ATTR_NAME_BUS, bus);
     publish(Facts::ATTR_NAME_PORT, fieldText(reply.sPhysicalPort));

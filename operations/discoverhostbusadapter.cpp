@@ -62,7 +62,7 @@ Core::OperationReturn DiscoverHostBusAdapter::visit(Schema::ModRoot& root)
         const Common::string accessId = printableText(controllers.getAccessID(handle));
         publishFact(*adapter, Facts::ATTR_NAME_ACCESS_ID, accessId);
         publishFact(*adapter, Facts::ATTR_NAME_STATUS,
-                accessId.empty() ? Facts::ATTR_VALUE_STATUS_WARNING_NO_ACCESS_ID : Facts::ATTR_VALUE_STATUS_OK);
+                    accessId.empty() ? Facts::ATTR_VALUE_STATUS_WARNING_NO_ACCESS_ID : Facts::ATTR_VALUE_STATUS_OK);
         PublishDevice(root, adapter);
     }
     return Core::OperationReturn();

@@ -35,8 +35,8 @@ protected:
     Core::FilterReturn applyImpl(const Core::DevicePtr& device) const override
     {
         const bool configured = device && device->hasAttribute(SystemFacts::ATTR_NAME_SSP_STATE) &&
-                                device->hasAttribute(SystemFacts::ATTR_NAME_LOGICAL_DRIVE_COUNT) &&
-                                device->getValueFor(SystemFacts::ATTR_NAME_LOGICAL_DRIVE_COUNT) != "0";
+            device->hasAttribute(SystemFacts::ATTR_NAME_LOGICAL_DRIVE_COUNT) &&
+            device->getValueFor(SystemFacts::ATTR_NAME_LOGICAL_DRIVE_COUNT) != "0";
         return configured ? Core::FilterReturn()
                           : Core::FilterReturn(ATTR_VALUE_UNAVAILABLE_REASON_CONTROLLER_NOT_CONFIGURED);
     }
@@ -134,13 +134,13 @@ Core::OperationReturn DiscoverInitiator::visit(Schema::StorageSystem& storageSys
         Core::DevicePtr device(new Schema::Initiator(id));
         publishFact(*device, Facts::ATTR_NAME_CONNECTION_NAME, host.connectionName);
         publishFact(*device, Facts::ATTR_NAME_HOST_MODE,
-                modeName == modeNames.end() || modeName->second.empty() ? Common::string(DEFAULT_HOST_MODE)
-                                                                        : modeName->second);
+                    modeName == modeNames.end() || modeName->second.empty() ? Common::string(DEFAULT_HOST_MODE)
+                                                                            : modeName->second);
         publishFact(*device, Facts::ATTR_NAME_HOST_MODE_NUMBER, host.hostMode);
         publishFact(*device, Facts::ATTR_NAME_LOCATION,
-                local.contains(id) ? Facts::ATTR_VALUE_LOCATION_LOCAL : Facts::ATTR_VALUE_LOCATION_REMOTE);
+                    local.contains(id) ? Facts::ATTR_VALUE_LOCATION_LOCAL : Facts::ATTR_VALUE_LOCATION_REMOTE);
         publishFact(*device, Facts::ATTR_NAME_STATUS,
-                host.online ? Facts::ATTR_VALUE_STATUS_ONLINE : Facts::ATTR_VALUE_STATUS_OFFLINE);
+                    host.online ? Facts::ATTR_VALUE_STATUS_ONLINE : Facts::ATTR_VALUE_STATUS_OFFLINE);
         PublishDevice(storageSystem, device);
     }
     return Core::OperationReturn();

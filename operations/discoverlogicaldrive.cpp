@@ -34,7 +34,8 @@ LogicalDriveHandles handlesOf(const Core::Device& scope, const Schema::Controlle
 void DiscoverLogicalDrive::RememberHandles(Core::Device& scope)
 {
     if (const auto* channels = dynamic_cast<const Schema::ControllerChannels*>(&scope))
-        scope.ReceivePrivateAttribute(Core::PrivateAttribute(LOGICAL_DRIVE_HANDLES, Common::Any(listHandles(*channels))));
+        scope.ReceivePrivateAttribute(
+            Core::PrivateAttribute(LOGICAL_DRIVE_HANDLES, Common::Any(listHandles(*channels))));
 }
 
 Core::OperationReturn DiscoverLogicalDrive::visit(Schema::Array& array)
@@ -49,7 +50,8 @@ Core::OperationReturn DiscoverLogicalDrive::visit(Schema::Array& array)
             continue;
         auto* drive = new Schema::LogicalDrive(listed.number, listed.handle);
         publishFact(*drive, Facts::ATTR_NAME_DRIVE_IN_USE_BY_OS,
-                    listed.inUse ? Facts::ATTR_VALUE_DRIVE_IN_USE_BY_OS_TRUE : Facts::ATTR_VALUE_DRIVE_IN_USE_BY_OS_FALSE);
+                    listed.inUse ? Facts::ATTR_VALUE_DRIVE_IN_USE_BY_OS_TRUE
+                                 : Facts::ATTR_VALUE_DRIVE_IN_USE_BY_OS_FALSE);
         publishFact(*drive, Facts::ATTR_NAME_DRIVE_ACCESS_NAME, listed.accessName);
         publishInto(array, drive);
     }

@@ -45,7 +45,8 @@ void DiscoverPhy::publishPhys(Core::Device& device, const PHYSICAL_DRIVE_STATUS&
         const unsigned char rate = table.bNegotiatedLinkRate[i];
         auto* phy = new Schema::Phy(i);
         publishFact(*phy, Facts::ATTR_NAME_STATUS,
-                    attached == NOT_ATTACHED ? Facts::ATTR_VALUE_STATUS_DEVICE_NOT_ATTACHED : Facts::ATTR_VALUE_STATUS_OK);
+                    attached == NOT_ATTACHED ? Facts::ATTR_VALUE_STATUS_DEVICE_NOT_ATTACHED
+                                             : Facts::ATTR_VALUE_STATUS_OK);
         publishFact(*phy, Facts::ATTR_NAME_ATTACHED_BMIC_INDEX, attached);
         publishFact(*phy, Facts::ATTR_NAME_ATTACHED_DEVICE_TYPE, type);
         publishFact(*phy, Facts::ATTR_NAME_NEGOTIATED_LINK_RATE, linkRateToName(rate));

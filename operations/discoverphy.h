@@ -31,8 +31,14 @@ public:
     static constexpr char PHY_CONNECTED_DEVICE_TYPE[] = "PHY_CONNECTED_DEVICE_TYPE";
     static constexpr char PHY_LINK_RATE_CODE[] = "PHY_LINK_RATE_CODE";
 
-    Core::OperationReturn visit(Schema::PhysicalDrive& drive) override { return discover(drive, drive, drive.driveIndex()); }
-    Core::OperationReturn visit(Schema::Expander& expander) override { return discover(expander, expander, expander.bmicIndex()); }
+    Core::OperationReturn visit(Schema::PhysicalDrive& drive) override
+    {
+        return discover(drive, drive, drive.driveIndex());
+    }
+    Core::OperationReturn visit(Schema::Expander& expander) override
+    {
+        return discover(expander, expander, expander.bmicIndex());
+    }
     Core::OperationReturn visit(Schema::SEP& sep) override { return discover(sep, sep, sep.bmicIndex()); }
 
     Core::OperationReturn discover(Core::Device& device, BMICDevice& channel, const unsigned short& index);

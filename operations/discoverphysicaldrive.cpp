@@ -64,9 +64,10 @@ Core::OperationReturn DiscoverPhysicalDrive::discover(Core::Device& device, BMIC
         if (!candidates.test(index))
             continue;
         auto* drive = new Schema::PhysicalDrive(static_cast<unsigned short>(index), driveType(index, data, spare));
-        Publish(*drive, Core::Attribute(Facts::ATTR_NAME_IS_ACTIVE_SPARE, activeSpare.test(index)
-                                                                            ? Facts::ATTR_VALUE_IS_ACTIVE_SPARE_TRUE
-                                                                            : Facts::ATTR_VALUE_IS_ACTIVE_SPARE_FALSE));
+        Publish(*drive,
+                Core::Attribute(Facts::ATTR_NAME_IS_ACTIVE_SPARE,
+                                activeSpare.test(index) ? Facts::ATTR_VALUE_IS_ACTIVE_SPARE_TRUE
+                                                        : Facts::ATTR_VALUE_IS_ACTIVE_SPARE_FALSE));
         publishInto(device, drive);
     }
     // A drive cage has its own tape discovery; elsewhere the tape drives come with the disks.
@@ -75,9 +76,6 @@ Core::OperationReturn DiscoverPhysicalDrive::discover(Core::Device& device, BMIC
     return result;
 }
 
-Core::FilterPtr DiscoverPhysicalDrive::pFilterImpl() const
-{
-    return Core::FilterPtr(new LocalControllerFilter());
-}
+Core::FilterPtr DiscoverPhysicalDrive::pFilterImpl() const { return Core::FilterPtr(new LocalControllerFilter()); }
 
 } // namespace Operations

@@ -26,7 +26,10 @@ class DiscoverPhysicalDrive : public Schema::VisitorArrayController,
                               public Schema::VisitorDriveCage,
                               public DiscoverOperation<Interface::StorageMod::OPERATION_DISCOVER_PHYSICAL_DRIVES> {
 public:
-    Core::OperationReturn visit(Schema::ArrayController& controller) override { return discover(controller, controller); }
+    Core::OperationReturn visit(Schema::ArrayController& controller) override
+    {
+        return discover(controller, controller);
+    }
     Core::OperationReturn visit(Schema::StorageSystem& system) override { return discover(system, system); }
     Core::OperationReturn visit(Schema::DriveCage& cage) override { return discover(cage, cage); }
 

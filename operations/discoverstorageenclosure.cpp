@@ -36,9 +36,6 @@ Core::OperationReturn DiscoverStorageEnclosure::discover(Core::Device& device, B
     });
 }
 
-Core::FilterPtr DiscoverStorageEnclosure::pFilterImpl() const
-{
-    return Core::FilterPtr(new LocalControllerFilter());
-}
+Core::FilterPtr DiscoverStorageEnclosure::pFilterImpl() const { return Core::FilterPtr(new LocalControllerFilter()); }
 
 } // namespace Operations

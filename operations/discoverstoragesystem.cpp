@@ -140,8 +140,8 @@ void DiscoverStorageSystem::FindStorageSystems(StorageSystemList& found)
                 continue;
             Path path;
             path.hostBusAdapter = adapterName;
-            path.port = info.bPort == IMGR_PORT_NOT_APPLICABLE ? Schema::StorageSystem::HBA_PORT_NOT_APPLICABLE
-                                                               : info.bPort;
+            path.port =
+                info.bPort == IMGR_PORT_NOT_APPLICABLE ? Schema::StorageSystem::HBA_PORT_NOT_APPLICABLE : info.bPort;
             addRemoteController(found, handle, remote, path);
         }
     }

@@ -18,7 +18,7 @@ bool failed(const Core::OperationReturn& result)
 {
     const Common::string status = result.status();
     return status == Interface::StorageMod::ATTR_VALUE_STATUS_COMMUNICATION_ERROR ||
-           status == Interface::MORUMod::ATTR_VALUE_STATUS_FAILURE;
+        status == Interface::MORUMod::ATTR_VALUE_STATUS_FAILURE;
 }
 
 } // namespace

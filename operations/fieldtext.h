@@ -18,10 +18,7 @@ namespace Operations {
 
 Common::string printableText(const char* text, std::size_t length);
 
-inline Common::string printableText(const Common::string& text)
-{
-    return printableText(text.c_str(), text.size());
-}
+inline Common::string printableText(const Common::string& text) { return printableText(text.c_str(), text.size()); }
 
 Common::string fieldText(const char* field, std::size_t width);
 

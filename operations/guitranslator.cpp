@@ -127,7 +127,7 @@ string applyRule(DisplayRule rule, const string& value, const string& deviceType
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-}  // namespace
+} // namespace
 
 std::unordered_map<string, string> GUITranslator::sm_stringTable;
 
@@ -160,10 +160,7 @@ void GUITranslator::AddString(const string& key, const string& text)
 
 void GUITranslator::Clear() { sm_stringTable.clear(); }
 
-string GUITranslator::getDisplayName(const string& attributeName, const string&)
-{
-    return LoadStr(attributeName);
-}
+string GUITranslator::getDisplayName(const string& attributeName, const string&) { return LoadStr(attributeName); }
 
 string GUITranslator::getDisplayValue(const string& attributeName, const string& value, const string& deviceType)
 {
@@ -238,4 +235,4 @@ string getDisplayValue(const string& attributeName, const string& value, const s
     return GUITranslator::getDisplayValue(attributeName, value, deviceType);
 }
 
-}  // namespace Common
+} // namespace Common

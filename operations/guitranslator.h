@@ -53,9 +53,8 @@ public:
     // digit, up to the next ">") replaced by parameter d. Parameter texts are
     // inserted as they are and never expanded again.
     static string LoadParmStr(const string& key, const string& p0 = string(), const string& p1 = string(),
-                              const string& p2 = string(), const string& p3 = string(),
-                              const string& p4 = string(), const string& p5 = string(),
-                              const string& p6 = string(), const string& p7 = string(),
+                              const string& p2 = string(), const string& p3 = string(), const string& p4 = string(),
+                              const string& p5 = string(), const string& p6 = string(), const string& p7 = string(),
                               const string& p8 = string(), const string& p9 = string());
 
     // Every newline becomes "<BR/>".
@@ -82,6 +81,6 @@ private:
 // Forwards to GUITranslator::getDisplayValue.
 string getDisplayValue(const string& attributeName, const string& value, const string& deviceType);
 
-}  // namespace Common
+} // namespace Common
 
 #endif

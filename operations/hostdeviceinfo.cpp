@@ -17,9 +17,9 @@ namespace Facts = Interface::StorageMod::ArrayController;
 
 Common::string busTypeToString(std::uint8_t busType)
 {
-    static const std::array<const char*, 5> names = {
-        Facts::ATTR_VALUE_BUS_TYPE_ISA, Facts::ATTR_VALUE_BUS_TYPE_EISA, Facts::ATTR_VALUE_BUS_TYPE_PCI,
-        Facts::ATTR_VALUE_BUS_TYPE_SCSI, Facts::ATTR_VALUE_BUS_TYPE_FIBRE};
+    static const std::array<const char*, 5> names = {Facts::ATTR_VALUE_BUS_TYPE_ISA, Facts::ATTR_VALUE_BUS_TYPE_EISA,
+                                                     Facts::ATTR_VALUE_BUS_TYPE_PCI, Facts::ATTR_VALUE_BUS_TYPE_SCSI,
+                                                     Facts::ATTR_VALUE_BUS_TYPE_FIBRE};
     return busType < names.size() ? Common::string(names[busType]) : Common::string();
 }
 
@@ -64,13 +64,12 @@ void PublishSlotInformation(Core::Device& device, const ImgrHostDeviceInfo& info
     }
     if (info.bAddressing != IMGR_ADDRESSING_CABINET)
         return;
-    const std::array<std::pair<const char*, std::uint8_t>, 6> parts = {
-        {{Facts::ATTR_NAME_CABINET, info.bCabinet},
-         {Facts::ATTR_NAME_CELL, info.bCell},
-         {Facts::ATTR_NAME_IO_CABINET, info.bIoCabinet},
-         {Facts::ATTR_NAME_IO_CHASSIS, info.bIoChassis},
-         {Facts::ATTR_NAME_IO_BAY, info.bIoBay},
-         {Facts::ATTR_NAME_SLOT, info.bSlot}}};
+    const std::array<std::pair<const char*, std::uint8_t>, 6> parts = {{{Facts::ATTR_NAME_CABINET, info.bCabinet},
+                                                                        {Facts::ATTR_NAME_CELL, info.bCell},
+                                                                        {Facts::ATTR_NAME_IO_CABINET, info.bIoCabinet},
+                                                                        {Facts::ATTR_NAME_IO_CHASSIS, info.bIoChassis},
+                                                                        {Facts::ATTR_NAME_IO_BAY, info.bIoBay},
+                                                                        {Facts::ATTR_NAME_SLOT, info.bSlot}}};
     for (const auto& [name, value] : parts)
         publishFact(device, name, static_cast<unsigned>(value));
 }

@@ -1,9 +1,9 @@
 #include "operations/readarraycontrollerinfo.h"
 
 #include "controller/modeltable.h"
+#include "operations/fieldtext.h"
 #include "operations/readcontrollerfacts.h"
 #include "operations/replycache.h"
-#include "operations/fieldtext.h"
 
 namespace Operations {
 namespace {

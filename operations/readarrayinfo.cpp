@@ -26,21 +26,19 @@ ReadArrayInfo::Extent extentOf(unsigned number, const LOGICAL_DRIVE_CONFIG& conf
     extent.number = number;
     extent.offset = extendedOffset != 0 ? extendedOffset : config.dwDataOffset;
     extent.blocksPerDrive = extendedPerDrive != 0 ? extendedPerDrive : config.dwBlocksPerDrive;
-    extent.faultTolerant = Schema::LogicalDrive::faultTolerance(config.wFaultTolerance) != DriveFacts::ATTR_VALUE_RAID_0;
+    extent.faultTolerant =
+        Schema::LogicalDrive::faultTolerance(config.wFaultTolerance) != DriveFacts::ATTR_VALUE_RAID_0;
     extent.failed = status.bUnitStatus == kFailed;
     extent.transforming = status.bUnitStatus == kExpanding || status.bUnitStatus == kQueuedForExpansion;
     return extent;
 }
 
 // What publishCommonDriveSize reads from the array's drives.
-constexpr const char* kDriveSizeFacts[] = {
-    Facts::ATTR_NAME_TOTAL_BLOCKS_PER_PHYSICAL_DRIVE, Facts::ATTR_NAME_RIS_BLOCKS_PER_PHYSICAL_DRIVE,
-    Facts::ATTR_NAME_PHYSICAL_DRIVE_BLOCK_SIZE, Facts::ATTR_NAME_INTERFACE};
+constexpr const char* kDriveSizeFacts[] = {Facts::ATTR_NAME_TOTAL_BLOCKS_PER_PHYSICAL_DRIVE,
+                                           Facts::ATTR_NAME_RIS_BLOCKS_PER_PHYSICAL_DRIVE,
+                                           Facts::ATTR_NAME_PHYSICAL_DRIVE_BLOCK_SIZE, Facts::ATTR_NAME_INTERFACE};
 
-const char* truth(bool value, const char* yes, const char* no)
-{
-    return value ? yes : no;
-}
+const char* truth(bool value, const char* yes, const char* no) { return value ? yes : no; }
 
 } // namespace
 
@@ -92,7 +90,8 @@ Core::OperationReturn ReadArrayInfo::publishCommonDriveSize(Schema::Array& array
             continue;
         usablePerDrive = usable;
         publishReading(array, Facts::ATTR_NAME_TOTAL_BLOCKS_PER_PHYSICAL_DRIVE, static_cast<unsigned long long>(total));
-        publishReading(array, Facts::ATTR_NAME_RIS_BLOCKS_PER_PHYSICAL_DRIVE, static_cast<unsigned long long>(reserved));
+        publishReading(array, Facts::ATTR_NAME_RIS_BLOCKS_PER_PHYSICAL_DRIVE,
+                       static_cast<unsigned long long>(reserved));
         publishReading(array, Facts::ATTR_NAME_PHYSICAL_DRIVE_BLOCK_SIZE, static_cast<unsigned>(drive.wBlockSize));
         publishReading(array, Facts::ATTR_NAME_INTERFACE, ReadPhysicalDriveInfo::interfaceName(drive.bDeviceType));
         first = false;

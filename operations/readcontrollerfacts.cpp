@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "operations/conversion.h"
-#include "operations/readoperation.h"
 #include "operations/fieldtext.h"
 #include "operations/hextext.h"
+#include "operations/readoperation.h"
 #include "schema/morumod.h"
 #include "schema/storagemod.h"
 
@@ -21,10 +21,10 @@ using namespace Interface::MORUMod;
 
 // The ratios a controller may be set to, read percent then write percent.
 const char* const kCacheRatios[] = {
-    Facts::ATTR_VALUE_CACHE_RATIO_0_100,  Facts::ATTR_VALUE_CACHE_RATIO_10_90, Facts::ATTR_VALUE_CACHE_RATIO_20_80,
-    Facts::ATTR_VALUE_CACHE_RATIO_25_75,  Facts::ATTR_VALUE_CACHE_RATIO_30_70, Facts::ATTR_VALUE_CACHE_RATIO_40_60,
-    Facts::ATTR_VALUE_CACHE_RATIO_50_50,  Facts::ATTR_VALUE_CACHE_RATIO_60_40, Facts::ATTR_VALUE_CACHE_RATIO_70_30,
-    Facts::ATTR_VALUE_CACHE_RATIO_75_25,  Facts::ATTR_VALUE_CACHE_RATIO_80_20, Facts::ATTR_VALUE_CACHE_RATIO_90_10,
+    Facts::ATTR_VALUE_CACHE_RATIO_0_100, Facts::ATTR_VALUE_CACHE_RATIO_10_90, Facts::ATTR_VALUE_CACHE_RATIO_20_80,
+    Facts::ATTR_VALUE_CACHE_RATIO_25_75, Facts::ATTR_VALUE_CACHE_RATIO_30_70, Facts::ATTR_VALUE_CACHE_RATIO_40_60,
+    Facts::ATTR_VALUE_CACHE_RATIO_50_50, Facts::ATTR_VALUE_CACHE_RATIO_60_40, Facts::ATTR_VALUE_CACHE_RATIO_70_30,
+    Facts::ATTR_VALUE_CACHE_RATIO_75_25, Facts::ATTR_VALUE_CACHE_RATIO_80_20, Facts::ATTR_VALUE_CACHE_RATIO_90_10,
     Facts::ATTR_VALUE_CACHE_RATIO_100_0,
 };
 
@@ -97,10 +97,7 @@ Common::string entryOf(const char* const (&table)[N], std::size_t index)
     return index < N ? Common::string(table[index]) : Common::string();
 }
 
-Common::string decimal(unsigned long long value)
-{
-    return Core::AttributeValue(value).toString();
-}
+Common::string decimal(unsigned long long value) { return Core::AttributeValue(value).toString(); }
 
 const char* priority(std::uint8_t value, const char* high, const char* medium, const char* low)
 {
@@ -130,9 +127,9 @@ void publishBatteryInfo(Core::Device& device, const CACHE_CONFIG_STATUS& cache)
     if (count == 0)
         return;
     publishReading(device, Facts::ATTR_NAME_BATTERY_PACK_COUNT, count);
-    const char* status = failed != 0     ? Facts::ATTR_VALUE_BATTERY_STATUS_FAILED
-                         : charging != 0 ? Facts::ATTR_VALUE_BATTERY_STATUS_NOT_FULLY_CHARGED
-                                         : Facts::ATTR_VALUE_BATTERY_STATUS_OK;
+    const char* status = failed != 0 ? Facts::ATTR_VALUE_BATTERY_STATUS_FAILED
+        : charging != 0              ? Facts::ATTR_VALUE_BATTERY_STATUS_NOT_FULLY_CHARGED
+                                     : Facts::ATTR_VALUE_BATTERY_STATUS_OK;
     publishReading(device, Facts::ATTR_NAME_BATTERY_STATUS, status);
     publishReading(device, Facts::ATTR_NAME_BATTERY_FAILED_LIST, bitNumbers(failed));
 }
@@ -200,15 +197,16 @@ void publishDriveCounts(Core::Device& device, const IDENTIFY_CONTROLLER& identif
     unsigned present = 0;
     for (std::uint8_t byte : identify.pbBigDrivePresentBitmap)
         present += static_cast<unsigned>(std::popcount(byte));
-    publishReading(device, Facts::ATTR_NAME_LOGICAL_DRIVE_COUNT, static_cast<unsigned>(identify.bConfiguredLogicalDrives));
+    publishReading(device, Facts::ATTR_NAME_LOGICAL_DRIVE_COUNT,
+                   static_cast<unsigned>(identify.bConfiguredLogicalDrives));
     publishReading(device, Facts::ATTR_NAME_PHYSICAL_DRIVE_COUNT, present);
     device.ReceivePrivateAttribute(Core::PrivateAttribute(PRIVATE_CONTROLLER_FLAGS, static_cast<unsigned>(flags)));
     device.ReceivePrivateAttribute(Core::PrivateAttribute(PRIVATE_REBUILDING_DRIVES, RebuildingDrives()));
     device.ClearPrivateAttribute(Facts::ATTR_NAME_MAX_SAFE_FULL_STRIPE_SIZE);
     if (safeStripe != 0)
-        device.ReceivePrivateAttribute(Core::PrivateAttribute(
-            Facts::ATTR_NAME_MAX_SAFE_FULL_STRIPE_SIZE,
-            static_cast<unsigned long long>(safeStripe) * Conversion::SizeConvert::BLOCKS_PER_MB));
+        device.ReceivePrivateAttribute(Core::PrivateAttribute(Facts::ATTR_NAME_MAX_SAFE_FULL_STRIPE_SIZE,
+                                                              static_cast<unsigned long long>(safeStripe) *
+                                                                  Conversion::SizeConvert::BLOCKS_PER_MB));
 }
 
 void publishIdentifyInfo(Core::Device& device, const IDENTIFY_CONTROLLER& identify)
@@ -283,9 +281,9 @@ void publishAcceleratorInfo(Core::Device& device, const CACHE_CONFIG_STATUS& cac
     clearReading(device, Facts::ATTR_NAME_CACHE_STATE);
     if (status != 0 && code != 0)
         publishReading(device, Facts::ATTR_NAME_CACHE_STATE, entryOf(kCacheState, code - 1));
-    for (const char* name : {Facts::ATTR_NAME_CACHE_SIZE_TOTAL, Facts::ATTR_NAME_CACHE_SIZE_READ,
-                             Facts::ATTR_NAME_CACHE_SIZE_WRITE, Facts::ATTR_NAME_CACHE_SIZE_TOTAL_BBBWC,
-                             Facts::ATTR_NAME_CACHE_SIZE_TOTAL_NON_BBBWC})
+    for (const char* name :
+         {Facts::ATTR_NAME_CACHE_SIZE_TOTAL, Facts::ATTR_NAME_CACHE_SIZE_READ, Facts::ATTR_NAME_CACHE_SIZE_WRITE,
+          Facts::ATTR_NAME_CACHE_SIZE_TOTAL_BBBWC, Facts::ATTR_NAME_CACHE_SIZE_TOTAL_NON_BBBWC})
         clearReading(device, name);
     if (board)
         publishCacheSizes(device, cache);

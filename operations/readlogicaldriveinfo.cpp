@@ -28,8 +28,8 @@ constexpr unsigned kExpanding = 10;
 constexpr unsigned kQueuedForExpansion = 12;
 
 // Bits of the configuration record.
-constexpr std::uint8_t kBootDisabled = 0x01;       // bBIOSDisableFlag
-constexpr std::uint8_t kStripeSizeLockUp = 0x01;   // bConfigurationFlags
+constexpr std::uint8_t kBootDisabled = 0x01; // bBIOSDisableFlag
+constexpr std::uint8_t kStripeSizeLockUp = 0x01; // bConfigurationFlags
 
 const char* const kProgressFacts[] = {Facts::ATTR_NAME_BLOCKS_LEFT_TO_REBUILD, Facts::ATTR_NAME_BLOCKS_LEFT_TO_EXPAND,
                                       Facts::ATTR_NAME_REBUILD_PERCENT_COMPLETE,
@@ -45,7 +45,7 @@ bool parseUnsigned(const Common::string& text, std::uint64_t& value)
 bool isParityLevel(const Common::string& level)
 {
     return level == Facts::ATTR_VALUE_RAID_4 || level == Facts::ATTR_VALUE_RAID_5 ||
-           level == Facts::ATTR_VALUE_RAID_6 || level == Facts::ATTR_VALUE_RAID_51;
+        level == Facts::ATTR_VALUE_RAID_6 || level == Facts::ATTR_VALUE_RAID_51;
 }
 
 // Whether the controller holding the drive counts blocks in 64 bits.
@@ -78,10 +78,7 @@ void markRebuilding(Schema::LogicalDrive& drive, std::uint16_t number, unsigned 
     box->ReceivePrivateAttribute(Core::PrivateAttribute(PRIVATE_REBUILDING_DRIVES, rebuilding));
 }
 
-Common::string labelText(const char (&label)[64])
-{
-    return printableText(label, strnlen(label, sizeof label));
-}
+Common::string labelText(const char (&label)[64]) { return printableText(label, strnlen(label, sizeof label)); }
 
 } // namespace
 
@@ -218,7 +215,8 @@ void ReadLogicalDriveInfo::publishSizeInfo(Schema::LogicalDrive& drive, const LO
     publishReading(drive, Facts::ATTR_NAME_HEADS, heads);
     publishReading(drive, Facts::ATTR_NAME_SECTORS, sectors);
     publishReading(drive, Facts::ATTR_NAME_IS_BIG_LOGICAL_DRIVE,
-                   big != 0 ? Facts::ATTR_VALUE_IS_BIG_LOGICAL_DRIVE_TRUE : Facts::ATTR_VALUE_IS_BIG_LOGICAL_DRIVE_FALSE);
+                   big != 0 ? Facts::ATTR_VALUE_IS_BIG_LOGICAL_DRIVE_TRUE
+                            : Facts::ATTR_VALUE_IS_BIG_LOGICAL_DRIVE_FALSE);
 }
 
 void ReadLogicalDriveInfo::publishAcceleratorInfo(Schema::LogicalDrive& drive, const CACHE_CONFIG_STATUS& cache)
@@ -228,7 +226,8 @@ void ReadLogicalDriveInfo::publishAcceleratorInfo(Schema::LogicalDrive& drive, c
         return;
     const bool disabled = cache.bDisableFlag != 0 || number >= 32 || (cache.dwCacheDisabledMap & (1u << number)) != 0;
     publishReading(drive, Facts::ATTR_NAME_ARRAY_ACCELERATOR,
-                   disabled ? Facts::ATTR_VALUE_ARRAY_ACCELERATOR_DISABLED : Facts::ATTR_VALUE_ARRAY_ACCELERATOR_ENABLED);
+                   disabled ? Facts::ATTR_VALUE_ARRAY_ACCELERATOR_DISABLED
+                            : Facts::ATTR_VALUE_ARRAY_ACCELERATOR_ENABLED);
 }
 
 void ReadLogicalDriveInfo::publishSurfaceInfo(Schema::LogicalDrive& drive, const SURFACE_STATUS& surface)
@@ -236,7 +235,8 @@ void ReadLogicalDriveInfo::publishSurfaceInfo(Schema::LogicalDrive& drive, const
     std::uint16_t number = 0;
     if (!driveNumber(drive, number) || number >= 32)
         return;
-    publishReading(drive, Facts::ATTR_NAME_SURFACE_ANALYSIS_PASSES, static_cast<unsigned>(surface.pdwSurfaceAnalysisPasses[number]));
+    publishReading(drive, Facts::ATTR_NAME_SURFACE_ANALYSIS_PASSES,
+                   static_cast<unsigned>(surface.pdwSurfaceAnalysisPasses[number]));
     publishReading(drive, Facts::ATTR_NAME_SURFACE_ANALYSIS_PASS_TIME,
                    static_cast<unsigned>(surface.pdwSurfaceAnalysisPassTime[number]));
     publishReading(drive, Facts::ATTR_NAME_SURFACE_ANALYSIS_BLOCKS_REASSIGNED,

@@ -7,9 +7,6 @@ void publishReading(Core::Device& device, const char* name, const Core::Attribut
     device.Publish(device, Core::Attribute(name, value), false);
 }
 
-void clearReading(Core::Device& device, const char* name)
-{
-    device.AttributeSource::Clear(Common::string(name));
-}
+void clearReading(Core::Device& device, const char* name) { device.AttributeSource::Clear(Common::string(name)); }
 
 } // namespace Operations

@@ -16,16 +16,15 @@ namespace {
 namespace Facts = Interface::StorageMod::PhysicalDrive;
 
 const char* const kInterfaces[] = {
-    Facts::ATTR_VALUE_INTERFACE_PARALLEL,     Facts::ATTR_VALUE_INTERFACE_SATA,
-    Facts::ATTR_VALUE_INTERFACE_SAS,          Facts::ATTR_VALUE_INTERFACE_SATA_LOGICAL,
-    Facts::ATTR_VALUE_INTERFACE_SAS_LOGICAL,
+    Facts::ATTR_VALUE_INTERFACE_PARALLEL,     Facts::ATTR_VALUE_INTERFACE_SATA,        Facts::ATTR_VALUE_INTERFACE_SAS,
+    Facts::ATTR_VALUE_INTERFACE_SATA_LOGICAL, Facts::ATTR_VALUE_INTERFACE_SAS_LOGICAL,
 };
 constexpr unsigned kParallel = 0;
 constexpr unsigned kSata = 1;
 
-constexpr std::uint8_t kDriveOk = 0x01;                // bPhysicalDriveFlags
-constexpr std::uint8_t kPredictiveFailure = 0x0A;      // bMorePhysicalDriveFlags, bits 1 and 3
-constexpr std::uint8_t kNcqCapable = 0x40;             // bEvenMoreDeviceFlags
+constexpr std::uint8_t kDriveOk = 0x01; // bPhysicalDriveFlags
+constexpr std::uint8_t kPredictiveFailure = 0x0A; // bMorePhysicalDriveFlags, bits 1 and 3
+constexpr std::uint8_t kNcqCapable = 0x40; // bEvenMoreDeviceFlags
 constexpr std::uint8_t kNcqEnabled = 0x80;
 constexpr std::uint8_t kNoLocation = 255;
 

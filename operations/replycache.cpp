@@ -40,7 +40,7 @@ struct Question {
     bool operator<(const Question& other) const
     {
         return std::tie(opcode, detail, unit, length, extra) <
-               std::tie(other.opcode, other.detail, other.unit, other.length, other.extra);
+            std::tie(other.opcode, other.detail, other.unit, other.length, other.extra);
     }
 };
 
@@ -111,7 +111,7 @@ Session* sessionOf(const Core::Device& device)
 bool isQuestion(const BMICDevice::BMICRequest& request)
 {
     return request.eTransferType == BMICDevice::TRANSFER_FROM_CONTROLLER &&
-           std::find(std::begin(kKeptOpcodes), std::end(kKeptOpcodes), request.bCommand) != std::end(kKeptOpcodes);
+        std::find(std::begin(kKeptOpcodes), std::end(kKeptOpcodes), request.bCommand) != std::end(kKeptOpcodes);
 }
 
 Question questionOf(const BMICDevice::BMICRequest& request)
@@ -147,18 +147,15 @@ Answer answerOf(const BMICDevice::BMICRequest& request)
 
 } // namespace
 
-void ReplyCache::Drop()
-{
-    sessions().byHandle.clear();
-}
+void ReplyCache::Drop() { sessions().byHandle.clear(); }
 
 void ReplyCache::ForgetUnit(const Core::Device& device, std::uint16_t unit)
 {
     forget(device, [unit](const Question& question) {
         const std::uint8_t opcode = question.opcode;
         const bool perDrive = opcode == IdentifyLogicalDriveTrait::command() ||
-                              opcode == SenseLogicalDriveStatusTrait::command() ||
-                              opcode == SenseLogicalDriveConfigurationTrait::command();
+            opcode == SenseLogicalDriveStatusTrait::command() ||
+            opcode == SenseLogicalDriveConfigurationTrait::command();
         return perDrive && question.unit == unit;
     });
 }

@@ -40,7 +40,8 @@ using AssociationLogicalDriveInitiator =
                       Types::ATTR_VALUE_TYPE_INITIATOR>;
 using AssociationStorageSystemInitiator =
     ScopedAssociation<Schema::StorageSystem, Names::OPERATION_ASSOCIATION_STORAGE_SYSTEM_INITIATOR,
-                      InitiatorWithAccessPredicate, Types::ATTR_VALUE_TYPE_STORAGE_SYSTEM, Types::ATTR_VALUE_TYPE_INITIATOR>;
+                      InitiatorWithAccessPredicate, Types::ATTR_VALUE_TYPE_STORAGE_SYSTEM,
+                      Types::ATTR_VALUE_TYPE_INITIATOR>;
 
 } // namespace Operations
 

@@ -56,7 +56,8 @@ Core::OperationReturn WriteStorageReenumerate::visit(Schema::StorageSystem& stor
     return reenumerate(storageSystem.getDevicePtr(), true);
 }
 
-Core::OperationReturnList WriteStorageReenumerate::rebuild(const Core::DevicePtr& device, const Common::string& discovery,
+Core::OperationReturnList WriteStorageReenumerate::rebuild(const Core::DevicePtr& device,
+                                                           const Common::string& discovery,
                                                            const Common::string& typeName)
 {
     Core::OperationReturnList returns;

@@ -9,7 +9,7 @@
 namespace Schema {
 
 struct OperationActivation {
-    const char* typeName;      // an ATTR_VALUE_TYPE_... identifier
+    const char* typeName; // an ATTR_VALUE_TYPE_... identifier
     const char* operationName; // an OPERATION_... identifier
 };
 

@@ -14,9 +14,7 @@ namespace Schema {
 class ControllerChannels : public ConcreteBMICDevice, public ConcreteCAISDevice, public ConcreteSCSIDevice {
 public:
     explicit ControllerChannels(const ConcreteBMICDevice& bmic)
-        : ConcreteBMICDevice(bmic)
-        , ConcreteCAISDevice(bmic.handle())
-        , ConcreteSCSIDevice(bmic.handle())
+        : ConcreteBMICDevice(bmic), ConcreteCAISDevice(bmic.handle()), ConcreteSCSIDevice(bmic.handle())
     {
     }
 

@@ -26,7 +26,7 @@ bool DefaultReenumeratePredicate::canRemoveStaleChildrenFor(const Core::DevicePt
     if (!device || !m_target)
         return false;
     return !isRoot(device) ||
-           (targetType() != ATTR_VALUE_TYPE_ARRAY_CONTROLLER && targetType() != ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+        (targetType() != ATTR_VALUE_TYPE_ARRAY_CONTROLLER && targetType() != ATTR_VALUE_TYPE_STORAGE_SYSTEM);
 }
 
 bool DefaultReenumeratePredicate::isRoot(const Core::DevicePtr& device) const

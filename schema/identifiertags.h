@@ -11,17 +11,17 @@ inline constexpr char MOD_ROOT_PREFIX[] = "MR:";
 inline constexpr char ARRAY_CONTROLLER_PREFIX[] = "AC:";
 inline constexpr char HOST_BUS_ADAPTER_PREFIX[] = "HBA:";
 
-inline constexpr char INITIATOR_TAG[] = ",I:";          // after the scope
-inline constexpr char ARRAY_TAG[] = ",A:";              // after the scope
-inline constexpr char LOGICAL_DRIVE_TAG[] = ",LD:";     // after the scope
-inline constexpr char DISK_EXTENT_TAG[] = ",DE:";       // after the logical drive
-inline constexpr char PHYSICAL_DRIVE_TAG[] = ",PD:";    // after the scope
-inline constexpr char TAPE_DRIVE_TAG[] = ",TD:";        // after the scope
+inline constexpr char INITIATOR_TAG[] = ",I:"; // after the scope
+inline constexpr char ARRAY_TAG[] = ",A:"; // after the scope
+inline constexpr char LOGICAL_DRIVE_TAG[] = ",LD:"; // after the scope
+inline constexpr char DISK_EXTENT_TAG[] = ",DE:"; // after the logical drive
+inline constexpr char PHYSICAL_DRIVE_TAG[] = ",PD:"; // after the scope
+inline constexpr char TAPE_DRIVE_TAG[] = ",TD:"; // after the scope
 inline constexpr char STORAGE_ENCLOSURE_TAG[] = ",SE:"; // after the scope
-inline constexpr char DRIVE_CAGE_TAG[] = ",DC:";        // after the enclosure
-inline constexpr char EXPANDER_TAG[] = ",E:";           // after the scope
-inline constexpr char SEP_TAG[] = ",S:";                // after the scope
-inline constexpr char PHY_TAG[] = ",PY:";               // after the drive, expander or SEP
+inline constexpr char DRIVE_CAGE_TAG[] = ",DC:"; // after the enclosure
+inline constexpr char EXPANDER_TAG[] = ",E:"; // after the scope
+inline constexpr char SEP_TAG[] = ",S:"; // after the scope
+inline constexpr char PHY_TAG[] = ",PY:"; // after the drive, expander or SEP
 
 } // namespace Schema
 

@@ -8,12 +8,8 @@ namespace Schema {
 
 Array::Array(unsigned char arrayNumber, const LogicalDriveSet& logicalDrives, const DriveSet& dataDrives,
              const DriveSet& spareDrives, const DriveSet& activeSpares, const DriveSet& failedDrives)
-    : m_arrayNumber(arrayNumber)
-    , m_logicalDrives(logicalDrives)
-    , m_dataDrives(dataDrives)
-    , m_spareDrives(spareDrives)
-    , m_activeSpares(activeSpares)
-    , m_failedDrives(failedDrives)
+    : m_arrayNumber(arrayNumber), m_logicalDrives(logicalDrives), m_dataDrives(dataDrives), m_spareDrives(spareDrives),
+      m_activeSpares(activeSpares), m_failedDrives(failedDrives)
 {
     publishFact(Interface::StorageMod::Array::ATTR_NAME_ARRAY_NUMBER, arrayNumber);
 }

@@ -7,8 +7,7 @@ namespace Schema {
 namespace Facts = Interface::StorageMod::ArrayController;
 
 ArrayController::ArrayController(const Common::string& location, const ConcreteBMICDevice& channel)
-    : ControllerChannels(channel)
-    , m_location(location)
+    : ControllerChannels(channel), m_location(location)
 {
 }
 

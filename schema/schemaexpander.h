@@ -22,8 +22,7 @@ class Expander : public NumberedDevice<Expander, Core::DeviceComposite, Interfac
 public:
     // `address` reaches the device through its controller's handle.
     Expander(unsigned short bmicIndex, const _DEVICE_ADDRESS& address)
-        : NumberedDevice(bmicIndex)
-        , ConcretePassThruDevice(address)
+        : NumberedDevice(bmicIndex), ConcretePassThruDevice(address)
     {
     }
     unsigned short bmicIndex() const { return number(); }

@@ -30,7 +30,7 @@ class LogicalDrive
 public:
     // Geometry limits, in blocks of 512 bytes.
     static constexpr unsigned MAX_CYLINDERS = 65535;
-    static constexpr unsigned long long MAX_BOOT_BOUNDARY_32 = 534765600ull;  // 65535 x 255 x 32
+    static constexpr unsigned long long MAX_BOOT_BOUNDARY_32 = 534765600ull; // 65535 x 255 x 32
     static constexpr unsigned long long MAX_BOOT_BOUNDARY_63 = 1052819775ull; // 65535 x 255 x 63
     static constexpr unsigned long long MAX_LOGICAL_DRIVE_BOUNDARY = 4294967295ull;
 

@@ -22,8 +22,7 @@ class SEP : public NumberedDevice<SEP, Core::DeviceComposite, Interface::MORUMod
 public:
     // `address` reaches the device through its controller's handle.
     SEP(unsigned short bmicIndex, const _DEVICE_ADDRESS& address)
-        : NumberedDevice(bmicIndex)
-        , ConcretePassThruDevice(address)
+        : NumberedDevice(bmicIndex), ConcretePassThruDevice(address)
     {
     }
     unsigned short bmicIndex() const { return number(); }

@@ -8,9 +8,7 @@ using Interface::StorageMod::StorageSystem::ATTR_NAME_CHASSIS_SERIAL_NUMBER;
 
 StorageSystem::StorageSystem(const Common::string& chassisSerialNumber, const Common::string& productID,
                              const Common::string& busType, const ConcreteBMICDevice& channel)
-    : ControllerChannels(channel)
-    , m_productID(productID)
-    , m_busType(busType)
+    : ControllerChannels(channel), m_productID(productID), m_busType(busType)
 {
     publishFact(ATTR_NAME_CHASSIS_SERIAL_NUMBER, chassisSerialNumber);
 }

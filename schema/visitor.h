@@ -9,7 +9,8 @@
 
 namespace Schema {
 
-template <class DeviceClass> class Visitor {
+template <class DeviceClass>
+class Visitor {
 public:
     virtual ~Visitor() = default;
     virtual Core::OperationReturn visit(DeviceClass& device) = 0;

@@ -18,14 +18,26 @@ void appendEscaped(std::string& out, const Common::string& text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const unsigned char byte = static_cast<unsigned char>(text[i]);
         switch (byte) {
-        case '&': out += "&amp;"; continue;
-        case '<': out += "&lt;"; continue;
-        case '>': out += "&gt;"; continue;
-        case '"': out += "&quot;"; continue;
-        case '\'': out += "&apos;"; continue;
+        case '&':
+            out += "&amp;";
+            continue;
+        case '<':
+            out += "&lt;";
+            continue;
+        case '>':
+            out += "&gt;";
+            continue;
+        case '"':
+            out += "&quot;";
+            continue;
+        case '\'':
+            out += "&apos;";
+            continue;
         case '\t':
         case '\n':
-        case '\r': std::snprintf(reference, sizeof reference, "&#%u;", byte); break;
+        case '\r':
+            std::snprintf(reference, sizeof reference, "&#%u;", byte);
+            break;
         default:
             if (byte >= 0x20 && (byte < 0x7F || byte > 0x9F)) {
                 out += static_cast<char>(byte);

@@ -11,12 +11,12 @@ namespace {
 
 constexpr unsigned kHeads = 255;
 
-bool resolveDrives(const Controller &c, const std::string &list, DriveSet &set, std::string &error)
+bool resolveDrives(const Controller& c, const std::string& list, DriveSet& set, std::string& error)
 {
     std::stringstream ss(list);
     for (std::string location; std::getline(ss, location, ',');) {
         auto it = std::find_if(c.drives.begin(), c.drives.end(),
-                               [&](const Drive &d) { return d.location == location && !d.tape; });
+                               [&](const Drive& d) { return d.location == location && !d.tape; });
         if (it == c.drives.end()) {
             error = "no drive at " + location + " on controller " + c.name;
             return false;
@@ -26,12 +26,12 @@ bool resolveDrives(const Controller &c, const std::string &list, DriveSet &set, 
     return true;
 }
 
-bool raidCodeOf(const std::string &text, unsigned &code)
+bool raidCodeOf(const std::string& text, unsigned& code)
 {
-    static const std::pair<const char *, unsigned> names[] = {
-        {"0", RAID0}, {"1", RAID1}, {"10", RAID1}, {"1+0", RAID1}, {"4", RAID4},
-        {"5", RAID5}, {"50", RAID51}, {"51", RAID51}, {"6", RAID6}};
-    for (const auto &[name, value] : names)
+    static const std::pair<const char*, unsigned> names[] = {{"0", RAID0},   {"1", RAID1},   {"10", RAID1},
+                                                             {"1+0", RAID1}, {"4", RAID4},   {"5", RAID5},
+                                                             {"50", RAID51}, {"51", RAID51}, {"6", RAID6}};
+    for (const auto& [name, value] : names)
         if (text == name) {
             code = value;
             return true;
@@ -40,10 +40,10 @@ bool raidCodeOf(const std::string &text, unsigned &code)
 }
 
 // First block after the logical drives that already use these drives.
-std::uint64_t nextOffset(const Controller &c, const DriveSet &data)
+std::uint64_t nextOffset(const Controller& c, const DriveSet& data)
 {
     std::uint64_t next = 0;
-    for (const auto &[number, ld] : c.logicalDrives) {
+    for (const auto& [number, ld] : c.logicalDrives) {
         LOGICAL_DRIVE_CONFIG other = configOf(ld);
         if ((driveSetFromBytes(other.pbBigDriveAssignmentMap) & data).any())
             next = std::max<std::uint64_t>(next, dataOffset(other) + other.qwExtendedBlocksPerDrive);
@@ -51,7 +51,7 @@ std::uint64_t nextOffset(const Controller &c, const DriveSet &data)
     return next;
 }
 
-std::uint64_t smallestDrive(const Controller &c, const DriveSet &data)
+std::uint64_t smallestDrive(const Controller& c, const DriveSet& data)
 {
     std::uint64_t smallest = UINT64_MAX;
     for (size_t i = 0; i < c.drives.size(); ++i)
@@ -60,7 +60,7 @@ std::uint64_t smallestDrive(const Controller &c, const DriveSet &data)
     return smallest;
 }
 
-void setGeometry(LOGICAL_DRIVE_CONFIG &config, std::uint64_t size, unsigned sectors)
+void setGeometry(LOGICAL_DRIVE_CONFIG& config, std::uint64_t size, unsigned sectors)
 {
     config.wOS = sectors == 32 ? 0xFD00 : 0xFE00;
     std::uint64_t cylinders = size / (kHeads * sectors);
@@ -75,7 +75,7 @@ void setGeometry(LOGICAL_DRIVE_CONFIG &config, std::uint64_t size, unsigned sect
 }
 
 // A volume identifier that stays the same each time the profile is loaded.
-std::uint32_t presetVolumeId(const Controller &c, std::uint16_t number)
+std::uint32_t presetVolumeId(const Controller& c, std::uint16_t number)
 {
     std::uint32_t h = textHash(c.name + "/" + std::to_string(number));
     return h == 0 ? 1 : h;
@@ -83,7 +83,7 @@ std::uint32_t presetVolumeId(const Controller &c, std::uint16_t number)
 
 } // namespace
 
-bool buildProfileConfig(const Controller &c, const TextRecord &line, LogicalDrive &ld, std::string &error)
+bool buildProfileConfig(const Controller& c, const TextRecord& line, LogicalDrive& ld, std::string& error)
 {
     DriveSet data, spares;
     if (!resolveDrives(c, line.get("drives"), data, error) || !resolveDrives(c, line.get("spares"), spares, error))

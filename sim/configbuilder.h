@@ -15,8 +15,7 @@ namespace Sim {
 // raid= (0, 1, 4, 5, 6, 51), size= (binary units or "max", the default),
 // stripe= (KB, default 128), sectors= (32 or 63, default 63). The logical
 // drive is placed after the logical drives already on the same drives.
-bool buildProfileConfig(const Controller &controller, const TextRecord &line, LogicalDrive &ld,
-                        std::string &error);
+bool buildProfileConfig(const Controller& controller, const TextRecord& line, LogicalDrive& ld, std::string& error);
 
 } // namespace Sim
 

@@ -10,21 +10,21 @@ namespace {
 constexpr size_t kTableOffset = 446;
 constexpr size_t kEntrySize = 16;
 
-std::uint32_t le32(const std::uint8_t *p)
+std::uint32_t le32(const std::uint8_t* p)
 {
     return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
 }
 
 } // namespace
 
-std::vector<ImgrDiskExtentEntry> diskExtents(const std::string &imagePath)
+std::vector<ImgrDiskExtentEntry> diskExtents(const std::string& imagePath)
 {
     std::vector<ImgrDiskExtentEntry> extents;
     std::uint8_t block[512];
     if (!readImage(imagePath, 0, block, sizeof block) || block[510] != 0x55 || block[511] != 0xAA)
         return extents;
     for (std::uint32_t i = 0; i < 4; ++i) {
-        const std::uint8_t *entry = block + kTableOffset + i * kEntrySize;
+        const std::uint8_t* entry = block + kTableOffset + i * kEntrySize;
         std::uint32_t start = le32(entry + 8), sectors = le32(entry + 12);
         if (entry[4] == 0 || sectors == 0)
             continue;

@@ -12,7 +12,7 @@ namespace Sim {
 
 // Primary partitions of a DOS partition table in the image; none when the
 // image has no valid table.
-std::vector<ImgrDiskExtentEntry> diskExtents(const std::string &imagePath);
+std::vector<ImgrDiskExtentEntry> diskExtents(const std::string& imagePath);
 
 } // namespace Sim
 

@@ -32,7 +32,7 @@ struct Library {
     std::mt19937 noise{std::random_device{}()};
 };
 
-Library &library()
+Library& library()
 {
     static Library lib;
     return lib;
@@ -40,9 +40,9 @@ Library &library()
 
 // The store of the state directory configured now; a process that changes
 // VNLSIM_STATE between calls moves to the new directory.
-StateStore *store()
+StateStore* store()
 {
-    Library &lib = library();
+    Library& lib = library();
     std::string directory = StateStore::configuredDirectory();
     if (!lib.store || lib.store->directory() != directory) {
         lib.store.reset();
@@ -55,23 +55,23 @@ StateStore *store()
     return lib.store.get();
 }
 
-const World *currentWorld()
+const World* currentWorld()
 {
     std::string error;
-    StateStore *s = store();
+    StateStore* s = store();
     return s ? s->current(error) : nullptr;
 }
 
 void simulateLatency()
 {
-    const char *text = std::getenv("VNLSIM_LATENCY_US");
+    const char* text = std::getenv("VNLSIM_LATENCY_US");
     long us = text ? std::strtol(text, nullptr, 10) : 0;
     if (us > 0)
         ::usleep(static_cast<useconds_t>(std::min(us, 10'000'000L)));
 }
 
 // Writes fixed-format sense data of a check condition; returns its length.
-std::uint32_t writeSense(const CommandOutcome &out, void *sense, std::uint32_t capacity)
+std::uint32_t writeSense(const CommandOutcome& out, void* sense, std::uint32_t capacity)
 {
     std::uint8_t fixed[18] = {};
     fixed[0] = 0x70;
@@ -86,7 +86,8 @@ std::uint32_t writeSense(const CommandOutcome &out, void *sense, std::uint32_t c
 }
 
 // Fills the output fields of a BMIC or SCSI request record.
-template <class Record> ImgrStatus finishRecord(const CommandOutcome &out, Record &rec)
+template <class Record>
+ImgrStatus finishRecord(const CommandOutcome& out, Record& rec)
 {
     if (out.lowLevel)
         return out.lowLevel;
@@ -97,42 +98,44 @@ template <class Record> ImgrStatus finishRecord(const CommandOutcome &out, Recor
 }
 
 // The controller a handle named, in a world that may have been re-read since.
-Controller *controllerIn(World &world, int index)
+Controller* controllerIn(World& world, int index)
 {
     return index >= 0 && static_cast<size_t>(index) < world.controllers.size()
-               ? &world.controllers[static_cast<size_t>(index)]
-               : nullptr;
+        ? &world.controllers[static_cast<size_t>(index)]
+        : nullptr;
 }
 
 // A fault that ends the command before the firmware sees it, if any.
 // Counted faults are used up one per command.
-bool injectedFault(StateStore &s, int controller, CommandOutcome &out)
+bool injectedFault(StateStore& s, int controller, CommandOutcome& out)
 {
     std::string error;
-    const World *w = s.current(error);
-    const Controller *c = w ? controllerIn(const_cast<World &>(*w), controller) : nullptr;
+    const World* w = s.current(error);
+    const Controller* c = w ? controllerIn(const_cast<World&>(*w), controller) : nullptr;
     if (!c || c->faults.communicationError) {
         out.lowLevel = kStatusNoResponse;
         return true;
     }
     if (c->faults.checkConditions == 0 && c->faults.unitAttentions == 0)
         return false;
-    s.update([&](World &world) {
-        Controller *live = controllerIn(world, controller);
-        if (live && live->faults.unitAttentions > 0) {
-            --live->faults.unitAttentions;
-            checkCondition(out, 0x06, 0x29);
-        } else if (live && live->faults.checkConditions > 0) {
-            --live->faults.checkConditions;
-            checkCondition(out, 0x04, 0x44);
-        }
-        return out.scsiStatus != 0;
-    }, error);
+    s.update(
+        [&](World& world) {
+            Controller* live = controllerIn(world, controller);
+            if (live && live->faults.unitAttentions > 0) {
+                --live->faults.unitAttentions;
+                checkCondition(out, 0x06, 0x29);
+            } else if (live && live->faults.checkConditions > 0) {
+                --live->faults.checkConditions;
+                checkCondition(out, 0x04, 0x44);
+            }
+            return out.scsiStatus != 0;
+        },
+        error);
     return out.scsiStatus != 0;
 }
 
 template <class Run>
-CommandOutcome runOnController(StateStore &s, const HandleTarget &t, bool mayChange, std::uint8_t *reply,
+CommandOutcome runOnController(StateStore& s, const HandleTarget& t, bool mayChange, std::uint8_t* reply,
                                std::uint32_t replyLength, Run run)
 {
     CommandOutcome out;
@@ -142,16 +145,18 @@ CommandOutcome runOnController(StateStore &s, const HandleTarget &t, bool mayCha
     std::string error;
     bool ran = false;
     if (mayChange) {
-        s.update([&](World &world) {
-            Controller *c = controllerIn(world, t.controller);
-            ran = c != nullptr;
-            if (ran)
-                out = run(*c, context);
-            return ran && out.changed;
-        }, error);
-    } else if (const World *w = s.current(error)) {
+        s.update(
+            [&](World& world) {
+                Controller* c = controllerIn(world, t.controller);
+                ran = c != nullptr;
+                if (ran)
+                    out = run(*c, context);
+                return ran && out.changed;
+            },
+            error);
+    } else if (const World* w = s.current(error)) {
         // A command that changes nothing may run on the cached state itself.
-        Controller *c = controllerIn(const_cast<World &>(*w), t.controller);
+        Controller* c = controllerIn(const_cast<World&>(*w), t.controller);
         ran = c != nullptr;
         if (ran)
             out = run(*c, context);
@@ -161,50 +166,58 @@ CommandOutcome runOnController(StateStore &s, const HandleTarget &t, bool mayCha
         out.lowLevel = kStatusNoResponse;
         return out;
     }
-    const World *w = s.current(error);
-    const Controller *c = w ? controllerIn(const_cast<World &>(*w), t.controller) : nullptr;
+    const World* w = s.current(error);
+    const Controller* c = w ? controllerIn(const_cast<World&>(*w), t.controller) : nullptr;
     if (c && c->faults.garbage && reply && out.replied)
         for (std::uint32_t i = 0; i < replyLength; ++i)
             reply[i] = static_cast<std::uint8_t>(library().noise());
     return out;
 }
 
-ImgrStatus controlBmic(StateStore &s, const HandleTarget &t, std::uint32_t direction, ImgrBmicRecord &rec)
+ImgrStatus controlBmic(StateStore& s, const HandleTarget& t, std::uint32_t direction, ImgrBmicRecord& rec)
 {
     library().stats.countBmic(rec.bCommand);
     if (t.kind != HANDLE_CONTROLLER && t.kind != HANDLE_REMOTE)
         return IMGR_STATUS_INVALID_HANDLE;
     simulateLatency();
-    BmicCall call{rec.bCommand, rec.dwDetail, rec.wUnit, direction, static_cast<std::uint8_t *>(rec.pData),
-                  rec.pData ? rec.dwDataLength : 0, t.remote, t.side};
+    BmicCall call{rec.bCommand,
+                  rec.dwDetail,
+                  rec.wUnit,
+                  direction,
+                  static_cast<std::uint8_t*>(rec.pData),
+                  rec.pData ? rec.dwDataLength : 0,
+                  t.remote,
+                  t.side};
     CommandOutcome out = runOnController(s, t, bmicMayChange(rec.bCommand), call.data, call.length,
-                                         [&](Controller &c, const SimContext &ctx) { return runBmic(c, call, ctx); });
+                                         [&](Controller& c, const SimContext& ctx) { return runBmic(c, call, ctx); });
     return finishRecord(out, rec);
 }
 
-ImgrStatus controlScsi(StateStore &s, const HandleTarget &t, ImgrScsiRecord &rec, const std::uint8_t *address)
+ImgrStatus controlScsi(StateStore& s, const HandleTarget& t, ImgrScsiRecord& rec, const std::uint8_t* address)
 {
     library().stats.countScsi();
     if (t.controller < 0 || (address && t.kind == HANDLE_LOGICAL_DRIVE))
         return IMGR_STATUS_INVALID_HANDLE;
     simulateLatency();
     ScsiCall call;
-    call.cdb = static_cast<const std::uint8_t *>(rec.pCdb);
+    call.cdb = static_cast<const std::uint8_t*>(rec.pCdb);
     call.cdbLength = rec.pCdb ? rec.bCdbLength : 0;
-    call.data = static_cast<std::uint8_t *>(rec.pData);
+    call.data = static_cast<std::uint8_t*>(rec.pData);
     call.length = rec.pData ? rec.dwDataLength : 0;
     call.side = t.side;
-    call.target = address ? SCSI_TO_ADDRESS : t.kind == HANDLE_LOGICAL_DRIVE ? SCSI_TO_LOGICAL_DRIVE : SCSI_TO_CONTROLLER;
+    call.target = address                ? SCSI_TO_ADDRESS
+        : t.kind == HANDLE_LOGICAL_DRIVE ? SCSI_TO_LOGICAL_DRIVE
+                                         : SCSI_TO_CONTROLLER;
     call.logicalDrive = static_cast<std::uint16_t>(t.logicalDrive < 0 ? 0 : t.logicalDrive);
     if (address)
         std::memcpy(call.address.data(), address, 8);
     CommandOutcome out = runOnController(s, t, scsiMayChange(call), call.data, call.length,
-                                         [&](Controller &c, const SimContext &ctx) { return runScsi(c, call, ctx); });
+                                         [&](Controller& c, const SimContext& ctx) { return runScsi(c, call, ctx); });
     return finishRecord(out, rec);
 }
 
 // The current world and what the handle names in it; a status otherwise.
-ImgrStatus resolve(ImgrHandle handle, const World *&world, HandleTarget &target)
+ImgrStatus resolve(ImgrHandle handle, const World*& world, HandleTarget& target)
 {
     world = currentWorld();
     if (!world)
@@ -212,7 +225,8 @@ ImgrStatus resolve(ImgrHandle handle, const World *&world, HandleTarget &target)
     return resolveHandle(*world, handle, target) ? IMGR_STATUS_OK : IMGR_STATUS_INVALID_HANDLE;
 }
 
-template <class Record> bool recordFits(const void *record, const std::uint32_t *length)
+template <class Record>
+bool recordFits(const void* record, const std::uint32_t* length)
 {
     return record && length && *length >= sizeof(Record);
 }
@@ -230,7 +244,7 @@ ImgrStatus InfoMgrInitStatus(void)
     return currentWorld() ? IMGR_STATUS_OK : kStatusNoResponse;
 }
 
-ImgrStatus InfoMgrOpenObject(ImgrHandle parent, uint32_t objectKind, ImgrHandle *handle, uint32_t, uint32_t)
+ImgrStatus InfoMgrOpenObject(ImgrHandle parent, uint32_t objectKind, ImgrHandle* handle, uint32_t, uint32_t)
 {
     if (!handle || parent != 0)
         return IMGR_STATUS_INVALID_REQUEST;
@@ -245,12 +259,12 @@ ImgrStatus InfoMgrOpenObject(ImgrHandle parent, uint32_t objectKind, ImgrHandle 
 
 ImgrStatus InfoMgrCloseObject(ImgrHandle) { return IMGR_STATUS_OK; }
 
-ImgrStatus InfoMgrEnumObject(ImgrHandle handle, uint32_t childKind, uint32_t index, ImgrHandle *child, uint32_t,
+ImgrStatus InfoMgrEnumObject(ImgrHandle handle, uint32_t childKind, uint32_t index, ImgrHandle* child, uint32_t,
                              uint32_t)
 {
     std::lock_guard<std::mutex> guard(library().mutex);
     library().stats.countEnum();
-    const World *world = currentWorld();
+    const World* world = currentWorld();
     if (!child)
         return IMGR_STATUS_INVALID_REQUEST;
     if (!world)
@@ -258,11 +272,11 @@ ImgrStatus InfoMgrEnumObject(ImgrHandle handle, uint32_t childKind, uint32_t ind
     return childHandle(*world, handle, childKind, index, *child);
 }
 
-ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t, void *buffer, uint32_t *length)
+ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t, void* buffer, uint32_t* length)
 {
     std::lock_guard<std::mutex> guard(library().mutex);
     library().stats.countInfo();
-    const World *world = nullptr;
+    const World* world = nullptr;
     HandleTarget target;
     if (!length)
         return IMGR_STATUS_INVALID_REQUEST;
@@ -280,13 +294,13 @@ ImgrStatus InfoMgrGetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t,
     return IMGR_STATUS_OK;
 }
 
-ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t, void *, uint32_t *)
+ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t, void*, uint32_t*)
 {
     std::lock_guard<std::mutex> guard(library().mutex);
     library().stats.countInfo();
     if ((infoClass == IMGR_SET_EVENT_START || infoClass == IMGR_SET_EVENT_STOP) && handle == 0)
         return IMGR_STATUS_OK;
-    const World *world = nullptr;
+    const World* world = nullptr;
     HandleTarget t;
     if (ImgrStatus status = resolve(handle, world, t); status != IMGR_STATUS_OK)
         return status;
@@ -298,28 +312,28 @@ ImgrStatus InfoMgrSetObjectInfo(ImgrHandle handle, uint32_t infoClass, uint32_t,
     return IMGR_STATUS_INVALID_REQUEST;
 }
 
-ImgrStatus InfoMgrControlObject(ImgrHandle handle, uint32_t controlCode, uint32_t direction, void *record,
-                                uint32_t *length, uint32_t, uint32_t)
+ImgrStatus InfoMgrControlObject(ImgrHandle handle, uint32_t controlCode, uint32_t direction, void* record,
+                                uint32_t* length, uint32_t, uint32_t)
 {
     std::lock_guard<std::mutex> guard(library().mutex);
-    const World *world = nullptr;
+    const World* world = nullptr;
     HandleTarget t;
     if (ImgrStatus status = resolve(handle, world, t); status != IMGR_STATUS_OK)
         return status;
-    StateStore &s = *store();
+    StateStore& s = *store();
     switch (controlCode) {
     case IMGR_CONTROL_BMIC:
         if (!recordFits<ImgrBmicRecord>(record, length))
             return IMGR_STATUS_INVALID_REQUEST;
-        return controlBmic(s, t, direction, *static_cast<ImgrBmicRecord *>(record));
+        return controlBmic(s, t, direction, *static_cast<ImgrBmicRecord*>(record));
     case IMGR_CONTROL_SCSI:
         if (!recordFits<ImgrScsiRecord>(record, length))
             return IMGR_STATUS_INVALID_REQUEST;
-        return controlScsi(s, t, *static_cast<ImgrScsiRecord *>(record), nullptr);
+        return controlScsi(s, t, *static_cast<ImgrScsiRecord*>(record), nullptr);
     case IMGR_CONTROL_SCSI_BY_ADDRESS: {
         if (!recordFits<ImgrScsiAddressRecord>(record, length))
             return IMGR_STATUS_INVALID_REQUEST;
-        auto *byAddress = static_cast<ImgrScsiAddressRecord *>(record);
+        auto* byAddress = static_cast<ImgrScsiAddressRecord*>(record);
         return controlScsi(s, t, byAddress->scsi, byAddress->abLunAddress);
     }
     }
@@ -328,7 +342,7 @@ ImgrStatus InfoMgrControlObject(ImgrHandle handle, uint32_t controlCode, uint32_
 
 ImgrStatus InfoMgrUnregisterObject(uint32_t) { return IMGR_STATUS_OK; }
 
-ImgrStatus InfoMgrRegisterObject(ImgrHandle, uint32_t, void *, void *) { return IMGR_STATUS_OK; }
+ImgrStatus InfoMgrRegisterObject(ImgrHandle, uint32_t, void*, void*) { return IMGR_STATUS_OK; }
 
 ImgrStatus InfoMgrLockObject(ImgrHandle, uint32_t, uint32_t) { return IMGR_STATUS_OK; }
 

@@ -9,30 +9,29 @@ namespace Sim {
 namespace {
 
 struct Args {
-    World &world;
-    const std::vector<std::string> &words; // words[0] is the command name
+    World& world;
+    const std::vector<std::string>& words; // words[0] is the command name
     std::int64_t now;
-    std::string &error;
-    Controller *controller = nullptr;
+    std::string& error;
+    Controller* controller = nullptr;
 
-    bool fail(const std::string &message)
+    bool fail(const std::string& message)
     {
         error = message;
         return false;
     }
-    bool number(size_t i, std::uint32_t limit, std::uint32_t &value)
+    bool number(size_t i, std::uint32_t limit, std::uint32_t& value)
     {
-        const std::string &w = words[i];
+        const std::string& w = words[i];
         auto r = std::from_chars(w.data(), w.data() + w.size(), value);
-        return (r.ec == std::errc() && r.ptr == w.data() + w.size() && value <= limit) ||
-               fail("bad number: " + w);
+        return (r.ec == std::errc() && r.ptr == w.data() + w.size() && value <= limit) || fail("bad number: " + w);
     }
-    bool onOff(size_t i, bool &value)
+    bool onOff(size_t i, bool& value)
     {
         value = words[i] == "on";
         return value || words[i] == "off" || fail("expected on or off: " + words[i]);
     }
-    bool drive(size_t i, std::uint16_t &index)
+    bool drive(size_t i, std::uint16_t& index)
     {
         for (size_t d = 0; d < controller->drives.size(); ++d)
             if (controller->drives[d].location == words[i]) {
@@ -41,7 +40,7 @@ struct Args {
             }
         return fail("no drive at " + words[i] + " on " + controller->name);
     }
-    bool logicalDrive(size_t i, LogicalDrive *&ld)
+    bool logicalDrive(size_t i, LogicalDrive*& ld)
     {
         std::uint32_t n = 0;
         if (!number(i, 31, n))
@@ -55,7 +54,7 @@ struct Args {
 };
 
 // Moves a logical drive's task so that it is percent done now.
-void setProgress(Args &a, LogicalDrive &ld, TaskKind kind, std::uint32_t percent, std::uint32_t seconds)
+void setProgress(Args& a, LogicalDrive& ld, TaskKind kind, std::uint32_t percent, std::uint32_t seconds)
 {
     ld.task = kind;
     ld.taskStart = a.now - static_cast<std::int64_t>(seconds) * percent / 100;
@@ -71,7 +70,8 @@ void setProgress(Args &a, LogicalDrive &ld, TaskKind kind, std::uint32_t percent
 }
 
 // Commands on one physical drive: the location is the second argument.
-template <void (*Act)(Controller &, std::uint16_t, std::int64_t)> bool driveCmd(Args &a)
+template <void (*Act)(Controller&, std::uint16_t, std::int64_t)>
+bool driveCmd(Args& a)
 {
     std::uint16_t i = 0;
     if (!a.drive(2, i))
@@ -80,9 +80,9 @@ template <void (*Act)(Controller &, std::uint16_t, std::int64_t)> bool driveCmd(
     return true;
 }
 
-void predictDrive(Controller &c, std::uint16_t index, std::int64_t) { c.drives[index].health = HEALTH_PREDICTIVE; }
+void predictDrive(Controller& c, std::uint16_t index, std::int64_t) { c.drives[index].health = HEALTH_PREDICTIVE; }
 
-bool muteDriveCmd(Args &a)
+bool muteDriveCmd(Args& a)
 {
     std::uint16_t i = 0;
     bool on = false;
@@ -92,9 +92,9 @@ bool muteDriveCmd(Args &a)
     return true;
 }
 
-bool failLogicalDriveCmd(Args &a)
+bool failLogicalDriveCmd(Args& a)
 {
-    LogicalDrive *ld = nullptr;
+    LogicalDrive* ld = nullptr;
     if (!a.logicalDrive(2, ld))
         return false;
     ld->forcedFailed = true;
@@ -102,19 +102,21 @@ bool failLogicalDriveCmd(Args &a)
 }
 
 // Commands that put a logical drive's rebuild or expansion at a percentage.
-template <TaskKind Kind> bool progressCmd(Args &a)
+template <TaskKind Kind>
+bool progressCmd(Args& a)
 {
-    LogicalDrive *ld = nullptr;
+    LogicalDrive* ld = nullptr;
     std::uint32_t percent = 0;
     if (!a.logicalDrive(2, ld) || !a.number(3, 99, percent))
         return false;
-    setProgress(a, *ld, Kind, percent, Kind == TASK_REBUILD ? a.controller->rebuildSeconds : a.controller->expandSeconds);
+    setProgress(a, *ld, Kind, percent,
+                Kind == TASK_REBUILD ? a.controller->rebuildSeconds : a.controller->expandSeconds);
     return true;
 }
 
-bool clearLogicalDriveCmd(Args &a)
+bool clearLogicalDriveCmd(Args& a)
 {
-    LogicalDrive *ld = nullptr;
+    LogicalDrive* ld = nullptr;
     if (!a.logicalDrive(2, ld))
         return false;
     ld->forcedFailed = false;
@@ -123,16 +125,16 @@ bool clearLogicalDriveCmd(Args &a)
     return true;
 }
 
-bool commErrorCmd(Args &a) { return a.onOff(2, a.controller->faults.communicationError); }
-bool lockOtherCmd(Args &a) { return a.onOff(2, a.controller->faults.lockedByOtherHost); }
-bool garbageCmd(Args &a) { return a.onOff(2, a.controller->faults.garbage); }
-bool checkConditionCmd(Args &a) { return a.number(2, 1000000, a.controller->faults.checkConditions); }
-bool unitAttentionCmd(Args &a) { return a.number(2, 1000000, a.controller->faults.unitAttentions); }
+bool commErrorCmd(Args& a) { return a.onOff(2, a.controller->faults.communicationError); }
+bool lockOtherCmd(Args& a) { return a.onOff(2, a.controller->faults.lockedByOtherHost); }
+bool garbageCmd(Args& a) { return a.onOff(2, a.controller->faults.garbage); }
+bool checkConditionCmd(Args& a) { return a.number(2, 1000000, a.controller->faults.checkConditions); }
+bool unitAttentionCmd(Args& a) { return a.number(2, 1000000, a.controller->faults.unitAttentions); }
 
-bool clearCmd(Args &a)
+bool clearCmd(Args& a)
 {
     a.controller->faults = Faults{};
-    for (Drive &d : a.controller->drives)
+    for (Drive& d : a.controller->drives)
         d.muted = false;
     return true;
 }
@@ -140,28 +142,35 @@ bool clearCmd(Args &a)
 struct Entry {
     FaultCommand info;
     size_t argc; // words after the controller name
-    bool (*apply)(Args &);
+    bool (*apply)(Args&);
 };
 
-const std::vector<Entry> &entries()
+const std::vector<Entry>& entries()
 {
     static const std::vector<Entry> table{
         {{"fail-drive", "CONTROLLER LOCATION", "a physical drive fails; spares take over"}, 1, driveCmd<failDrive>},
-        {{"predict-drive", "CONTROLLER LOCATION", "a physical drive reports predictive failure"}, 1, driveCmd<predictDrive>},
-        {{"restore-drive", "CONTROLLER LOCATION", "a drive is replaced by a good one and rebuilt"}, 1, driveCmd<restoreDrive>},
+        {{"predict-drive", "CONTROLLER LOCATION", "a physical drive reports predictive failure"},
+         1,
+         driveCmd<predictDrive>},
+        {{"restore-drive", "CONTROLLER LOCATION", "a drive is replaced by a good one and rebuilt"},
+         1,
+         driveCmd<restoreDrive>},
         {{"mute-drive", "CONTROLLER LOCATION on|off", "a drive answers no command addressed to it"}, 2, muteDriveCmd},
         {{"fail-ld", "CONTROLLER NUMBER", "a logical drive fails"}, 1, failLogicalDriveCmd},
-        {{"recover-ld", "CONTROLLER NUMBER PERCENT", "a logical drive is recovering, PERCENT done"}, 2,
+        {{"recover-ld", "CONTROLLER NUMBER PERCENT", "a logical drive is recovering, PERCENT done"},
+         2,
          progressCmd<TASK_REBUILD>},
-        {{"expand-ld", "CONTROLLER NUMBER PERCENT", "a logical drive is expanding, PERCENT done"}, 2,
+        {{"expand-ld", "CONTROLLER NUMBER PERCENT", "a logical drive is expanding, PERCENT done"},
+         2,
          progressCmd<TASK_EXPAND>},
-        {{"clear-ld", "CONTROLLER NUMBER", "ends a logical drive's failure, rebuild or expansion"}, 1,
+        {{"clear-ld", "CONTROLLER NUMBER", "ends a logical drive's failure, rebuild or expansion"},
+         1,
          clearLogicalDriveCmd},
         {{"comm-error", "CONTROLLER on|off", "the controller answers no command"}, 1, commErrorCmd},
-        {{"check-condition", "CONTROLLER COUNT", "the next COUNT commands end in check condition"}, 1,
+        {{"check-condition", "CONTROLLER COUNT", "the next COUNT commands end in check condition"},
+         1,
          checkConditionCmd},
-        {{"unit-attention", "CONTROLLER COUNT", "the next COUNT commands end in unit attention"}, 1,
-         unitAttentionCmd},
+        {{"unit-attention", "CONTROLLER COUNT", "the next COUNT commands end in unit attention"}, 1, unitAttentionCmd},
         {{"lock-other", "CONTROLLER on|off", "the storage system is locked by another host"}, 1, lockOtherCmd},
         {{"garbage", "CONTROLLER on|off", "every reply buffer is filled with random bytes"}, 1, garbageCmd},
         {{"clear", "CONTROLLER", "clears the controller faults above"}, 0, clearCmd},
@@ -171,22 +180,22 @@ const std::vector<Entry> &entries()
 
 } // namespace
 
-const std::vector<FaultCommand> &faultCommands()
+const std::vector<FaultCommand>& faultCommands()
 {
     static const std::vector<FaultCommand> list = [] {
         std::vector<FaultCommand> out;
-        for (const Entry &e : entries())
+        for (const Entry& e : entries())
             out.push_back(e.info);
         return out;
     }();
     return list;
 }
 
-bool applyFault(World &world, const std::vector<std::string> &words, std::int64_t now, std::string &error)
+bool applyFault(World& world, const std::vector<std::string>& words, std::int64_t now, std::string& error)
 {
     if (words.empty())
         return false;
-    for (const Entry &e : entries()) {
+    for (const Entry& e : entries()) {
         if (e.info.name != words[0])
             continue;
         if (words.size() != e.argc + 2) {

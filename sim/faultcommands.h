@@ -16,16 +16,16 @@ namespace Sim {
 
 struct FaultCommand {
     std::string_view name;
-    std::string_view usage;     // arguments after the name
+    std::string_view usage; // arguments after the name
     std::string_view summary;
 };
 
 // Every fault subcommand, in the order the control tool lists them.
-const std::vector<FaultCommand> &faultCommands();
+const std::vector<FaultCommand>& faultCommands();
 
 // Applies "name args..." to world at clock time now. Returns false with a
 // message for an unknown command, a wrong argument count or a bad argument.
-bool applyFault(World &world, const std::vector<std::string> &words, std::int64_t now, std::string &error);
+bool applyFault(World& world, const std::vector<std::string>& words, std::int64_t now, std::string& error);
 
 } // namespace Sim
 

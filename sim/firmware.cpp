@@ -13,7 +13,7 @@ namespace {
 // What a command is addressed to, which decides how detail and unit are read.
 enum Target : std::uint8_t {
     TO_CONTROLLER,
-    TO_LD_NUMBER,     // any logical drive number below 32, configured or not
+    TO_LD_NUMBER, // any logical drive number below 32, configured or not
     TO_LOGICAL_DRIVE, // a configured logical drive
     TO_PHYSICAL_DRIVE
 };
@@ -67,9 +67,9 @@ constexpr std::array<OpcodeEntry, 39> kOpcodes{{
     {0xF1, TO_CONTROLLER, true, failPhysicalDrive},
 }};
 
-const OpcodeEntry *findOpcode(std::uint8_t opcode)
+const OpcodeEntry* findOpcode(std::uint8_t opcode)
 {
-    for (const OpcodeEntry &e : kOpcodes)
+    for (const OpcodeEntry& e : kOpcodes)
         if (e.opcode == opcode)
             return &e;
     return nullptr;
@@ -80,13 +80,13 @@ constexpr std::uint16_t kMaxLogicalDrives = 32;
 // Drive index of a physical drive command: the low byte travels in the top
 // byte of detail (the bottom byte when the configuration tool reversed the
 // detail for a remote controller), the high byte in the top byte of unit.
-std::uint16_t driveIndexOf(const BmicCall &call)
+std::uint16_t driveIndexOf(const BmicCall& call)
 {
     std::uint32_t low = call.remote ? (call.detail & 0xFF) : (call.detail >> 24);
     return static_cast<std::uint16_t>((call.unit & 0xFF00) | low);
 }
 
-bool resolveTarget(Command &cmd, Target target)
+bool resolveTarget(Command& cmd, Target target)
 {
     switch (target) {
     case TO_CONTROLLER:
@@ -116,7 +116,7 @@ bool resolveTarget(Command &cmd, Target target)
 
 } // namespace
 
-void checkCondition(CommandOutcome &out, std::uint8_t key, std::uint8_t asc, std::uint8_t ascq)
+void checkCondition(CommandOutcome& out, std::uint8_t key, std::uint8_t asc, std::uint8_t ascq)
 {
     out.scsiStatus = 2;
     out.commandStatus = kCommandStatusCheck;
@@ -127,15 +127,15 @@ void checkCondition(CommandOutcome &out, std::uint8_t key, std::uint8_t asc, std
 
 bool bmicMayChange(std::uint8_t opcode)
 {
-    const OpcodeEntry *e = findOpcode(opcode);
+    const OpcodeEntry* e = findOpcode(opcode);
     return e && e->changes;
 }
 
-CommandOutcome runBmic(Controller &controller, const BmicCall &call, const SimContext &context)
+CommandOutcome runBmic(Controller& controller, const BmicCall& call, const SimContext& context)
 {
     CommandOutcome out;
     Command cmd{controller, call, context, out};
-    const OpcodeEntry *e = findOpcode(call.opcode);
+    const OpcodeEntry* e = findOpcode(call.opcode);
     if (!e) {
         cmd.fail(kKeyIllegalRequest, kAscInvalidOpcode);
         return out;

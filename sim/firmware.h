@@ -15,8 +15,8 @@ namespace Sim {
 // What the firmware needs besides the controller: the simulation clock and
 // where logical drive images live.
 struct SimContext {
-    std::int64_t now = 0;   // clock seconds
-    std::string imageDir;   // directory of the logical drive images
+    std::int64_t now = 0; // clock seconds
+    std::string imageDir; // directory of the logical drive images
 };
 
 // One BMIC request as the library received it.
@@ -24,11 +24,11 @@ struct BmicCall {
     std::uint8_t opcode = 0;
     std::uint32_t detail = 0;
     std::uint16_t unit = 0;
-    std::uint32_t direction = 0;  // IMGR_BMIC_DIRECTION_...
-    std::uint8_t *data = nullptr; // the caller's buffer, length bytes
+    std::uint32_t direction = 0; // IMGR_BMIC_DIRECTION_...
+    std::uint8_t* data = nullptr; // the caller's buffer, length bytes
     std::uint32_t length = 0;
-    bool remote = false;          // reached through a fibre adapter
-    std::uint8_t side = 0;        // controller A (0) or B (1) of a storage system
+    bool remote = false; // reached through a fibre adapter
+    std::uint8_t side = 0; // controller A (0) or B (1) of a storage system
 };
 
 // How a command ended, as the request record reports it.
@@ -39,8 +39,8 @@ struct CommandOutcome {
     std::uint8_t senseKey = 0;
     std::uint8_t asc = 0;
     std::uint8_t ascq = 0;
-    bool changed = false;         // the stored model was changed and must be saved
-    bool replied = false;         // data was written into the caller's buffer
+    bool changed = false; // the stored model was changed and must be saved
+    bool replied = false; // data was written into the caller's buffer
 };
 
 // Command status reported with every check condition the firmware raises.
@@ -50,10 +50,10 @@ constexpr std::uint16_t kCommandStatusCheck = 255;
 bool bmicMayChange(std::uint8_t opcode);
 
 // Runs one command. Unknown opcodes end in an illegal-request check condition.
-CommandOutcome runBmic(Controller &controller, const BmicCall &call, const SimContext &context);
+CommandOutcome runBmic(Controller& controller, const BmicCall& call, const SimContext& context);
 
 // Marks the outcome as a check condition with the given sense.
-void checkCondition(CommandOutcome &out, std::uint8_t key, std::uint8_t asc, std::uint8_t ascq = 0);
+void checkCondition(CommandOutcome& out, std::uint8_t key, std::uint8_t asc, std::uint8_t ascq = 0);
 
 } // namespace Sim
 

@@ -16,9 +16,9 @@ namespace Sim {
 namespace {
 
 // Bits of IDENTIFY_CONTROLLER.dwYetMoreControllerFlags set by the simulated firmware.
-constexpr std::uint32_t kFlagOver2TB = 1u << 0;   // logical drives above 2 TB
-constexpr std::uint32_t kFlagRaid6 = 1u << 1;     // RAID 6 offered
-constexpr std::uint32_t kFlagRaid5 = 1u << 2;     // RAID 5 and RAID 4 offered
+constexpr std::uint32_t kFlagOver2TB = 1u << 0; // logical drives above 2 TB
+constexpr std::uint32_t kFlagRaid6 = 1u << 1; // RAID 6 offered
+constexpr std::uint32_t kFlagRaid5 = 1u << 2; // RAID 5 and RAID 4 offered
 
 // Lock management details and answers.
 constexpr std::uint32_t kLockDetail = 0x80002400u;
@@ -29,7 +29,7 @@ struct DriveMaps {
     DriveSet tapes;
 };
 
-DriveMaps driveMaps(const Controller &c)
+DriveMaps driveMaps(const Controller& c)
 {
     DriveMaps maps;
     for (size_t i = 0; i < c.drives.size() && i < 128; ++i)
@@ -37,12 +37,12 @@ DriveMaps driveMaps(const Controller &c)
     return maps;
 }
 
-std::uint32_t low32(const DriveSet &set)
+std::uint32_t low32(const DriveSet& set)
 {
     return static_cast<std::uint32_t>((set & DriveSet(0xFFFFFFFFull)).to_ulong());
 }
 
-std::uint32_t featureFlags(const Controller &c)
+std::uint32_t featureFlags(const Controller& c)
 {
     std::uint32_t flags = kFlagRaid5;
     if (ModelTable::hasTrait(c.model, ModelTable::TRAIT_STRIPE_ALIGNED))
@@ -50,7 +50,7 @@ std::uint32_t featureFlags(const Controller &c)
     return flags;
 }
 
-std::string sideSerial(const Controller &c, std::uint8_t side)
+std::string sideSerial(const Controller& c, std::uint8_t side)
 {
     return c.external ? c.serial + (side ? "B" : "A") : c.serial;
 }
@@ -63,7 +63,7 @@ std::uint8_t readPercentOf(unsigned readSize, unsigned total)
     return static_cast<std::uint8_t>(std::min(100.0, percent));
 }
 
-void putBoxInquiry(BOX_INQUIRY_DATA &box, const Controller &c)
+void putBoxInquiry(BOX_INQUIRY_DATA& box, const Controller& c)
 {
     box.bPeripheralType = 0x0D;
     box.bAdditionalLength = 31;
@@ -74,18 +74,18 @@ void putBoxInquiry(BOX_INQUIRY_DATA &box, const Controller &c)
 
 } // namespace
 
-std::string productName(const Controller &controller)
+std::string productName(const Controller& controller)
 {
-    const ModelTable::Model *m = ModelTable::findByKey(controller.model);
+    const ModelTable::Model* m = ModelTable::findByKey(controller.model);
     if (!m)
         return "ARRAY";
     std::string_view name = m->name;
     return std::string(name.substr(name.find(' ') + 1));
 }
 
-void identifyController(Command &cmd)
+void identifyController(Command& cmd)
 {
-    const Controller &c = cmd.ctl;
+    const Controller& c = cmd.ctl;
     DriveMaps maps = driveMaps(c);
     IDENTIFY_CONTROLLER r{};
     r.bConfiguredLogicalDrives = static_cast<std::uint8_t>(c.logicalDrives.size());
@@ -116,12 +116,9 @@ void identifyController(Command &cmd)
     cmd.reply(r);
 }
 
-void senseControllerParameters(Command &cmd)
-{
-    cmd.reply(cmd.ctl.parameters);
-}
+void senseControllerParameters(Command& cmd) { cmd.reply(cmd.ctl.parameters); }
 
-void setControllerParameters(Command &cmd)
+void setControllerParameters(Command& cmd)
 {
     CONTROLLER_PARAMETERS incoming, stored;
     if (!cmd.request(incoming))
@@ -133,13 +130,13 @@ void setControllerParameters(Command &cmd)
     cmd.changed();
 }
 
-void senseCacheConfig(Command &cmd)
+void senseCacheConfig(Command& cmd)
 {
-    const Controller &c = cmd.ctl;
+    const Controller& c = cmd.ctl;
     CACHE_CONFIG_STATUS r{};
     bool anyEnabled = false;
     std::uint32_t disabled = 0;
-    for (const auto &[number, ld] : c.logicalDrives) {
+    for (const auto& [number, ld] : c.logicalDrives) {
         if (!ld.cacheEnabled && number < 32)
             disabled |= 1u << number;
         anyEnabled = anyEnabled || ld.cacheEnabled;
@@ -164,23 +161,23 @@ void senseCacheConfig(Command &cmd)
     cmd.reply(r);
 }
 
-void setCacheConfig(Command &cmd)
+void setCacheConfig(Command& cmd)
 {
     CACHE_CONFIG_STATUS incoming;
     if (!cmd.request(incoming))
         return;
-    Controller &c = cmd.ctl;
+    Controller& c = cmd.ctl;
     unsigned read = incoming.wReadCacheSize, write = incoming.wWriteCacheSize;
     if (read + write > c.cacheMB)
         return cmd.fail(kKeyIllegalRequest, kAscInvalidFieldInParameters);
     if (read + write > 0)
         c.readPercent = readPercentOf(read, read + write);
-    for (auto &[number, ld] : c.logicalDrives)
+    for (auto& [number, ld] : c.logicalDrives)
         ld.cacheEnabled = !incoming.bDisableFlag && number < 32 && !(incoming.dwCacheDisabledMap & (1u << number));
     cmd.changed();
 }
 
-void flushDisableCache(Command &cmd)
+void flushDisableCache(Command& cmd)
 {
     FLUSH_DISABLE_CACHE request;
     if (!cmd.request(request))
@@ -189,7 +186,7 @@ void flushDisableCache(Command &cmd)
     cmd.changed();
 }
 
-void setSurfaceDelay(Command &cmd)
+void setSurfaceDelay(Command& cmd)
 {
     SURFACE_DELAY request;
     if (!cmd.request(request))
@@ -198,7 +195,7 @@ void setSurfaceDelay(Command &cmd)
     cmd.changed();
 }
 
-void senseSurfaceStatus(Command &cmd)
+void senseSurfaceStatus(Command& cmd)
 {
     SURFACE_STATUS r{};
     r.wSurfaceDelay = cmd.ctl.surfaceDelay;
@@ -206,9 +203,9 @@ void senseSurfaceStatus(Command &cmd)
     cmd.reply(r);
 }
 
-void senseRedundancy(Command &cmd)
+void senseRedundancy(Command& cmd)
 {
-    const Controller &c = cmd.ctl;
+    const Controller& c = cmd.ctl;
     REDUNDANT_CONTROLLER_PARAMETERS r;
     std::memcpy(&r, c.redundancy.data(), sizeof r);
     if (c.external) {
@@ -224,7 +221,7 @@ void senseRedundancy(Command &cmd)
     cmd.reply(r);
 }
 
-void setRedundancy(Command &cmd)
+void setRedundancy(Command& cmd)
 {
     REDUNDANT_CONTROLLER_PARAMETERS request;
     if (!cmd.request(request))
@@ -233,7 +230,7 @@ void setRedundancy(Command &cmd)
     cmd.changed();
 }
 
-void disableOtherController(Command &cmd)
+void disableOtherController(Command& cmd)
 {
     if (!cmd.ctl.external)
         return cmd.fail(kKeyIllegalRequest, kAscInvalidOpcode);
@@ -241,9 +238,9 @@ void disableOtherController(Command &cmd)
     cmd.changed();
 }
 
-void senseSubsystem(Command &cmd)
+void senseSubsystem(Command& cmd)
 {
-    const Controller &c = cmd.ctl;
+    const Controller& c = cmd.ctl;
     SUBSYSTEM_PARAMETERS r{};
     r.bControllerSlotNumber = c.slot;
     putText(r.sChassisSerialNumber, c.chassisSerial);
@@ -256,22 +253,22 @@ void senseSubsystem(Command &cmd)
     }
     std::memcpy(r.sNodeName, c.nodeWwn.data(), sizeof r.sNodeName);
     std::set<std::string> ports;
-    for (const Drive &d : c.drives)
+    for (const Drive& d : c.drives)
         if (!d.port.empty())
             ports.insert(d.port);
-    for (const std::string &port : ports) {
+    for (const std::string& port : ports) {
         bool external = port.back() == 'E';
-        std::uint8_t &count = external ? r.bExternalPortCount : r.bInternalPortCount;
-        PHYSICAL_PORT_INFO *info = external ? r.externalPortInfo : r.internalPortInfo;
+        std::uint8_t& count = external ? r.bExternalPortCount : r.bInternalPortCount;
+        PHYSICAL_PORT_INFO* info = external ? r.externalPortInfo : r.internalPortInfo;
         if (count < 8)
             std::memcpy(info[count++].sPhysicalPort, port.data(), std::min<size_t>(2, port.size()));
     }
     cmd.reply(r);
 }
 
-void senseBusParameters(Command &cmd)
+void senseBusParameters(Command& cmd)
 {
-    const Controller &c = cmd.ctl;
+    const Controller& c = cmd.ctl;
     std::uint32_t bus = cmd.call.detail;
     if (bus >= 128 / kDrivesPerBus)
         return cmd.fail(kKeyIllegalRequest, kAscInvalidFieldInCdb);
@@ -291,7 +288,7 @@ void senseBusParameters(Command &cmd)
     cmd.reply(r);
 }
 
-void senseExternalBox(Command &cmd)
+void senseExternalBox(Command& cmd)
 {
     EXTERNAL_BOX_PARAMETERS r{};
     if (cmd.ctl.external) {
@@ -302,19 +299,16 @@ void senseExternalBox(Command &cmd)
     cmd.reply(r);
 }
 
-void senseExpansionAbility(Command &cmd)
+void senseExpansionAbility(Command& cmd)
 {
     SENSE_EXPANSION_ABILITY r{};
     r.dwExpansionMemorySize = cmd.ctl.cacheMB;
     cmd.reply(r);
 }
 
-void senseMaintenance(Command &cmd)
-{
-    cmd.reply(cmd.ctl.maintenance);
-}
+void senseMaintenance(Command& cmd) { cmd.reply(cmd.ctl.maintenance); }
 
-void setMaintenance(Command &cmd)
+void setMaintenance(Command& cmd)
 {
     MAINTENANCE_OPERATION request;
     if (!cmd.request(request))
@@ -323,9 +317,9 @@ void setMaintenance(Command &cmd)
     cmd.changed();
 }
 
-void lockManagement(Command &cmd)
+void lockManagement(Command& cmd)
 {
-    Controller &c = cmd.ctl;
+    Controller& c = cmd.ctl;
     if (!c.faults.lockedByOtherHost && cmd.call.detail == kLockDetail && c.lockOwner != LOCK_THIS_HOST) {
         c.lockOwner = LOCK_THIS_HOST;
         cmd.changed();
@@ -337,12 +331,12 @@ void lockManagement(Command &cmd)
     cmd.reply(state);
 }
 
-void readServerNames(Command &cmd)
+void readServerNames(Command& cmd)
 {
     CONNECTION_NAME_INTIATORID_ENTRIES r{};
     size_t n = std::min<size_t>(cmd.ctl.initiators.size(), 64);
     for (size_t i = 0; i < n; ++i) {
-        const Initiator &ini = cmd.ctl.initiators[i];
+        const Initiator& ini = cmd.ctl.initiators[i];
         std::memcpy(r.entry[i].bInitiatorID, ini.wwn.data(), 8);
         putText(r.entry[i].sConnectionName, ini.connectionName);
         r.entry[i].bHostMode = ini.hostMode;
@@ -350,18 +344,18 @@ void readServerNames(Command &cmd)
     cmd.reply(r);
 }
 
-void writeServerNames(Command &cmd)
+void writeServerNames(Command& cmd)
 {
     CONNECTION_NAME_INTIATORID_ENTRIES request;
     if (!cmd.request(request))
         return;
-    for (const CONNECTION_NAME_INTIATORID_ENTRY &e : request.entry) {
+    for (const CONNECTION_NAME_INTIATORID_ENTRY& e : request.entry) {
         std::array<std::uint8_t, 8> wwn;
         std::memcpy(wwn.data(), e.bInitiatorID, 8);
         if (wwn == std::array<std::uint8_t, 8>{})
             continue;
         auto it = std::find_if(cmd.ctl.initiators.begin(), cmd.ctl.initiators.end(),
-                               [&](const Initiator &ini) { return ini.wwn == wwn; });
+                               [&](const Initiator& ini) { return ini.wwn == wwn; });
         if (it == cmd.ctl.initiators.end()) {
             cmd.ctl.initiators.push_back(Initiator{wwn, "", 0, false, 0});
             it = std::prev(cmd.ctl.initiators.end());
@@ -372,12 +366,12 @@ void writeServerNames(Command &cmd)
     cmd.changed();
 }
 
-void reorderLogicalDrives(Command &cmd)
+void reorderLogicalDrives(Command& cmd)
 {
     REORDER_LOGICAL_DRIVES request;
     if (!cmd.request(request))
         return;
-    auto &lds = cmd.ctl.logicalDrives;
+    auto& lds = cmd.ctl.logicalDrives;
     for (std::uint8_t a = 0; a < 32; ++a) {
         std::uint8_t b = request.pbUnitNumber[a];
         if (b <= a || b >= 32 || request.pbUnitNumber[b] != a)
@@ -393,7 +387,7 @@ void reorderLogicalDrives(Command &cmd)
             nb.mapped().number = a;
             lds.insert(std::move(nb));
         }
-        for (Initiator &ini : cmd.ctl.initiators) {
+        for (Initiator& ini : cmd.ctl.initiators) {
             bool hasA = ini.aclMap & (1u << a), hasB = ini.aclMap & (1u << b);
             ini.aclMap &= ~((1u << a) | (1u << b));
             ini.aclMap |= (hasA ? 1u << b : 0u) | (hasB ? 1u << a : 0u);
@@ -402,7 +396,7 @@ void reorderLogicalDrives(Command &cmd)
     cmd.changed();
 }
 
-void senseMonitoringViolations(Command &cmd)
+void senseMonitoringViolations(Command& cmd)
 {
     SENSE_MNP_VIOLATIONS r{};
     for (size_t i = 0; i < cmd.ctl.drives.size() && i < 256; ++i)

@@ -17,17 +17,17 @@ DriveSet combinedSet(const std::uint8_t (&big)[16], std::uint32_t small)
     return driveSetFromBytes(big) | DriveSet(small);
 }
 
-DriveSet dataSetOf(const LOGICAL_DRIVE_CONFIG &config)
+DriveSet dataSetOf(const LOGICAL_DRIVE_CONFIG& config)
 {
     return combinedSet(config.pbBigDriveAssignmentMap, config.dwAssignedDriveBitmap);
 }
 
-DriveSet spareSetOf(const LOGICAL_DRIVE_CONFIG &config)
+DriveSet spareSetOf(const LOGICAL_DRIVE_CONFIG& config)
 {
     return combinedSet(config.pbBigSpareAssignmentMap, config.dwSpareAssignmentBitmap);
 }
 
-bool drivesUsable(const Controller &c, const DriveSet &set, const DriveSet &mayBeFailed)
+bool drivesUsable(const Controller& c, const DriveSet& set, const DriveSet& mayBeFailed)
 {
     for (size_t i = 0; i < 128; ++i) {
         if (!set.test(i))
@@ -40,7 +40,7 @@ bool drivesUsable(const Controller &c, const DriveSet &set, const DriveSet &mayB
     return true;
 }
 
-std::uint64_t smallestUsable(const Controller &c, const DriveSet &set)
+std::uint64_t smallestUsable(const Controller& c, const DriveSet& set)
 {
     std::uint64_t smallest = UINT64_MAX;
     for (size_t i = 0; i < c.drives.size() && i < 128; ++i)
@@ -52,13 +52,13 @@ std::uint64_t smallestUsable(const Controller &c, const DriveSet &set)
 // Other logical drives on the same drives must form the same array and keep
 // their extents apart. A transformation moves several logical drives one
 // after the other, so only the drives of other arrays are checked then.
-bool fitsBesideOthers(const Controller &c, std::uint16_t number, const LOGICAL_DRIVE_CONFIG &config,
-                      const DriveSet &previous, bool transformation)
+bool fitsBesideOthers(const Controller& c, std::uint16_t number, const LOGICAL_DRIVE_CONFIG& config,
+                      const DriveSet& previous, bool transformation)
 {
     DriveSet data = dataSetOf(config);
     std::uint64_t start = dataOffset(config);
     std::uint64_t end = start + config.qwExtendedBlocksPerDrive;
-    for (const auto &[otherNumber, other] : c.logicalDrives) {
+    for (const auto& [otherNumber, other] : c.logicalDrives) {
         if (otherNumber == number)
             continue;
         LOGICAL_DRIVE_CONFIG oc = configOf(other);
@@ -79,7 +79,7 @@ bool fitsBesideOthers(const Controller &c, std::uint16_t number, const LOGICAL_D
 
 // Checks a record sent by the configuration tool; previous is the data drive
 // set of the logical drive as stored (empty for a new one).
-bool validRecord(const Controller &c, std::uint16_t number, LOGICAL_DRIVE_CONFIG &config, const DriveSet &previous,
+bool validRecord(const Controller& c, std::uint16_t number, LOGICAL_DRIVE_CONFIG& config, const DriveSet& previous,
                  bool transformation)
 {
     DriveSet data = dataSetOf(config);
@@ -97,36 +97,33 @@ bool validRecord(const Controller &c, std::uint16_t number, LOGICAL_DRIVE_CONFIG
     return fitsBesideOthers(c, number, config, previous, transformation);
 }
 
-std::uint32_t freshVolumeId(const Controller &c)
+std::uint32_t freshVolumeId(const Controller& c)
 {
     static std::random_device device;
     for (;;) {
         std::uint32_t id = device();
         bool taken = id == 0;
-        for (const auto &[number, ld] : c.logicalDrives)
+        for (const auto& [number, ld] : c.logicalDrives)
             taken = taken || ld.volumeId == id;
         if (!taken)
             return id;
     }
 }
 
-std::string imageOf(const Command &cmd)
-{
-    return imagePath(cmd.ctx.imageDir, cmd.ctl, *cmd.ld);
-}
+std::string imageOf(const Command& cmd) { return imagePath(cmd.ctx.imageDir, cmd.ctl, *cmd.ld); }
 
 // The first moment a newly queued transformation may start: transformations
 // of one controller run one after the other.
-std::int64_t nextTransformationStart(const Controller &c, std::uint16_t number, std::int64_t now)
+std::int64_t nextTransformationStart(const Controller& c, std::uint16_t number, std::int64_t now)
 {
     std::int64_t start = now + c.queueSeconds;
-    for (const auto &[otherNumber, ld] : c.logicalDrives)
+    for (const auto& [otherNumber, ld] : c.logicalDrives)
         if (otherNumber != number && ld.task == TASK_EXPAND && ld.taskEnd > start)
             start = ld.taskEnd;
     return start;
 }
 
-bool blockInRange(Command &cmd)
+bool blockInRange(Command& cmd)
 {
     if (cmd.call.detail < volumeBlocks(configOf(*cmd.ld)) && cmd.call.length >= 512)
         return true;
@@ -136,7 +133,7 @@ bool blockInRange(Command &cmd)
 
 } // namespace
 
-void identifyLogicalDrive(Command &cmd)
+void identifyLogicalDrive(Command& cmd)
 {
     LOGICAL_DRIVE_CONFIG config = configOf(*cmd.ld);
     IDENTIFY_LOGICAL_DRIVE r{};
@@ -154,7 +151,7 @@ void identifyLogicalDrive(Command &cmd)
     cmd.reply(r);
 }
 
-void senseLogicalDriveStatus(Command &cmd)
+void senseLogicalDriveStatus(Command& cmd)
 {
     VolumeState s = volumeState(cmd.ctl, *cmd.ld, cmd.ctx.now);
     LOGICAL_DRIVE_STATUS r{};
@@ -170,7 +167,7 @@ void senseLogicalDriveStatus(Command &cmd)
     }
     r.dwActiveSpareBitmap = static_cast<std::uint32_t>((s.activeSpares & DriveSet(0xFFFFFFFFull)).to_ulong());
     driveSetToBytes(s.activeSpares, r.pbBigActiveSpareBitmap);
-    for (const auto &[spare, replaced] : cmd.ld->activeSpares)
+    for (const auto& [spare, replaced] : cmd.ld->activeSpares)
         if (spare < 128)
             r.pbBigSpareToReplaceBitmap[spare] = static_cast<std::uint8_t>(replaced);
     r.bSpareStatus = s.activeSpares.any() ? 0x03 : (spareSetOf(configOf(*cmd.ld)).any() ? 0x01 : 0x00);
@@ -178,7 +175,7 @@ void senseLogicalDriveStatus(Command &cmd)
     cmd.reply(r);
 }
 
-void senseConfiguration(Command &cmd)
+void senseConfiguration(Command& cmd)
 {
     auto it = cmd.ctl.logicalDrives.find(cmd.call.unit);
     LOGICAL_DRIVE_CONFIG r{};
@@ -187,7 +184,7 @@ void senseConfiguration(Command &cmd)
     cmd.reply(r);
 }
 
-void setConfiguration(Command &cmd)
+void setConfiguration(Command& cmd)
 {
     LOGICAL_DRIVE_CONFIG config;
     if (!cmd.request(config))
@@ -197,7 +194,7 @@ void setConfiguration(Command &cmd)
     if (config.wAssignedDrives == 0) {
         if (it != cmd.ctl.logicalDrives.end()) {
             cmd.ctl.logicalDrives.erase(it);
-            for (Initiator &ini : cmd.ctl.initiators)
+            for (Initiator& ini : cmd.ctl.initiators)
                 ini.aclMap &= ~(1u << number);
             cmd.changed();
         }
@@ -219,15 +216,15 @@ void setConfiguration(Command &cmd)
     cmd.changed();
 }
 
-void changeConfiguration(Command &cmd)
+void changeConfiguration(Command& cmd)
 {
     LOGICAL_DRIVE_CONFIG config;
     if (!cmd.request(config))
         return;
     LOGICAL_DRIVE_CONFIG present = configOf(*cmd.ld);
     DriveSet previous = dataSetOf(present);
-    if (!validRecord(cmd.ctl, cmd.ld->number, config, previous, true) ||
-        (previous & ~dataSetOf(config)).any() || volumeBlocks(config) < volumeBlocks(present))
+    if (!validRecord(cmd.ctl, cmd.ld->number, config, previous, true) || (previous & ~dataSetOf(config)).any() ||
+        volumeBlocks(config) < volumeBlocks(present))
         return cmd.fail(kKeyIllegalRequest, kAscInvalidFieldInParameters);
     storeConfig(*cmd.ld, config);
     cmd.ld->task = TASK_EXPAND;
@@ -237,32 +234,32 @@ void changeConfiguration(Command &cmd)
     cmd.changed();
 }
 
-void labelLogicalDrive(Command &cmd)
+void labelLogicalDrive(Command& cmd)
 {
     LABEL_LOGICAL_DRIVE label;
     if (!cmd.request(label))
         return;
     if (label.dwLogicalDriveIdentifier != 0 && label.dwLogicalDriveIdentifier != cmd.ld->volumeId)
         return cmd.fail(kKeyIllegalRequest, kAscInvalidFieldInParameters);
-    const char *text = reinterpret_cast<const char *>(label.pbLogicalDriveLabel);
+    const char* text = reinterpret_cast<const char*>(label.pbLogicalDriveLabel);
     cmd.ld->label.assign(text, strnlen(text, sizeof label.pbLogicalDriveLabel));
     cmd.changed();
 }
 
-void bypassVolumeState(Command &cmd)
+void bypassVolumeState(Command& cmd)
 {
     cmd.ld->forcedFailed = false;
     cmd.changed();
 }
 
-void acceptMediaExchange(Command &cmd)
+void acceptMediaExchange(Command& cmd)
 {
     cmd.ld->mediaExchanged = false;
     cmd.ld->forcedFailed = false;
     cmd.changed();
 }
 
-void readLogicalDriveBlock(Command &cmd)
+void readLogicalDriveBlock(Command& cmd)
 {
     if (!blockInRange(cmd))
         return;
@@ -272,7 +269,7 @@ void readLogicalDriveBlock(Command &cmd)
     cmd.reply(block);
 }
 
-void writeLogicalDriveBlock(Command &cmd)
+void writeLogicalDriveBlock(Command& cmd)
 {
     READ_WRITE_BUFFER block;
     if (!blockInRange(cmd) || !cmd.request(block))
@@ -283,7 +280,7 @@ void writeLogicalDriveBlock(Command &cmd)
         cmd.fail(kKeyHardwareError, kAscLunFailure);
 }
 
-void senseMirrorPairs(Command &cmd)
+void senseMirrorPairs(Command& cmd)
 {
     LOGICAL_DRIVE_CONFIG config = configOf(*cmd.ld);
     MIRROR_DRIVE_PAIR_INFO r;
@@ -303,7 +300,7 @@ void senseMirrorPairs(Command &cmd)
     cmd.reply(r);
 }
 
-void readVolumeProfile(Command &cmd)
+void readVolumeProfile(Command& cmd)
 {
     static const VOLUME_PROFILE_DATA_TOTAL empty{};
     cmd.reply(empty);

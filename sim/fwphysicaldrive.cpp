@@ -9,25 +9,25 @@ namespace Sim {
 namespace {
 
 // Bits of the drive status flags the firmware reports.
-constexpr std::uint8_t kDriveOk = 0x01;                 // bPhysicalDriveFlags
-constexpr std::uint8_t kPredictiveFailure = 0x02;       // bMorePhysicalDriveFlags
-constexpr std::uint8_t kNcqCapableEnabled = 0xC0;       // bEvenMoreDeviceFlags: capable, enabled
+constexpr std::uint8_t kDriveOk = 0x01; // bPhysicalDriveFlags
+constexpr std::uint8_t kPredictiveFailure = 0x02; // bMorePhysicalDriveFlags
+constexpr std::uint8_t kNcqCapableEnabled = 0xC0; // bEvenMoreDeviceFlags: capable, enabled
 constexpr std::uint8_t kLinkRate3G = 9;
 constexpr std::uint16_t kAttachedToController = 0x80;
 
-bool inAnyArray(const Controller &c, std::uint16_t index)
+bool inAnyArray(const Controller& c, std::uint16_t index)
 {
-    for (const auto &[number, ld] : c.logicalDrives) {
+    for (const auto& [number, ld] : c.logicalDrives) {
         LOGICAL_DRIVE_CONFIG config = configOf(ld);
-        DriveSet used = driveSetFromBytes(config.pbBigDriveAssignmentMap) |
-                        driveSetFromBytes(config.pbBigSpareAssignmentMap);
+        DriveSet used =
+            driveSetFromBytes(config.pbBigDriveAssignmentMap) | driveSetFromBytes(config.pbBigSpareAssignmentMap);
         if (index < 128 && used.test(index))
             return true;
     }
     return false;
 }
 
-void putWorldWideId(std::uint8_t *wwid, const Controller &c, std::uint16_t index)
+void putWorldWideId(std::uint8_t* wwid, const Controller& c, std::uint16_t index)
 {
     std::uint32_t seed = c.boardId ^ (static_cast<std::uint32_t>(index) * 2654435761u);
     wwid[0] = 0x5F;
@@ -35,7 +35,7 @@ void putWorldWideId(std::uint8_t *wwid, const Controller &c, std::uint16_t index
         wwid[i] = static_cast<std::uint8_t>(seed >> ((i % 4) * 8)) ^ static_cast<std::uint8_t>(i * 37);
 }
 
-void putInquiry(SCSI_STANDARD_INQUIRY_DATA &inq, const Drive &d)
+void putInquiry(SCSI_STANDARD_INQUIRY_DATA& inq, const Drive& d)
 {
     inq.deviceInfo.bPeripheralType = d.tape ? 0x01 : 0x00;
     inq.deviceInfo.bRMB = d.tape ? 0x80 : 0x00;
@@ -49,9 +49,9 @@ void putInquiry(SCSI_STANDARD_INQUIRY_DATA &inq, const Drive &d)
 
 } // namespace
 
-void identifyPhysicalDrive(Command &cmd)
+void identifyPhysicalDrive(Command& cmd)
 {
-    const Drive &d = *cmd.drive;
+    const Drive& d = *cmd.drive;
     PHYSICAL_DRIVE_STATUS r{};
     r.bSCSIBus = d.bus;
     r.bSCSIID = d.target;
@@ -82,9 +82,9 @@ void identifyPhysicalDrive(Command &cmd)
     cmd.reply(r);
 }
 
-void specialInquiry(Command &cmd)
+void specialInquiry(Command& cmd)
 {
-    const Drive &d = *cmd.drive;
+    const Drive& d = *cmd.drive;
     PASS_THROUGH_SPECIAL_INQUIRY r{};
     r.dwNumberInquiryCommands = 3;
     putInquiry(r.standardInquiryResponse, d);
@@ -99,9 +99,9 @@ void specialInquiry(Command &cmd)
     cmd.reply(r);
 }
 
-void senseMonitoringStatistics(Command &cmd)
+void senseMonitoringStatistics(Command& cmd)
 {
-    const Drive &d = *cmd.drive;
+    const Drive& d = *cmd.drive;
     SENSE_MNP_STATISTICS r{};
     std::memcpy(r.bSerialNumber, d.serial.data(), std::min<size_t>(sizeof r.bSerialNumber, d.serial.size()));
     std::memcpy(r.bFirmwareRevision, d.firmware.data(),
@@ -111,13 +111,13 @@ void senseMonitoringStatistics(Command &cmd)
     cmd.reply(r);
 }
 
-void monitoringParameterControl(Command &cmd)
+void monitoringParameterControl(Command& cmd)
 {
     MNP_PARAMETER_CONTROL request;
     cmd.request(request);
 }
 
-void failPhysicalDrive(Command &cmd)
+void failPhysicalDrive(Command& cmd)
 {
     FAIL_PHYSICAL_DRIVE_OPERATION request;
     if (!cmd.request(request))

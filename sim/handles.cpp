@@ -6,7 +6,7 @@ namespace {
 constexpr std::uint32_t kFirstMask = 0xFFF;
 constexpr std::uint32_t kSecondMask = 0xFFFF;
 
-int localControllerIndex(const World &world, std::uint32_t ordinal)
+int localControllerIndex(const World& world, std::uint32_t ordinal)
 {
     for (size_t i = 0; i < world.controllers.size(); ++i)
         if (!world.controllers[i].external && ordinal-- == 0)
@@ -14,7 +14,7 @@ int localControllerIndex(const World &world, std::uint32_t ordinal)
     return -1;
 }
 
-int controllerIndexByName(const World &world, const std::string &name)
+int controllerIndexByName(const World& world, const std::string& name)
 {
     for (size_t i = 0; i < world.controllers.size(); ++i)
         if (world.controllers[i].name == name)
@@ -22,9 +22,9 @@ int controllerIndexByName(const World &world, const std::string &name)
     return -1;
 }
 
-ImgrStatus logicalDriveChild(const World &world, int controller, std::uint32_t index, ImgrHandle &child)
+ImgrStatus logicalDriveChild(const World& world, int controller, std::uint32_t index, ImgrHandle& child)
 {
-    const auto &lds = world.controllers[static_cast<size_t>(controller)].logicalDrives;
+    const auto& lds = world.controllers[static_cast<size_t>(controller)].logicalDrives;
     if (index >= lds.size())
         return IMGR_STATUS_NO_MORE_OBJECTS;
     auto it = lds.begin();
@@ -40,7 +40,7 @@ ImgrHandle makeHandle(HandleKind kind, std::uint32_t first, std::uint32_t second
     return (kind << 28) | ((first & kFirstMask) << 16) | (second & kSecondMask);
 }
 
-bool resolveHandle(const World &world, ImgrHandle handle, HandleTarget &t)
+bool resolveHandle(const World& world, ImgrHandle handle, HandleTarget& t)
 {
     t = HandleTarget{};
     t.kind = static_cast<HandleKind>(handle >> 28);
@@ -68,14 +68,14 @@ bool resolveHandle(const World &world, ImgrHandle handle, HandleTarget &t)
         t.controller = static_cast<int>(first);
         t.logicalDrive = static_cast<int>(second);
         t.remote = first < world.controllers.size() && world.controllers[first].external;
-        return first < world.controllers.size() && world.controllers[first].logicalDrives.count(
-                                                       static_cast<std::uint16_t>(second)) != 0;
+        return first < world.controllers.size() &&
+            world.controllers[first].logicalDrives.count(static_cast<std::uint16_t>(second)) != 0;
     }
     return false;
 }
 
-ImgrStatus childHandle(const World &world, ImgrHandle parent, std::uint32_t childKind, std::uint32_t index,
-                       ImgrHandle &child)
+ImgrStatus childHandle(const World& world, ImgrHandle parent, std::uint32_t childKind, std::uint32_t index,
+                       ImgrHandle& child)
 {
     HandleTarget t;
     if (!resolveHandle(world, parent, t))

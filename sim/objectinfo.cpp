@@ -9,19 +9,21 @@
 namespace Sim {
 namespace {
 
-template <class T> void put(std::vector<std::uint8_t> &record, const T &value)
+template <class T>
+void put(std::vector<std::uint8_t>& record, const T& value)
 {
-    const std::uint8_t *p = reinterpret_cast<const std::uint8_t *>(&value);
+    const std::uint8_t* p = reinterpret_cast<const std::uint8_t*>(&value);
     record.assign(p, p + sizeof value);
 }
 
-template <std::size_t N> void copyText(char (&field)[N], std::string_view text)
+template <std::size_t N>
+void copyText(char (&field)[N], std::string_view text)
 {
     std::memset(field, 0, N);
     std::memcpy(field, text.data(), std::min(N - 1, text.size()));
 }
 
-ImgrHostDeviceInfo controllerHostInfo(const Controller &c)
+ImgrHostDeviceInfo controllerHostInfo(const Controller& c)
 {
     ImgrHostDeviceInfo info;
     std::memset(&info, 0, sizeof info);
@@ -34,12 +36,12 @@ ImgrHostDeviceInfo controllerHostInfo(const Controller &c)
     info.bPciFunction = c.pciBus == 255 ? IMGR_PCI_BYTE_UNKNOWN : c.pciFunction;
     info.bSlot = c.slot;
     info.dwBoardID = c.boardId;
-    const ModelTable::Model *m = ModelTable::findByKey(c.model);
+    const ModelTable::Model* m = ModelTable::findByKey(c.model);
     copyText(info.szDescription, m ? m->name : std::string_view("array controller"));
     return info;
 }
 
-ImgrHostDeviceInfo adapterHostInfo(const Adapter &a)
+ImgrHostDeviceInfo adapterHostInfo(const Adapter& a)
 {
     ImgrHostDeviceInfo info;
     std::memset(&info, 0, sizeof info);
@@ -53,7 +55,7 @@ ImgrHostDeviceInfo adapterHostInfo(const Adapter &a)
     return info;
 }
 
-ImgrFibreDeviceInfo fibreInfo(const Adapter &a)
+ImgrFibreDeviceInfo fibreInfo(const Adapter& a)
 {
     ImgrFibreDeviceInfo info;
     std::memset(&info, 0, sizeof info);
@@ -63,7 +65,7 @@ ImgrFibreDeviceInfo fibreInfo(const Adapter &a)
     return info;
 }
 
-ImgrRemoteDeviceInfo remoteInfo(const Controller &c, const Path &path, int pathIndex)
+ImgrRemoteDeviceInfo remoteInfo(const Controller& c, const Path& path, int pathIndex)
 {
     ImgrRemoteDeviceInfo info;
     std::memset(&info, 0, sizeof info);
@@ -81,12 +83,12 @@ ImgrRemoteDeviceInfo remoteInfo(const Controller &c, const Path &path, int pathI
 }
 
 // "/dev/sda", "/dev/sdb", ... in the order of all logical drives of the world.
-std::string defaultAccessName(const World &world, int controller, int number)
+std::string defaultAccessName(const World& world, int controller, int number)
 {
     int ordinal = 0;
     for (int i = 0; i < controller; ++i)
         ordinal += static_cast<int>(world.controllers[static_cast<size_t>(i)].logicalDrives.size());
-    for (const auto &[n, ld] : world.controllers[static_cast<size_t>(controller)].logicalDrives)
+    for (const auto& [n, ld] : world.controllers[static_cast<size_t>(controller)].logicalDrives)
         if (n < number)
             ++ordinal;
     std::string suffix;
@@ -98,7 +100,7 @@ std::string defaultAccessName(const World &world, int controller, int number)
     return "/dev/sd" + suffix;
 }
 
-ImgrAccessNameInfo accessNameInfo(const World &world, const HandleTarget &t, const LogicalDrive &ld)
+ImgrAccessNameInfo accessNameInfo(const World& world, const HandleTarget& t, const LogicalDrive& ld)
 {
     ImgrAccessNameInfo info;
     std::memset(&info, 0, sizeof info);
@@ -108,25 +110,25 @@ ImgrAccessNameInfo accessNameInfo(const World &world, const HandleTarget &t, con
     return info;
 }
 
-void extentsRecord(const std::string &image, std::vector<std::uint8_t> &record)
+void extentsRecord(const std::string& image, std::vector<std::uint8_t>& record)
 {
     std::vector<ImgrDiskExtentEntry> extents = diskExtents(image);
     ImgrDiskExtentHeader header{static_cast<std::uint32_t>(extents.size()), 0};
     put(record, header);
-    for (const ImgrDiskExtentEntry &e : extents) {
-        const std::uint8_t *p = reinterpret_cast<const std::uint8_t *>(&e);
+    for (const ImgrDiskExtentEntry& e : extents) {
+        const std::uint8_t* p = reinterpret_cast<const std::uint8_t*>(&e);
         record.insert(record.end(), p, p + sizeof e);
     }
 }
 
 } // namespace
 
-ImgrStatus objectInfo(const World &world, const HandleTarget &t, std::uint32_t infoClass,
-                      const std::string &imageDir, std::vector<std::uint8_t> &record)
+ImgrStatus objectInfo(const World& world, const HandleTarget& t, std::uint32_t infoClass, const std::string& imageDir,
+                      std::vector<std::uint8_t>& record)
 {
-    const Controller *c = t.controller >= 0 ? &world.controllers[static_cast<size_t>(t.controller)] : nullptr;
-    const Adapter *a = t.adapter >= 0 ? &world.adapters[static_cast<size_t>(t.adapter)] : nullptr;
-    const LogicalDrive *ld =
+    const Controller* c = t.controller >= 0 ? &world.controllers[static_cast<size_t>(t.controller)] : nullptr;
+    const Adapter* a = t.adapter >= 0 ? &world.adapters[static_cast<size_t>(t.adapter)] : nullptr;
+    const LogicalDrive* ld =
         c && t.logicalDrive >= 0 ? &c->logicalDrives.at(static_cast<std::uint16_t>(t.logicalDrive)) : nullptr;
     switch (infoClass) {
     case IMGR_INFO_HOST_DEVICE:
@@ -153,8 +155,9 @@ ImgrStatus objectInfo(const World &world, const HandleTarget &t, std::uint32_t i
         break;
     case IMGR_INFO_SCSI_ADDRESS:
         if (c)
-            return put(record, ImgrScsiAddressInfo{static_cast<std::uint32_t>(t.controller),
-                                                   ld ? ld->number : 0u, IMGR_SCSI_ADDRESS_SPECIAL_PATH}),
+            return put(record,
+                       ImgrScsiAddressInfo{static_cast<std::uint32_t>(t.controller), ld ? ld->number : 0u,
+                                           IMGR_SCSI_ADDRESS_SPECIAL_PATH}),
                    IMGR_STATUS_OK;
         break;
     case IMGR_INFO_DISK_EXTENTS:

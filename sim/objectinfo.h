@@ -14,8 +14,8 @@ namespace Sim {
 
 // Builds the record of infoClass for the handle into record. Returns
 // IMGR_STATUS_INVALID_REQUEST when the handle has no such information.
-ImgrStatus objectInfo(const World &world, const HandleTarget &target, std::uint32_t infoClass,
-                      const std::string &imageDir, std::vector<std::uint8_t> &record);
+ImgrStatus objectInfo(const World& world, const HandleTarget& target, std::uint32_t infoClass,
+                      const std::string& imageDir, std::vector<std::uint8_t>& record);
 
 } // namespace Sim
 

@@ -17,7 +17,7 @@ constexpr std::string_view kModelPrefix = "ATTR_VALUE_CONTROLLER_NAME_";
 
 // ---- text forms of field values ------------------------------------------------------------
 
-std::string hexOf(const std::uint8_t *bytes, size_t n)
+std::string hexOf(const std::uint8_t* bytes, size_t n)
 {
     static const char digits[] = "0123456789abcdef";
     std::string out;
@@ -29,7 +29,7 @@ std::string hexOf(const std::uint8_t *bytes, size_t n)
     return out;
 }
 
-bool bytesOfHex(std::string_view text, std::uint8_t *bytes, size_t n)
+bool bytesOfHex(std::string_view text, std::uint8_t* bytes, size_t n)
 {
     if (text.size() != n * 2)
         return false;
@@ -43,7 +43,7 @@ bool bytesOfHex(std::string_view text, std::uint8_t *bytes, size_t n)
     return true;
 }
 
-std::string wwnText(const std::array<std::uint8_t, 8> &wwn)
+std::string wwnText(const std::array<std::uint8_t, 8>& wwn)
 {
     std::string out;
     for (size_t i = 0; i < wwn.size(); ++i)
@@ -51,7 +51,7 @@ std::string wwnText(const std::array<std::uint8_t, 8> &wwn)
     return out;
 }
 
-bool parseWwn(std::string_view text, std::array<std::uint8_t, 8> &wwn)
+bool parseWwn(std::string_view text, std::array<std::uint8_t, 8>& wwn)
 {
     std::string digits;
     for (char c : text)
@@ -60,7 +60,7 @@ bool parseWwn(std::string_view text, std::array<std::uint8_t, 8> &wwn)
     return bytesOfHex(digits, wwn.data(), wwn.size());
 }
 
-bool parseUnsigned(std::string_view text, std::uint64_t &value)
+bool parseUnsigned(std::string_view text, std::uint64_t& value)
 {
     int base = 10;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
@@ -71,7 +71,7 @@ bool parseUnsigned(std::string_view text, std::uint64_t &value)
     return r.ec == std::errc() && r.ptr == text.data() + text.size() && !text.empty();
 }
 
-bool parseBool(std::string_view text, bool &value)
+bool parseBool(std::string_view text, bool& value)
 {
     if (text == "yes" || text == "on" || text == "true" || text == "1")
         value = true;
@@ -82,16 +82,20 @@ bool parseBool(std::string_view text, bool &value)
     return true;
 }
 
-bool parseScaled(std::string_view text, std::uint64_t &blocks, bool binary)
+bool parseScaled(std::string_view text, std::uint64_t& blocks, bool binary)
 {
-    struct Unit { std::string_view suffix; double decimalBytes; double binaryBytes; };
-    static const Unit units[] = {{"TB", 1e12, 1099511627776.0}, {"GB", 1e9, 1073741824.0},
-                                 {"MB", 1e6, 1048576.0}, {"KB", 1e3, 1024.0}};
-    for (const Unit &u : units) {
+    struct Unit {
+        std::string_view suffix;
+        double decimalBytes;
+        double binaryBytes;
+    };
+    static const Unit units[] = {
+        {"TB", 1e12, 1099511627776.0}, {"GB", 1e9, 1073741824.0}, {"MB", 1e6, 1048576.0}, {"KB", 1e3, 1024.0}};
+    for (const Unit& u : units) {
         if (text.size() <= u.suffix.size() || text.substr(text.size() - u.suffix.size()) != u.suffix)
             continue;
         std::string number(text.substr(0, text.size() - u.suffix.size()));
-        char *end = nullptr;
+        char* end = nullptr;
         double v = std::strtod(number.c_str(), &end);
         if (end == number.c_str() || *end != '\0' || !(v > 0) || v > 1e6)
             return false;
@@ -105,22 +109,22 @@ bool parseScaled(std::string_view text, std::uint64_t &blocks, bool binary)
 
 class FieldReader {
 public:
-    FieldReader(const TextRecord &record, std::string &error) : m_record(record), m_error(error) {}
+    FieldReader(const TextRecord& record, std::string& error) : m_record(record), m_error(error) {}
     bool ok() const { return m_ok; }
 
-    void operator()(const char *key, std::string &v)
+    void operator()(const char* key, std::string& v)
     {
         if (m_record.has(key))
             v = m_record.get(key);
     }
-    void operator()(const char *key, bool &v)
+    void operator()(const char* key, bool& v)
     {
         if (m_record.has(key) && !parseBool(m_record.get(key), v))
             fail(key);
     }
     template <class T>
     requires std::is_integral_v<T>
-    void operator()(const char *key, T &v)
+    void operator()(const char* key, T& v)
     {
         if (!m_record.has(key))
             return;
@@ -132,59 +136,60 @@ public:
             return fail(key);
         v = negative ? static_cast<T>(-static_cast<std::int64_t>(raw)) : static_cast<T>(raw);
     }
-    void operator()(const char *key, Block512 &v)
+    void operator()(const char* key, Block512& v)
     {
         if (m_record.has(key) && !bytesOfHex(m_record.get(key), v.data(), v.size()))
             fail(key);
     }
-    void operator()(const char *key, std::array<std::uint8_t, 8> &v)
+    void operator()(const char* key, std::array<std::uint8_t, 8>& v)
     {
         if (m_record.has(key) && !parseWwn(m_record.get(key), v))
             fail(key);
     }
 
 private:
-    void fail(const char *key)
+    void fail(const char* key)
     {
         if (m_ok)
             m_error = std::string("bad value for ") + key + ": " + m_record.get(key);
         m_ok = false;
     }
-    const TextRecord &m_record;
-    std::string &m_error;
+    const TextRecord& m_record;
+    std::string& m_error;
     bool m_ok = true;
 };
 
 class FieldWriter {
 public:
-    explicit FieldWriter(TextRecord &record) : m_record(record) {}
+    explicit FieldWriter(TextRecord& record) : m_record(record) {}
 
-    void operator()(const char *key, const std::string &v)
+    void operator()(const char* key, const std::string& v)
     {
         if (!v.empty())
             m_record.set(key, v);
     }
-    void operator()(const char *key, bool v) { m_record.set(key, v ? "yes" : "no"); }
+    void operator()(const char* key, bool v) { m_record.set(key, v ? "yes" : "no"); }
     template <class T>
     requires std::is_integral_v<T>
-    void operator()(const char *key, T v) { m_record.set(key, std::to_string(v)); }
-    void operator()(const char *key, const Block512 &v)
+    void operator()(const char* key, T v) { m_record.set(key, std::to_string(v)); }
+    void operator()(const char* key, const Block512& v)
     {
         for (std::uint8_t b : v)
             if (b != 0)
                 return m_record.set(key, hexOf(v.data(), v.size()));
     }
-    void operator()(const char *key, const WorldWideName &v)
+    void operator()(const char* key, const WorldWideName& v)
     {
         if (v != WorldWideName{})
             m_record.set(key, wwnText(v));
     }
 
 private:
-    TextRecord &m_record;
+    TextRecord& m_record;
 };
 
-template <class B, class C> void bindController(B &b, C &c)
+template <class B, class C>
+void bindController(B& b, C& c)
 {
     b("board", c.boardId);
     b("external", c.external);
@@ -221,7 +226,8 @@ template <class B, class C> void bindController(B &b, C &c)
     b("garbage", c.faults.garbage);
 }
 
-template <class B, class D> void bindDrive(B &b, D &d)
+template <class B, class D>
+void bindDrive(B& b, D& d)
 {
     b("blocks", d.blocks);
     b("reserved", d.reservedBlocks);
@@ -237,7 +243,7 @@ constexpr std::array<std::string_view, 3> kInterfaceNames{"scsi", "sata", "sas"}
 constexpr std::array<std::string_view, 3> kHealthNames{"ok", "failed", "predictive"};
 
 template <size_t N>
-bool parseName(const std::array<std::string_view, N> &names, const std::string &text, std::uint8_t &value)
+bool parseName(const std::array<std::string_view, N>& names, const std::string& text, std::uint8_t& value)
 {
     for (size_t i = 0; i < N; ++i)
         if (names[i] == text) {
@@ -247,7 +253,8 @@ bool parseName(const std::array<std::string_view, N> &names, const std::string &
     return false;
 }
 
-template <class B, class L> void bindLogicalDrive(B &b, L &ld)
+template <class B, class L>
+void bindLogicalDrive(B& b, L& ld)
 {
     b("config", ld.config);
     b("label", ld.label);
@@ -263,7 +270,8 @@ template <class B, class L> void bindLogicalDrive(B &b, L &ld)
     b("rebuilddrive", ld.rebuildDrive);
 }
 
-template <class B, class I> void bindInitiator(B &b, I &ini)
+template <class B, class I>
+void bindInitiator(B& b, I& ini)
 {
     b("name", ini.connectionName);
     b("hostmode", ini.hostMode);
@@ -273,7 +281,7 @@ template <class B, class I> void bindInitiator(B &b, I &ini)
 
 // ---- profile conveniences -------------------------------------------------------------------
 
-std::string fullModelKey(const std::string &model)
+std::string fullModelKey(const std::string& model)
 {
     if (model.rfind(kModelPrefix, 0) == 0)
         return model;
@@ -284,7 +292,7 @@ std::string fullModelKey(const std::string &model)
 // bus:id for a parallel SCSI drive and box:bay for any other. A parallel SCSI
 // location counts buses from 1, as administrators see them; the firmware counts
 // from 0. Any other drive sits at the SCSI address of its drive index `index`.
-bool applyLocation(Drive &d, size_t index)
+bool applyLocation(Drive& d, size_t index)
 {
     std::vector<std::string> parts;
     std::stringstream ss(d.location);
@@ -314,19 +322,16 @@ bool applyLocation(Drive &d, size_t index)
     return true;
 }
 
-void putText(char *field, size_t width, const std::string &text)
+void putText(char* field, size_t width, const std::string& text)
 {
     std::memset(field, 0, width);
     std::memcpy(field, text.data(), std::min(width, text.size()));
 }
 
-std::uint8_t priorityByte(const std::string &text)
-{
-    return text == "high" ? 0x76 : text == "medium" ? 0x40 : 0;
-}
+std::uint8_t priorityByte(const std::string& text) { return text == "high" ? 0x76 : text == "medium" ? 0x40 : 0; }
 
 // Settings a profile may give by name; they live in the stored parameter block.
-void applyParameterFields(const TextRecord &r, Controller &c)
+void applyParameterFields(const TextRecord& r, Controller& c)
 {
     CONTROLLER_PARAMETERS p;
     std::memcpy(&p, c.parameters.data(), sizeof p);
@@ -346,7 +351,7 @@ void applyParameterFields(const TextRecord &r, Controller &c)
     std::memcpy(c.parameters.data(), &p, sizeof p);
 }
 
-bool parseActiveSpares(const std::string &text, LogicalDrive &ld)
+bool parseActiveSpares(const std::string& text, LogicalDrive& ld)
 {
     std::stringstream ss(text);
     for (std::string pair; std::getline(ss, pair, ',');) {
@@ -364,9 +369,9 @@ bool parseActiveSpares(const std::string &text, LogicalDrive &ld)
 
 class Loader {
 public:
-    Loader(World &world, std::string &error) : m_world(world), m_error(error) {}
+    Loader(World& world, std::string& error) : m_world(world), m_error(error) {}
 
-    bool line(const TextRecord &r)
+    bool line(const TextRecord& r)
     {
         if (r.kind == "controller")
             return controller(r);
@@ -385,9 +390,9 @@ public:
 
     bool finish()
     {
-        for (const Adapter &a : m_world.adapters)
-            for (const Path &p : a.paths) {
-                const Controller *c = findController(m_world, p.controller);
+        for (const Adapter& a : m_world.adapters)
+            for (const Path& p : a.paths) {
+                const Controller* c = findController(m_world, p.controller);
                 if (!c || !c->external)
                     return fail("adapter " + a.name + " reaches no storage system named " + p.controller);
             }
@@ -395,18 +400,18 @@ public:
     }
 
 private:
-    bool fail(const std::string &message)
+    bool fail(const std::string& message)
     {
         m_error = message;
         return false;
     }
 
-    bool needWord(const TextRecord &r)
+    bool needWord(const TextRecord& r)
     {
         return r.words.size() == 1 || fail(r.kind + " needs exactly one name or location");
     }
 
-    bool controller(const TextRecord &r)
+    bool controller(const TextRecord& r)
     {
         if (!needWord(r))
             return false;
@@ -420,7 +425,7 @@ private:
         if (!reader.ok())
             return false;
         if (c.boardId == 0) {
-            const ModelTable::Model *m = ModelTable::findByKey(c.model);
+            const ModelTable::Model* m = ModelTable::findByKey(c.model);
             if (!m || m->boardId == 0)
                 return fail("unknown controller model " + c.model + " (give board= for a custom board)");
             c.boardId = m->boardId;
@@ -431,7 +436,7 @@ private:
         return true;
     }
 
-    Controller *current(const TextRecord &r)
+    Controller* current(const TextRecord& r)
     {
         if (m_world.controllers.empty() || m_adapter) {
             fail(r.kind + " line before any controller line");
@@ -440,9 +445,9 @@ private:
         return &m_world.controllers.back();
     }
 
-    bool drive(const TextRecord &r)
+    bool drive(const TextRecord& r)
     {
-        Controller *c = current(r);
+        Controller* c = current(r);
         if (!c || !needWord(r))
             return false;
         if (c->drives.size() >= 128)
@@ -464,16 +469,16 @@ private:
             return fail("drive " + d.location + " needs a size");
         if (!applyLocation(d, c->drives.size()))
             return fail("bad drive location " + d.location);
-        for (const Drive &other : c->drives)
+        for (const Drive& other : c->drives)
             if (other.location == d.location || (other.bus == d.bus && other.target == d.target))
                 return fail("two drives at " + d.location);
         c->drives.push_back(std::move(d));
         return true;
     }
 
-    bool logicalDrive(const TextRecord &r)
+    bool logicalDrive(const TextRecord& r)
     {
-        Controller *c = current(r);
+        Controller* c = current(r);
         if (!c || !needWord(r))
             return false;
         std::uint64_t number = 0;
@@ -495,9 +500,9 @@ private:
         return true;
     }
 
-    bool initiator(const TextRecord &r)
+    bool initiator(const TextRecord& r)
     {
-        Controller *c = current(r);
+        Controller* c = current(r);
         if (!c || !needWord(r))
             return false;
         Initiator ini;
@@ -511,7 +516,7 @@ private:
         return true;
     }
 
-    bool adapter(const TextRecord &r)
+    bool adapter(const TextRecord& r)
     {
         if (!needWord(r))
             return false;
@@ -527,7 +532,7 @@ private:
         return true;
     }
 
-    bool path(const TextRecord &r)
+    bool path(const TextRecord& r)
     {
         if (!m_adapter)
             return fail("path line before any adapter line");
@@ -545,14 +550,14 @@ private:
         return true;
     }
 
-    World &m_world;
-    std::string &m_error;
-    Adapter *m_adapter = nullptr;
+    World& m_world;
+    std::string& m_error;
+    Adapter* m_adapter = nullptr;
 };
 
 // ---- saving ---------------------------------------------------------------------------------
 
-void saveController(const Controller &c, std::string &out)
+void saveController(const Controller& c, std::string& out)
 {
     TextRecord r;
     r.kind = "controller";
@@ -561,7 +566,7 @@ void saveController(const Controller &c, std::string &out)
     FieldWriter writer(r);
     bindController(writer, c);
     out += formatRecord(r) + '\n';
-    for (const Drive &d : c.drives) {
+    for (const Drive& d : c.drives) {
         TextRecord dr;
         dr.kind = d.tape ? "tape" : "drive";
         dr.words.push_back(d.location);
@@ -571,19 +576,19 @@ void saveController(const Controller &c, std::string &out)
         dw("health", std::string(kHealthNames[d.health % 3]));
         out += formatRecord(dr) + '\n';
     }
-    for (const auto &[number, ld] : c.logicalDrives) {
+    for (const auto& [number, ld] : c.logicalDrives) {
         TextRecord lr;
         lr.kind = "logicaldrive";
         lr.words.push_back(std::to_string(number));
         FieldWriter lw(lr);
         bindLogicalDrive(lw, ld);
         std::string pairs;
-        for (const auto &[spare, replaced] : ld.activeSpares)
+        for (const auto& [spare, replaced] : ld.activeSpares)
             pairs += (pairs.empty() ? "" : ",") + std::to_string(spare) + ":" + std::to_string(replaced);
         lw("activespares", pairs);
         out += formatRecord(lr) + '\n';
     }
-    for (const Initiator &ini : c.initiators) {
+    for (const Initiator& ini : c.initiators) {
         TextRecord ir;
         ir.kind = "initiator";
         ir.words.push_back(wwnText(ini.wwn));
@@ -593,7 +598,7 @@ void saveController(const Controller &c, std::string &out)
     }
 }
 
-void saveAdapter(const Adapter &a, std::string &out)
+void saveAdapter(const Adapter& a, std::string& out)
 {
     TextRecord r;
     r.kind = "adapter";
@@ -602,7 +607,7 @@ void saveAdapter(const Adapter &a, std::string &out)
     writer("wwn", a.wwn);
     writer("slot", a.slot);
     out += formatRecord(r) + '\n';
-    for (const Path &p : a.paths) {
+    for (const Path& p : a.paths) {
         TextRecord pr;
         pr.kind = "path";
         pr.set("controller", p.controller);
@@ -614,11 +619,11 @@ void saveAdapter(const Adapter &a, std::string &out)
 
 } // namespace
 
-bool parseDriveSize(std::string_view text, std::uint64_t &blocks) { return parseScaled(text, blocks, false); }
+bool parseDriveSize(std::string_view text, std::uint64_t& blocks) { return parseScaled(text, blocks, false); }
 
-bool parseVolumeSize(std::string_view text, std::uint64_t &blocks) { return parseScaled(text, blocks, true); }
+bool parseVolumeSize(std::string_view text, std::uint64_t& blocks) { return parseScaled(text, blocks, true); }
 
-bool loadWorld(std::string_view text, World &world, std::string &error)
+bool loadWorld(std::string_view text, World& world, std::string& error)
 {
     world = World{};
     Loader loader(world, error);
@@ -642,12 +647,12 @@ bool loadWorld(std::string_view text, World &world, std::string &error)
     return true;
 }
 
-std::string saveWorld(const World &world)
+std::string saveWorld(const World& world)
 {
     std::string out = "# simulated controllers: state written by the firmware, do not edit while in use\n";
-    for (const Controller &c : world.controllers)
+    for (const Controller& c : world.controllers)
         saveController(c, out);
-    for (const Adapter &a : world.adapters)
+    for (const Adapter& a : world.adapters)
         saveAdapter(a, out);
     return out;
 }

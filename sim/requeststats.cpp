@@ -12,8 +12,7 @@ std::string RequestStats::line() const
 {
     std::uint64_t bmic = std::accumulate(m_bmic.begin(), m_bmic.end(), std::uint64_t{0});
     std::string out = "pid=" + std::to_string(::getpid()) + " enum=" + std::to_string(m_enum) +
-                      " info=" + std::to_string(m_info) + " bmic=" + std::to_string(bmic) +
-                      " scsi=" + std::to_string(m_scsi);
+        " info=" + std::to_string(m_info) + " bmic=" + std::to_string(bmic) + " scsi=" + std::to_string(m_scsi);
     for (size_t op = 0; op < m_bmic.size(); ++op) {
         if (m_bmic[op] == 0)
             continue;
@@ -26,7 +25,7 @@ std::string RequestStats::line() const
 
 RequestStats::~RequestStats()
 {
-    const char *path = std::getenv("VNLSIM_STATS");
+    const char* path = std::getenv("VNLSIM_STATS");
     if (!path || !*path)
         return;
     // One write of the whole line to a file opened for appending keeps lines

@@ -13,9 +13,9 @@
 
 // One device of the physical LUN report, after its 8-byte list header.
 struct PHYSICAL_LUN_ENTRY {
-    std::uint8_t bLunAddress[8];   // bytes 0-1: controller drive index, little-endian
+    std::uint8_t bLunAddress[8]; // bytes 0-1: controller drive index, little-endian
     std::uint8_t bWWID[8];
-    std::uint8_t bDeviceType;      // peripheral device type: 0 disk, 1 tape
+    std::uint8_t bDeviceType; // peripheral device type: 0 disk, 1 tape
     std::uint8_t bFlags;
     std::uint16_t wDriveIndex;
     std::uint8_t reserved[4];

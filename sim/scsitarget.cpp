@@ -12,30 +12,35 @@ namespace Sim {
 namespace {
 
 // Host modes a storage system offers, by number.
-constexpr std::pair<std::uint8_t, const char *> kHostModes[] = {
-    {0, "Default"}, {1, "Linux"}, {2, "Unix"}, {3, "Unix Cluster"}, {4, "Virtual Host"}, {5, "Legacy"}};
+constexpr std::pair<std::uint8_t, const char*> kHostModes[] = {{0, "Default"},      {1, "Linux"},        {2, "Unix"},
+                                                               {3, "Unix Cluster"}, {4, "Virtual Host"}, {5, "Legacy"}};
 
 struct Request {
-    Controller &ctl;
-    const ScsiCall &call;
-    const SimContext &ctx;
-    CommandOutcome &out;
+    Controller& ctl;
+    const ScsiCall& call;
+    const SimContext& ctx;
+    CommandOutcome& out;
 
     std::uint8_t cdb(size_t i) const { return i < call.cdbLength ? call.cdb[i] : 0; }
     std::uint32_t cdb32(size_t i) const
     {
         return (std::uint32_t{cdb(i)} << 24) | (std::uint32_t{cdb(i + 1)} << 16) | (std::uint32_t{cdb(i + 2)} << 8) |
-               cdb(i + 3);
+            cdb(i + 3);
     }
-    void send(const void *bytes, size_t n)
+    void send(const void* bytes, size_t n)
     {
         if (!call.data || call.length == 0)
             return;
         std::memcpy(call.data, bytes, std::min<size_t>(n, call.length));
         out.replied = true;
     }
-    template <class T> void send(const T &record) { send(&record, sizeof record); }
-    template <class T> bool receive(T &record)
+    template <class T>
+    void send(const T& record)
+    {
+        send(&record, sizeof record);
+    }
+    template <class T>
+    bool receive(T& record)
     {
         std::memset(&record, 0, sizeof record);
         if (!call.data)
@@ -63,11 +68,11 @@ std::uint32_t lunMapOf(const std::uint8_t (&map)[16])
     return acl;
 }
 
-Initiator &initiatorFor(Controller &c, const std::uint8_t (&id)[8])
+Initiator& initiatorFor(Controller& c, const std::uint8_t (&id)[8])
 {
     std::array<std::uint8_t, 8> wwn;
     std::memcpy(wwn.data(), id, 8);
-    for (Initiator &ini : c.initiators)
+    for (Initiator& ini : c.initiators)
         if (ini.wwn == wwn)
             return ini;
     c.initiators.push_back(Initiator{wwn, "", 0, false, 0});
@@ -76,26 +81,26 @@ Initiator &initiatorFor(Controller &c, const std::uint8_t (&id)[8])
 
 // ---- reports ----------------------------------------------------------------------------------
 
-void reportSsp1(Request &r)
+void reportSsp1(Request& r)
 {
     SSP1_ACL_REPORT report{};
     report.header.bSspEnabled = r.ctl.sspEnabled;
-    for (const Initiator &ini : r.ctl.initiators) {
+    for (const Initiator& ini : r.ctl.initiators) {
         if (report.header.dwEntryCount == 80)
             break;
-        SSP1_ACL_ENTRY &e = report.entry[report.header.dwEntryCount++];
+        SSP1_ACL_ENTRY& e = report.entry[report.header.dwEntryCount++];
         std::memcpy(e.bInitiatorID, ini.wwn.data(), 8);
         putLunMap(e.pbLunMap, ini.aclMap);
     }
     r.send(report);
 }
 
-void reportSsp2(Request &r)
+void reportSsp2(Request& r)
 {
     std::vector<std::uint8_t> bytes(sizeof(SSP2_ACL_REPORT));
     SSP_ACL_HEADER header{};
     header.bSspEnabled = r.ctl.sspEnabled;
-    for (const Initiator &ini : r.ctl.initiators) {
+    for (const Initiator& ini : r.ctl.initiators) {
         SSP2_ACL_ENTRY e{};
         std::memcpy(e.bInitiatorID, ini.wwn.data(), 8);
         putText(e.sConnectionName, ini.connectionName);
@@ -110,24 +115,24 @@ void reportSsp2(Request &r)
     r.send(bytes.data(), bytes.size());
 }
 
-void reportHostModes(Request &r)
+void reportHostModes(Request& r)
 {
     HOST_MODE_REPORT report{};
-    for (const auto &[number, name] : kHostModes) {
-        HOST_MODE_ENTRY &e = report.entry[report.header.dwEntryCount++];
+    for (const auto& [number, name] : kHostModes) {
+        HOST_MODE_ENTRY& e = report.entry[report.header.dwEntryCount++];
         e.bModeNumber = number;
         putText(e.sModeName, name);
     }
     r.send(report);
 }
 
-void reportHostAttributes(Request &r)
+void reportHostAttributes(Request& r)
 {
     HOST_ATTRIBUTE_REPORT report{};
-    for (const Initiator &ini : r.ctl.initiators) {
+    for (const Initiator& ini : r.ctl.initiators) {
         if (report.header.dwEntryCount == 126)
             break;
-        HOST_ATTRIBUTE_ENTRY &e = report.entry[report.header.dwEntryCount++];
+        HOST_ATTRIBUTE_ENTRY& e = report.entry[report.header.dwEntryCount++];
         std::memcpy(e.bInitiatorID, ini.wwn.data(), 8);
         e.bHostMode = ini.hostMode;
         e.bFlags = ini.online ? 1 : 0;
@@ -136,34 +141,42 @@ void reportHostAttributes(Request &r)
     r.send(report);
 }
 
-void sspReport(Request &r)
+void sspReport(Request& r)
 {
     switch (r.cdb(1)) {
-    case SSP_SERVICE_SSP1_ACL: return reportSsp1(r);
-    case SSP_SERVICE_SSP2_ACL: return reportSsp2(r);
-    case SSP_SERVICE_HOST_MODES: return reportHostModes(r);
-    case SSP_SERVICE_HOST_ATTRIBUTES: return reportHostAttributes(r);
-    default: r.fail(kAscInvalidFieldInCdb);
+    case SSP_SERVICE_SSP1_ACL:
+        return reportSsp1(r);
+    case SSP_SERVICE_SSP2_ACL:
+        return reportSsp2(r);
+    case SSP_SERVICE_HOST_MODES:
+        return reportHostModes(r);
+    case SSP_SERVICE_HOST_ATTRIBUTES:
+        return reportHostAttributes(r);
+    default:
+        r.fail(kAscInvalidFieldInCdb);
     }
 }
 
 // ---- manage requests ----------------------------------------------------------------------------
 
 // Entries that follow a header in the caller's buffer, bounded by its length.
-template <class Entry> std::uint32_t entriesPresent(const Request &r, size_t headerSize, std::uint32_t count)
+template <class Entry>
+std::uint32_t entriesPresent(const Request& r, size_t headerSize, std::uint32_t count)
 {
     size_t room = r.call.length > headerSize ? (r.call.length - headerSize) / sizeof(Entry) : 0;
     return static_cast<std::uint32_t>(std::min<size_t>(count, room));
 }
 
-template <class Entry> Entry entryAt(const Request &r, size_t headerSize, std::uint32_t i)
+template <class Entry>
+Entry entryAt(const Request& r, size_t headerSize, std::uint32_t i)
 {
     Entry e;
     std::memcpy(&e, r.call.data + headerSize + i * sizeof e, sizeof e);
     return e;
 }
 
-template <class Entry> void manageAcl(Request &r)
+template <class Entry>
+void manageAcl(Request& r)
 {
     SSP_ACL_HEADER header;
     if (!r.receive(header) || r.call.length < sizeof header)
@@ -177,7 +190,7 @@ template <class Entry> void manageAcl(Request &r)
     r.out.changed = true;
 }
 
-void maintainHostAttributes(Request &r)
+void maintainHostAttributes(Request& r)
 {
     HOST_LIST_HEADER header;
     if (!r.receive(header) || r.call.length < sizeof header)
@@ -185,30 +198,34 @@ void maintainHostAttributes(Request &r)
     std::uint32_t n = entriesPresent<HOST_ATTRIBUTE_ENTRY>(r, sizeof header, header.dwEntryCount);
     for (std::uint32_t i = 0; i < n; ++i) {
         HOST_ATTRIBUTE_ENTRY e = entryAt<HOST_ATTRIBUTE_ENTRY>(r, sizeof header, i);
-        Initiator &ini = initiatorFor(r.ctl, e.bInitiatorID);
+        Initiator& ini = initiatorFor(r.ctl, e.bInitiatorID);
         ini.hostMode = e.bHostMode;
         ini.connectionName.assign(e.sConnectionName, strnlen(e.sConnectionName, sizeof e.sConnectionName));
     }
     r.out.changed = true;
 }
 
-void sspManage(Request &r)
+void sspManage(Request& r)
 {
     switch (r.cdb(1)) {
-    case SSP_SERVICE_SSP1_ACL: return manageAcl<SSP1_ACL_ENTRY>(r);
-    case SSP_SERVICE_SSP2_ACL: return manageAcl<SSP2_ACL_ENTRY>(r);
+    case SSP_SERVICE_SSP1_ACL:
+        return manageAcl<SSP1_ACL_ENTRY>(r);
+    case SSP_SERVICE_SSP2_ACL:
+        return manageAcl<SSP2_ACL_ENTRY>(r);
     case SSP_SERVICE_HOST_MODES:
         r.ctl.sspEnabled = false;
         r.out.changed = true;
         return;
-    case SSP_SERVICE_HOST_ATTRIBUTES: return maintainHostAttributes(r);
-    default: r.fail(kAscInvalidFieldInCdb);
+    case SSP_SERVICE_HOST_ATTRIBUTES:
+        return maintainHostAttributes(r);
+    default:
+        r.fail(kAscInvalidFieldInCdb);
     }
 }
 
 // ---- controller requests ------------------------------------------------------------------------
 
-void reportPhysicalLuns(Request &r)
+void reportPhysicalLuns(Request& r)
 {
     if (r.cdb(1) != 0x02)
         return void(r.fail(kAscInvalidFieldInCdb));
@@ -221,7 +238,7 @@ void reportPhysicalLuns(Request &r)
         e.bWWID[7] = static_cast<std::uint8_t>(i);
         e.bDeviceType = r.ctl.drives[i].tape ? 1 : 0;
         e.wDriveIndex = i;
-        const std::uint8_t *p = reinterpret_cast<const std::uint8_t *>(&e);
+        const std::uint8_t* p = reinterpret_cast<const std::uint8_t*>(&e);
         bytes.insert(bytes.end(), p, p + sizeof e);
     }
     std::uint32_t listLength = static_cast<std::uint32_t>(bytes.size() - 8);
@@ -231,7 +248,7 @@ void reportPhysicalLuns(Request &r)
     r.send(bytes.data(), bytes.size());
 }
 
-void standardInquiry(Request &r, std::uint8_t type, const std::string &product, const std::string &revision)
+void standardInquiry(Request& r, std::uint8_t type, const std::string& product, const std::string& revision)
 {
     std::uint8_t inq[96] = {};
     inq[0] = type;
@@ -245,7 +262,7 @@ void standardInquiry(Request &r, std::uint8_t type, const std::string &product, 
     r.send(inq, sizeof inq);
 }
 
-void chassisSerialPage(Request &r)
+void chassisSerialPage(Request& r)
 {
     // The enclosure page travels wrapped in a 0xC5 block: the inner block starts at byte 3.
     std::uint8_t inner = r.cdb(3), page = r.cdb(6);
@@ -263,7 +280,7 @@ void chassisSerialPage(Request &r)
     r.out.changed = true;
 }
 
-void controllerRequest(Request &r)
+void controllerRequest(Request& r)
 {
     switch (r.cdb(0)) {
     case 0x00:
@@ -274,17 +291,22 @@ void controllerRequest(Request &r)
         if (r.cdb(1) & 1)
             return void(r.fail(kAscInvalidFieldInCdb));
         return standardInquiry(r, 0x0C, productName(r.ctl), r.ctl.firmware);
-    case 0x86: return sspReport(r);
-    case 0x87: return sspManage(r);
-    case 0xC3: return reportPhysicalLuns(r);
-    case 0xC5: return chassisSerialPage(r);
-    default: r.fail(kAscInvalidOpcode);
+    case 0x86:
+        return sspReport(r);
+    case 0x87:
+        return sspManage(r);
+    case 0xC3:
+        return reportPhysicalLuns(r);
+    case 0xC5:
+        return chassisSerialPage(r);
+    default:
+        r.fail(kAscInvalidOpcode);
     }
 }
 
 // ---- logical drive requests ---------------------------------------------------------------------
 
-void vpdPage(Request &r, const LogicalDrive &ld)
+void vpdPage(Request& r, const LogicalDrive& ld)
 {
     std::uint8_t page[160] = {};
     page[1] = r.cdb(2);
@@ -309,7 +331,7 @@ void vpdPage(Request &r, const LogicalDrive &ld)
     r.send(page, std::min<size_t>(sizeof page, 4u + page[3]));
 }
 
-bool blockRange(Request &r, const LogicalDrive &ld, std::uint64_t &block, std::uint32_t &count)
+bool blockRange(Request& r, const LogicalDrive& ld, std::uint64_t& block, std::uint32_t& count)
 {
     block = r.cdb32(2);
     count = (std::uint32_t{r.cdb(7)} << 8) | r.cdb(8);
@@ -318,21 +340,27 @@ bool blockRange(Request &r, const LogicalDrive &ld, std::uint64_t &block, std::u
     return true;
 }
 
-void readCapacity(Request &r, const LogicalDrive &ld)
+void readCapacity(Request& r, const LogicalDrive& ld)
 {
     std::uint64_t last = volumeBlocks(configOf(ld)) - 1;
     std::uint32_t shown = last > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<std::uint32_t>(last);
-    std::uint8_t reply[8] = {static_cast<std::uint8_t>(shown >> 24), static_cast<std::uint8_t>(shown >> 16),
-                             static_cast<std::uint8_t>(shown >> 8), static_cast<std::uint8_t>(shown), 0, 0, 2, 0};
+    std::uint8_t reply[8] = {static_cast<std::uint8_t>(shown >> 24),
+                             static_cast<std::uint8_t>(shown >> 16),
+                             static_cast<std::uint8_t>(shown >> 8),
+                             static_cast<std::uint8_t>(shown),
+                             0,
+                             0,
+                             2,
+                             0};
     r.send(reply, sizeof reply);
 }
 
-void logicalDriveRequest(Request &r)
+void logicalDriveRequest(Request& r)
 {
     auto it = r.ctl.logicalDrives.find(r.call.logicalDrive);
     if (it == r.ctl.logicalDrives.end())
         return void(r.fail(kAscUnsupportedLun));
-    const LogicalDrive &ld = it->second;
+    const LogicalDrive& ld = it->second;
     bool failed = volumeState(r.ctl, ld, r.ctx.now).unitStatus == UNIT_FAILED;
     std::uint64_t block = 0;
     std::uint32_t count = 0;
@@ -346,7 +374,8 @@ void logicalDriveRequest(Request &r)
         if (r.cdb(1) & 1)
             return vpdPage(r, ld);
         return standardInquiry(r, 0x00, "LOGICAL VOLUME", r.ctl.firmware);
-    case 0x25: return readCapacity(r, ld);
+    case 0x25:
+        return readCapacity(r, ld);
     case 0x28:
         if (failed)
             return void(r.fail(kAscLunNotReady, kKeyNotReady));
@@ -359,39 +388,43 @@ void logicalDriveRequest(Request &r)
             (!sizeImage(image, volumeBlocks(configOf(ld))) || !writeImage(image, block, r.call.data, count * 512)))
             r.fail(kAscLunFailure, kKeyHardwareError);
         return;
-    case 0x15: return;
-    default: r.fail(kAscInvalidOpcode);
+    case 0x15:
+        return;
+    default:
+        r.fail(kAscInvalidOpcode);
     }
 }
 
 // ---- requests to a device by address ------------------------------------------------------------
 
-void addressRequest(Request &r)
+void addressRequest(Request& r)
 {
     std::uint16_t index = static_cast<std::uint16_t>(r.call.address[0] | (r.call.address[1] << 8));
     if (index >= r.ctl.drives.size() || r.ctl.drives[index].muted)
         return void(r.fail(kAscUnsupportedLun));
-    const Drive &d = r.ctl.drives[index];
+    const Drive& d = r.ctl.drives[index];
     switch (r.cdb(0)) {
     case 0x00:
         if (d.health == HEALTH_FAILED)
             r.fail(kAscLunNotReady, kKeyNotReady);
         return;
-    case 0x12: return standardInquiry(r, d.tape ? 0x01 : 0x00, d.model, d.firmware);
-    default: r.fail(kAscInvalidOpcode);
+    case 0x12:
+        return standardInquiry(r, d.tape ? 0x01 : 0x00, d.model, d.firmware);
+    default:
+        r.fail(kAscInvalidOpcode);
     }
 }
 
 } // namespace
 
-bool scsiMayChange(const ScsiCall &call)
+bool scsiMayChange(const ScsiCall& call)
 {
     if (!call.cdb || call.cdbLength == 0)
         return false;
     return call.cdb[0] == 0x87 || (call.cdb[0] == 0xC5 && call.cdbLength > 3 && call.cdb[3] == 0x0A);
 }
 
-CommandOutcome runScsi(Controller &controller, const ScsiCall &call, const SimContext &context)
+CommandOutcome runScsi(Controller& controller, const ScsiCall& call, const SimContext& context)
 {
     CommandOutcome out;
     Request r{controller, call, context, out};

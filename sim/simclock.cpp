@@ -7,9 +7,9 @@ namespace Sim {
 
 std::int64_t simNow()
 {
-    const char *fixed = std::getenv("VNLSIM_CLOCK");
+    const char* fixed = std::getenv("VNLSIM_CLOCK");
     if (fixed && *fixed) {
-        char *end = nullptr;
+        char* end = nullptr;
         long long value = std::strtoll(fixed, &end, 10);
         if (end && *end == '\0')
             return value;

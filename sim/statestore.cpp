@@ -19,19 +19,18 @@ namespace {
 // Holds an exclusive lock on the directory's lock file for its lifetime.
 class DirectoryLock {
 public:
-    explicit DirectoryLock(const std::string &directory)
+    explicit DirectoryLock(const std::string& directory)
         : m_fd(::open((directory + "/lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644))
     {
-        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {}
     }
     ~DirectoryLock()
     {
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    DirectoryLock(const DirectoryLock &) = delete;
-    DirectoryLock &operator=(const DirectoryLock &) = delete;
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
     bool held() const { return m_fd >= 0; }
 
 private:
@@ -39,7 +38,7 @@ private:
 };
 
 // Creates the directory and any missing parents.
-bool makeDirectory(const std::string &path, std::string &error)
+bool makeDirectory(const std::string& path, std::string& error)
 {
     for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         std::string part = path.substr(0, slash);
@@ -54,10 +53,10 @@ bool makeDirectory(const std::string &path, std::string &error)
 
 // The whole state file; false with the reason when it is not a regular file,
 // cannot be read or is empty (a written state always holds its heading line).
-bool readState(const std::string &path, std::string &text, std::string &error)
+bool readState(const std::string& path, std::string& text, std::string& error)
 {
     int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat st{};
+    struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0) {
         error = std::strerror(errno);
     } else if (!S_ISREG(st.st_mode)) {
@@ -75,7 +74,7 @@ bool readState(const std::string &path, std::string &text, std::string &error)
 }
 
 // Writes the file and waits until it is on the disk.
-bool writeDurably(const std::string &path, const std::string &text)
+bool writeDurably(const std::string& path, const std::string& text)
 {
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -92,7 +91,7 @@ bool writeDurably(const std::string &path, const std::string &text)
 }
 
 // Makes a rename in the directory last through a power cut.
-bool syncDirectory(const std::string &directory)
+bool syncDirectory(const std::string& directory)
 {
     int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     bool synced = fd >= 0 && ::fsync(fd) == 0;
@@ -102,11 +101,11 @@ bool syncDirectory(const std::string &directory)
 }
 
 // Removes the temporary files of writers that died before renaming them.
-void clearStaleTemporaries(const std::string &directory)
+void clearStaleTemporaries(const std::string& directory)
 {
     const std::string prefix = "state.tmp.";
-    DIR *listing = ::opendir(directory.c_str());
-    while (const dirent *entry = listing ? ::readdir(listing) : nullptr) {
+    DIR* listing = ::opendir(directory.c_str());
+    while (const dirent* entry = listing ? ::readdir(listing) : nullptr) {
         const std::string name = entry->d_name;
         const std::string pid = name.substr(std::min(name.size(), prefix.size()));
         if (name.rfind(prefix, 0) != 0 || pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos)
@@ -124,13 +123,13 @@ StateStore::StateStore(std::string directory) : m_directory(std::move(directory)
 
 std::string StateStore::configuredDirectory()
 {
-    const char *dir = std::getenv("VNLSIM_STATE");
+    const char* dir = std::getenv("VNLSIM_STATE");
     return dir && *dir ? dir : kDefaultDirectory;
 }
 
-bool StateStore::stampOf(FileStamp &stamp) const
+bool StateStore::stampOf(FileStamp& stamp) const
 {
-    struct stat st{};
+    struct stat st {};
     if (::stat(statePath().c_str(), &st) != 0)
         return false;
     stamp = FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_nsec, st.st_mtim.tv_sec};
@@ -139,11 +138,11 @@ bool StateStore::stampOf(FileStamp &stamp) const
 
 bool StateStore::stateAbsent() const
 {
-    struct stat st{};
+    struct stat st {};
     return ::lstat(statePath().c_str(), &st) != 0 && errno == ENOENT;
 }
 
-bool StateStore::reload(std::string &error)
+bool StateStore::reload(std::string& error)
 {
     FileStamp stamp;
     if (!stampOf(stamp)) {
@@ -167,7 +166,7 @@ bool StateStore::reload(std::string &error)
     return true;
 }
 
-bool StateStore::write(const std::string &text, std::string &error)
+bool StateStore::write(const std::string& text, std::string& error)
 {
     clearStaleTemporaries(m_directory);
     std::string temporary = statePath() + ".tmp." + std::to_string(::getpid());
@@ -188,7 +187,7 @@ bool StateStore::write(const std::string &text, std::string &error)
     return true;
 }
 
-bool StateStore::install(const std::string &profileText, bool replace, std::string &error)
+bool StateStore::install(const std::string& profileText, bool replace, std::string& error)
 {
     if (!makeDirectory(m_directory, error) || !makeDirectory(imageDirectory(), error))
         return false;
@@ -206,22 +205,16 @@ bool StateStore::install(const std::string &profileText, bool replace, std::stri
     return write(saveWorld(world), error);
 }
 
-bool StateStore::ensure(const std::string &profileText, std::string &error)
+bool StateStore::ensure(const std::string& profileText, std::string& error)
 {
     return !stateAbsent() || install(profileText, false, error);
 }
 
-bool StateStore::reset(const std::string &profileText, std::string &error)
-{
-    return install(profileText, true, error);
-}
+bool StateStore::reset(const std::string& profileText, std::string& error) { return install(profileText, true, error); }
 
-const World *StateStore::current(std::string &error)
-{
-    return reload(error) ? &m_world : nullptr;
-}
+const World* StateStore::current(std::string& error) { return reload(error) ? &m_world : nullptr; }
 
-bool StateStore::update(const std::function<bool(World &)> &change, std::string &error)
+bool StateStore::update(const std::function<bool(World&)>& change, std::string& error)
 {
     DirectoryLock lock(m_directory);
     if (!lock.held()) {

@@ -24,28 +24,28 @@ public:
 
     // VNLSIM_STATE, or the fixed default directory when it is unset or empty.
     static std::string configuredDirectory();
-    static constexpr const char *kDefaultDirectory = "/var/tmp/vnlsim";
+    static constexpr const char* kDefaultDirectory = "/var/tmp/vnlsim";
 
-    const std::string &directory() const { return m_directory; }
+    const std::string& directory() const { return m_directory; }
     std::string imageDirectory() const { return m_directory + "/images"; }
     std::string statePath() const { return m_directory + "/state"; }
 
     // Creates the directory with the given profile text as its state unless
     // something is at the state's path already. Returns false with a message
     // on failure.
-    bool ensure(const std::string &profileText, std::string &error);
+    bool ensure(const std::string& profileText, std::string& error);
 
     // Replaces the state by a fresh one made from the profile text.
-    bool reset(const std::string &profileText, std::string &error);
+    bool reset(const std::string& profileText, std::string& error);
 
     // The current state, re-read when another process changed it; nullptr
     // with a message when it cannot be read.
-    const World *current(std::string &error);
+    const World* current(std::string& error);
 
     // Runs change on the freshest state under the lock and stores the result
     // when change returns true. Temporary files that writers which died left
     // behind are removed first.
-    bool update(const std::function<bool(World &)> &change, std::string &error);
+    bool update(const std::function<bool(World&)>& change, std::string& error);
 
 private:
     struct FileStamp {
@@ -54,15 +54,15 @@ private:
         off_t size = -1;
         long mtimeNs = 0;
         time_t mtime = 0;
-        bool operator==(const FileStamp &) const = default;
+        bool operator==(const FileStamp&) const = default;
     };
 
-    bool stampOf(FileStamp &stamp) const;
+    bool stampOf(FileStamp& stamp) const;
     // True when nothing at all, not even a broken link, is at the state's path.
     bool stateAbsent() const;
-    bool reload(std::string &error);
-    bool write(const std::string &text, std::string &error);
-    bool install(const std::string &profileText, bool replace, std::string &error);
+    bool reload(std::string& error);
+    bool write(const std::string& text, std::string& error);
+    bool install(const std::string& profileText, bool replace, std::string& error);
 
     std::string m_directory;
     World m_world;

@@ -3,10 +3,7 @@
 namespace Sim {
 namespace {
 
-bool isPrintable(char c)
-{
-    return c >= ' ' && c <= '~';
-}
+bool isPrintable(char c) { return c >= ' ' && c <= '~'; }
 
 bool needsQuotes(std::string_view value)
 {
@@ -37,13 +34,10 @@ std::string quoted(std::string_view value)
     return out + '"';
 }
 
-bool isOctal(char c)
-{
-    return c >= '0' && c <= '7';
-}
+bool isOctal(char c) { return c >= '0' && c <= '7'; }
 
 // "\033" inside quotes: the byte of three octal digits (a text holding control characters).
-bool readOctal(std::string_view line, size_t &pos, std::string &token)
+bool readOctal(std::string_view line, size_t& pos, std::string& token)
 {
     if (pos + 3 >= line.size() || line[pos + 1] > '3' || !isOctal(line[pos + 1]) || !isOctal(line[pos + 2]) ||
         !isOctal(line[pos + 3]))
@@ -55,7 +49,7 @@ bool readOctal(std::string_view line, size_t &pos, std::string &token)
 
 // Reads one token starting at pos; a quoted part may appear anywhere in it.
 // Sets equalsAt to the position of the first unquoted '=' in the token.
-bool readToken(std::string_view line, size_t &pos, std::string &token, size_t &equalsAt)
+bool readToken(std::string_view line, size_t& pos, std::string& token, size_t& equalsAt)
 {
     token.clear();
     equalsAt = std::string::npos;
@@ -88,7 +82,7 @@ bool readToken(std::string_view line, size_t &pos, std::string &token, size_t &e
 
 bool TextRecord::has(std::string_view key) const
 {
-    for (const auto &f : fields)
+    for (const auto& f : fields)
         if (f.first == key)
             return true;
     return false;
@@ -96,7 +90,7 @@ bool TextRecord::has(std::string_view key) const
 
 std::string TextRecord::get(std::string_view key, std::string_view fallback) const
 {
-    for (const auto &f : fields)
+    for (const auto& f : fields)
         if (f.first == key)
             return f.second;
     return std::string(fallback);
@@ -104,7 +98,7 @@ std::string TextRecord::get(std::string_view key, std::string_view fallback) con
 
 void TextRecord::set(std::string_view key, std::string_view value)
 {
-    for (auto &f : fields)
+    for (auto& f : fields)
         if (f.first == key) {
             f.second = value;
             return;
@@ -112,7 +106,7 @@ void TextRecord::set(std::string_view key, std::string_view value)
     fields.emplace_back(std::string(key), std::string(value));
 }
 
-std::optional<TextRecord> parseRecordLine(std::string_view line, std::string &error)
+std::optional<TextRecord> parseRecordLine(std::string_view line, std::string& error)
 {
     TextRecord record;
     size_t pos = 0;
@@ -144,12 +138,12 @@ std::optional<TextRecord> parseRecordLine(std::string_view line, std::string &er
     return record;
 }
 
-std::string formatRecord(const TextRecord &record)
+std::string formatRecord(const TextRecord& record)
 {
     std::string out = record.kind;
-    for (const auto &w : record.words)
+    for (const auto& w : record.words)
         out += ' ' + quoted(w);
-    for (const auto &f : record.fields)
+    for (const auto& f : record.fields)
         out += ' ' + f.first + '=' + quoted(f.second);
     return out;
 }

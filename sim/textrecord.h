@@ -29,10 +29,10 @@ struct TextRecord {
 // Parses one line. An empty or comment-only line gives an empty kind.
 // A malformed line (unterminated quote, field without a name) gives nullopt
 // and a reason in error.
-std::optional<TextRecord> parseRecordLine(std::string_view line, std::string &error);
+std::optional<TextRecord> parseRecordLine(std::string_view line, std::string& error);
 
 // The record as one line, parseable by parseRecordLine.
-std::string formatRecord(const TextRecord &record);
+std::string formatRecord(const TextRecord& record);
 
 } // namespace Sim
 

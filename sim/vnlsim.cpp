@@ -24,19 +24,19 @@ void usage()
                 "  presets                                   the names of the built-in presets\n"
                 "  where                                     the state directory in use\n",
                 std::string(kDefaultPreset).c_str());
-    for (const FaultCommand &f : faultCommands())
+    for (const FaultCommand& f : faultCommands())
         std::printf("  %-16s %-27s %s\n", std::string(f.name).c_str(), std::string(f.usage).c_str(),
                     std::string(f.summary).c_str());
     std::printf("\nThe state directory is $VNLSIM_STATE, or %s when it is unset.\n", StateStore::kDefaultDirectory);
 }
 
-int fail(const std::string &message)
+int fail(const std::string& message)
 {
     std::fprintf(stderr, "vnlsim: %s\n", message.c_str());
     return 1;
 }
 
-bool profileText(const std::vector<std::string> &args, std::string &text, std::string &error)
+bool profileText(const std::vector<std::string>& args, std::string& text, std::string& error)
 {
     std::string preset(kDefaultPreset);
     if (args.size() == 4 && args[2] == "--profile") {
@@ -62,7 +62,7 @@ bool profileText(const std::vector<std::string> &args, std::string &text, std::s
     return found.has_value();
 }
 
-int init(StateStore &store, const std::vector<std::string> &args)
+int init(StateStore& store, const std::vector<std::string>& args)
 {
     std::string text, error;
     if (!profileText(args, text, error) || !store.reset(text, error))
@@ -71,12 +71,12 @@ int init(StateStore &store, const std::vector<std::string> &args)
     return 0;
 }
 
-int show(StateStore &store)
+int show(StateStore& store)
 {
     std::string error;
     if (!store.ensure(std::string(*presetText(kDefaultPreset)), error))
         return fail(error);
-    const World *world = store.current(error);
+    const World* world = store.current(error);
     if (!world)
         return fail(error);
     std::printf("State directory %s\n%s", store.directory().c_str(),
@@ -84,14 +84,14 @@ int show(StateStore &store)
     return 0;
 }
 
-int fault(StateStore &store, const std::vector<std::string> &args)
+int fault(StateStore& store, const std::vector<std::string>& args)
 {
     std::string error, why;
     if (!store.ensure(std::string(*presetText(kDefaultPreset)), error))
         return fail(error);
     std::vector<std::string> words(args.begin() + 1, args.end());
     bool ok = true;
-    bool stored = store.update([&](World &world) { return ok = applyFault(world, words, simNow(), why); }, error);
+    bool stored = store.update([&](World& world) { return ok = applyFault(world, words, simNow(), why); }, error);
     if (!ok)
         return fail(why);
     return stored ? 0 : fail(error);
@@ -99,7 +99,7 @@ int fault(StateStore &store, const std::vector<std::string> &args)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv, argv + argc);
     if (args.size() < 2 || args[1] == "help" || args[1] == "--help") {
@@ -107,7 +107,7 @@ int main(int argc, char **argv)
         return args.size() < 2 ? 1 : 0;
     }
     StateStore store(StateStore::configuredDirectory());
-    const std::string &command = args[1];
+    const std::string& command = args[1];
     if (command == "init")
         return init(store, args);
     if (command == "show")

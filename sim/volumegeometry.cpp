@@ -13,7 +13,7 @@ DriveSet driveSetFromBytes(const std::uint8_t (&bytes)[16])
     return set;
 }
 
-void driveSetToBytes(const DriveSet &set, std::uint8_t (&bytes)[16])
+void driveSetToBytes(const DriveSet& set, std::uint8_t (&bytes)[16])
 {
     std::memset(bytes, 0, sizeof bytes);
     for (unsigned i = 0; i < 128; ++i)
@@ -24,31 +24,40 @@ void driveSetToBytes(const DriveSet &set, std::uint8_t (&bytes)[16])
 unsigned dataDriveCount(unsigned raidCode, unsigned n)
 {
     switch (raidCode) {
-    case RAID0: return n >= 1 ? n : 0;
+    case RAID0:
+        return n >= 1 ? n : 0;
     case RAID4:
-    case RAID5: return n >= 3 ? n - 1 : 0;
-    case RAID1: return n >= 2 && n % 2 == 0 ? n / 2 : 0;
-    case RAID51: return n >= 6 && n % 2 == 0 ? n / 2 - 1 : 0;
-    case RAID6: return n >= 4 ? n - 2 : 0;
-    default: return 0;
+    case RAID5:
+        return n >= 3 ? n - 1 : 0;
+    case RAID1:
+        return n >= 2 && n % 2 == 0 ? n / 2 : 0;
+    case RAID51:
+        return n >= 6 && n % 2 == 0 ? n / 2 - 1 : 0;
+    case RAID6:
+        return n >= 4 ? n - 2 : 0;
+    default:
+        return 0;
     }
 }
 
 unsigned toleratedFailures(unsigned raidCode)
 {
     switch (raidCode) {
-    case RAID0: return 0;
-    case RAID6: return 2;
-    default: return 1;
+    case RAID0:
+        return 0;
+    case RAID6:
+        return 2;
+    default:
+        return 1;
     }
 }
 
-std::uint64_t volumeBlocks(const LOGICAL_DRIVE_CONFIG &config)
+std::uint64_t volumeBlocks(const LOGICAL_DRIVE_CONFIG& config)
 {
     std::uint64_t big = config.qwBigBlocksInLogicalDrive;
     if (big != 0)
         return big;
-    const DRIVE_PARAM_TABLE &t = config.logicalDriveParamTable;
+    const DRIVE_PARAM_TABLE& t = config.logicalDriveParamTable;
     return std::uint64_t{t.wMaxCylinders} * t.bMaxHeads * t.bSectorsPerTrack;
 }
 
@@ -62,14 +71,14 @@ std::uint64_t blocksPerDrive(std::uint64_t size, unsigned stripe, unsigned dataD
     return s * (size / (s * dataDrives)) + size % s;
 }
 
-std::uint64_t dataOffset(const LOGICAL_DRIVE_CONFIG &config)
+std::uint64_t dataOffset(const LOGICAL_DRIVE_CONFIG& config)
 {
     // The configuration tool writes the 32-bit offset; the extended form is
     // only the firmware's echo of it.
     return config.dwDataOffset;
 }
 
-void completeConfig(LOGICAL_DRIVE_CONFIG &config)
+void completeConfig(LOGICAL_DRIVE_CONFIG& config)
 {
     DriveSet data = driveSetFromBytes(config.pbBigDriveAssignmentMap);
     unsigned d = dataDriveCount(config.wFaultTolerance, static_cast<unsigned>(data.count()));
@@ -82,7 +91,7 @@ void completeConfig(LOGICAL_DRIVE_CONFIG &config)
     config.qwExtendedOffsetToData = offset;
 }
 
-LOGICAL_DRIVE_CONFIG configOf(const LogicalDrive &ld)
+LOGICAL_DRIVE_CONFIG configOf(const LogicalDrive& ld)
 {
     LOGICAL_DRIVE_CONFIG config;
     static_assert(sizeof config == sizeof ld.config);
@@ -90,14 +99,14 @@ LOGICAL_DRIVE_CONFIG configOf(const LogicalDrive &ld)
     return config;
 }
 
-void storeConfig(LogicalDrive &ld, const LOGICAL_DRIVE_CONFIG &config)
+void storeConfig(LogicalDrive& ld, const LOGICAL_DRIVE_CONFIG& config)
 {
     std::memcpy(ld.config.data(), &config, sizeof config);
 }
 
-void setParamTable(LOGICAL_DRIVE_CONFIG &config, unsigned heads, unsigned sectors, unsigned cylinders)
+void setParamTable(LOGICAL_DRIVE_CONFIG& config, unsigned heads, unsigned sectors, unsigned cylinders)
 {
-    DRIVE_PARAM_TABLE &t = config.logicalDriveParamTable;
+    DRIVE_PARAM_TABLE& t = config.logicalDriveParamTable;
     t.bMaxHeads = static_cast<std::uint8_t>(heads);
     t.bSectorsPerTrack = static_cast<std::uint8_t>(sectors);
     t.wMaxCylinders = static_cast<std::uint16_t>(cylinders);
@@ -105,7 +114,7 @@ void setParamTable(LOGICAL_DRIVE_CONFIG &config, unsigned heads, unsigned sector
     t.bDriveControl = heads > 8 ? 8 : 0;
     t.wPreCompCylinder = 0xFFFF;
     t.bChecksum = 0;
-    const std::uint8_t *first = reinterpret_cast<const std::uint8_t *>(&t);
+    const std::uint8_t* first = reinterpret_cast<const std::uint8_t*>(&t);
     unsigned sum = 0;
     for (unsigned i = 0; i < 241; ++i)
         sum += first[i];

@@ -20,8 +20,8 @@ public:
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    FileHandle(const FileHandle &) = delete;
-    FileHandle &operator=(const FileHandle &) = delete;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
     int fd() const { return m_fd; }
 
 private:
@@ -30,14 +30,14 @@ private:
 
 } // namespace
 
-std::string imagePath(const std::string &imageDir, const Controller &controller, const LogicalDrive &ld)
+std::string imagePath(const std::string& imageDir, const Controller& controller, const LogicalDrive& ld)
 {
     char name[24];
     std::snprintf(name, sizeof name, "-%08x.img", ld.volumeId);
     return imageDir + "/" + controller.name + name;
 }
 
-bool readImage(const std::string &path, std::uint64_t block, std::uint8_t *data, std::uint32_t length)
+bool readImage(const std::string& path, std::uint64_t block, std::uint8_t* data, std::uint32_t length)
 {
     std::memset(data, 0, length);
     FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -47,7 +47,7 @@ bool readImage(const std::string &path, std::uint64_t block, std::uint8_t *data,
     return got >= 0;
 }
 
-bool writeImage(const std::string &path, std::uint64_t block, const std::uint8_t *data, std::uint32_t length)
+bool writeImage(const std::string& path, std::uint64_t block, const std::uint8_t* data, std::uint32_t length)
 {
     FileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
     if (file.fd() < 0)
@@ -55,10 +55,10 @@ bool writeImage(const std::string &path, std::uint64_t block, const std::uint8_t
     return ::pwrite(file.fd(), data, length, static_cast<off_t>(block * kBlock)) == static_cast<ssize_t>(length);
 }
 
-bool sizeImage(const std::string &path, std::uint64_t blocks)
+bool sizeImage(const std::string& path, std::uint64_t blocks)
 {
     FileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
-    struct stat st{};
+    struct stat st {};
     if (file.fd() < 0 || ::fstat(file.fd(), &st) != 0)
         return false;
     off_t wanted = static_cast<off_t>(blocks * kBlock);

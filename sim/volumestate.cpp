@@ -6,25 +6,22 @@
 namespace Sim {
 namespace {
 
-DriveSet dataDrives(const LogicalDrive &ld)
-{
-    return driveSetFromBytes(configOf(ld).pbBigDriveAssignmentMap);
-}
+DriveSet dataDrives(const LogicalDrive& ld) { return driveSetFromBytes(configOf(ld).pbBigDriveAssignmentMap); }
 
-bool isFailed(const Controller &c, std::uint16_t index)
+bool isFailed(const Controller& c, std::uint16_t index)
 {
     return index < c.drives.size() && c.drives[index].health == HEALTH_FAILED;
 }
 
 // Failed data drives for which no healthy spare stands in.
-DriveSet uncoveredFailures(const Controller &c, const LogicalDrive &ld)
+DriveSet uncoveredFailures(const Controller& c, const LogicalDrive& ld)
 {
     DriveSet failed;
     DriveSet data = dataDrives(ld);
     for (std::uint16_t i = 0; i < c.drives.size() && i < 128; ++i)
         if (data.test(i) && isFailed(c, i))
             failed.set(i);
-    for (const auto &[spare, replaced] : ld.activeSpares)
+    for (const auto& [spare, replaced] : ld.activeSpares)
         if (!isFailed(c, spare) && replaced < 128)
             failed.reset(replaced);
     return failed;
@@ -40,7 +37,7 @@ std::uint64_t remaining(std::uint64_t total, std::int64_t start, std::int64_t en
                                       static_cast<double>(end - start));
 }
 
-void startRebuild(Controller &c, LogicalDrive &ld, std::uint16_t target, std::int64_t now)
+void startRebuild(Controller& c, LogicalDrive& ld, std::uint16_t target, std::int64_t now)
 {
     ld.task = TASK_REBUILD;
     ld.taskStart = now;
@@ -48,21 +45,21 @@ void startRebuild(Controller &c, LogicalDrive &ld, std::uint16_t target, std::in
     ld.rebuildDrive = target;
 }
 
-bool spareInUse(const LogicalDrive &ld, std::uint16_t spare)
+bool spareInUse(const LogicalDrive& ld, std::uint16_t spare)
 {
     return std::any_of(ld.activeSpares.begin(), ld.activeSpares.end(),
-                       [&](const auto &pair) { return pair.first == spare; });
+                       [&](const auto& pair) { return pair.first == spare; });
 }
 
 } // namespace
 
-VolumeState volumeState(const Controller &c, const LogicalDrive &ld, std::int64_t now)
+VolumeState volumeState(const Controller& c, const LogicalDrive& ld, std::int64_t now)
 {
     VolumeState s;
     LOGICAL_DRIVE_CONFIG config = configOf(ld);
     std::uint64_t size = volumeBlocks(config);
     s.failedData = uncoveredFailures(c, ld);
-    for (const auto &[spare, replaced] : ld.activeSpares)
+    for (const auto& [spare, replaced] : ld.activeSpares)
         if (spare < 128)
             s.activeSpares.set(spare);
     if (ld.forcedFailed || s.failedData.count() > toleratedFailures(config.wFaultTolerance)) {
@@ -80,9 +77,9 @@ VolumeState volumeState(const Controller &c, const LogicalDrive &ld, std::int64_
     return s;
 }
 
-void engageSpares(Controller &c, std::int64_t now)
+void engageSpares(Controller& c, std::int64_t now)
 {
-    for (auto &[number, ld] : c.logicalDrives) {
+    for (auto& [number, ld] : c.logicalDrives) {
         LOGICAL_DRIVE_CONFIG config = configOf(ld);
         DriveSet failed = uncoveredFailures(c, ld);
         if (failed.none() || failed.count() > toleratedFailures(config.wFaultTolerance))
@@ -102,7 +99,7 @@ void engageSpares(Controller &c, std::int64_t now)
     }
 }
 
-void failDrive(Controller &c, std::uint16_t index, std::int64_t now)
+void failDrive(Controller& c, std::uint16_t index, std::int64_t now)
 {
     if (index >= c.drives.size())
         return;
@@ -110,7 +107,7 @@ void failDrive(Controller &c, std::uint16_t index, std::int64_t now)
     engageSpares(c, now);
 }
 
-void restoreDrive(Controller &c, std::uint16_t index, std::int64_t now)
+void restoreDrive(Controller& c, std::uint16_t index, std::int64_t now)
 {
     if (index >= c.drives.size())
         return;
@@ -119,9 +116,9 @@ void restoreDrive(Controller &c, std::uint16_t index, std::int64_t now)
     c.drives[index].muted = false;
     if (!wasFailed)
         return;
-    for (auto &[number, ld] : c.logicalDrives) {
-        auto &pairs = ld.activeSpares;
-        pairs.erase(std::remove_if(pairs.begin(), pairs.end(), [&](const auto &p) { return p.second == index; }),
+    for (auto& [number, ld] : c.logicalDrives) {
+        auto& pairs = ld.activeSpares;
+        pairs.erase(std::remove_if(pairs.begin(), pairs.end(), [&](const auto& p) { return p.second == index; }),
                     pairs.end());
         LOGICAL_DRIVE_CONFIG config = configOf(ld);
         if (index < 128 && dataDrives(ld).test(index) && toleratedFailures(config.wFaultTolerance) > 0)
@@ -129,7 +126,7 @@ void restoreDrive(Controller &c, std::uint16_t index, std::int64_t now)
     }
 }
 
-std::array<std::uint8_t, 16> volumeUniqueId(const Controller &c, const LogicalDrive &ld)
+std::array<std::uint8_t, 16> volumeUniqueId(const Controller& c, const LogicalDrive& ld)
 {
     std::array<std::uint8_t, 16> id{};
     std::uint32_t words[4] = {0x6F0A7E50u, textHash(c.serial), textHash(c.name), ld.volumeId};
@@ -139,7 +136,7 @@ std::array<std::uint8_t, 16> volumeUniqueId(const Controller &c, const LogicalDr
     return id;
 }
 
-std::string volumeSerial(const Controller &c, const LogicalDrive &ld)
+std::string volumeSerial(const Controller& c, const LogicalDrive& ld)
 {
     char tail[16];
     std::snprintf(tail, sizeof tail, "%08X", ld.volumeId);

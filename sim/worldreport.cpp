@@ -10,9 +10,9 @@
 namespace Sim {
 namespace {
 
-constexpr const char *kRaidNames[] = {"RAID 0", "RAID 4", "RAID 1+0", "RAID 5", "RAID 50", "RAID 6"};
-constexpr const char *kInterfaceNames[] = {"SCSI", "SATA", "SAS"};
-constexpr const char *kHealthNames[] = {"OK", "Failed", "Predictive Failure"};
+constexpr const char* kRaidNames[] = {"RAID 0", "RAID 4", "RAID 1+0", "RAID 5", "RAID 50", "RAID 6"};
+constexpr const char* kInterfaceNames[] = {"SCSI", "SATA", "SAS"};
+constexpr const char* kHealthNames[] = {"OK", "Failed", "Predictive Failure"};
 
 std::string gigabytes(std::uint64_t blocks, double unit)
 {
@@ -21,20 +21,26 @@ std::string gigabytes(std::uint64_t blocks, double unit)
     return text;
 }
 
-std::string unitStatusName(const VolumeState &s)
+std::string unitStatusName(const VolumeState& s)
 {
     switch (s.unitStatus) {
-    case UNIT_OK: return "OK";
-    case UNIT_FAILED: return "Failed";
-    case UNIT_INTERIM_RECOVERY: return "Interim Recovery";
-    case UNIT_RECOVERING: return "Recovering, " + std::to_string(s.blocksLeft) + " blocks left";
-    case UNIT_EXPANDING: return "Expanding, " + std::to_string(s.blocksLeft) + " blocks left";
-    case UNIT_QUEUED_FOR_EXPANSION: return "Queued for expansion";
+    case UNIT_OK:
+        return "OK";
+    case UNIT_FAILED:
+        return "Failed";
+    case UNIT_INTERIM_RECOVERY:
+        return "Interim Recovery";
+    case UNIT_RECOVERING:
+        return "Recovering, " + std::to_string(s.blocksLeft) + " blocks left";
+    case UNIT_EXPANDING:
+        return "Expanding, " + std::to_string(s.blocksLeft) + " blocks left";
+    case UNIT_QUEUED_FOR_EXPANSION:
+        return "Queued for expansion";
     }
     return "code " + std::to_string(s.unitStatus);
 }
 
-std::string locations(const Controller &c, const DriveSet &set)
+std::string locations(const Controller& c, const DriveSet& set)
 {
     std::string out;
     for (size_t i = 0; i < c.drives.size() && i < 128; ++i)
@@ -43,10 +49,10 @@ std::string locations(const Controller &c, const DriveSet &set)
     return out.empty() ? "-" : out;
 }
 
-std::string faultText(const Controller &c)
+std::string faultText(const Controller& c)
 {
     std::string out;
-    const Faults &f = c.faults;
+    const Faults& f = c.faults;
     if (f.communicationError)
         out += " communication-error";
     if (f.checkConditions)
@@ -57,53 +63,54 @@ std::string faultText(const Controller &c)
         out += " locked-by-other-host";
     if (f.garbage)
         out += " garbage-replies";
-    for (const Drive &d : c.drives)
+    for (const Drive& d : c.drives)
         if (d.muted)
             out += " muted-drive(" + d.location + ")";
     return out.empty() ? " none" : out;
 }
 
-void reportController(const Controller &c, const std::string &imageDir, std::int64_t now, std::string &out)
+void reportController(const Controller& c, const std::string& imageDir, std::int64_t now, std::string& out)
 {
-    const ModelTable::Model *m = ModelTable::findByKey(c.model);
+    const ModelTable::Model* m = ModelTable::findByKey(c.model);
     out += "Controller " + c.name + ": " + (m ? std::string(m->name) : "unknown board") + " (" + c.model + ")";
-    out += c.external ? ", storage system " + c.chassisSerial : (c.slot == 255 ? "" : ", slot " + std::to_string(c.slot));
+    out +=
+        c.external ? ", storage system " + c.chassisSerial : (c.slot == 255 ? "" : ", slot " + std::to_string(c.slot));
     out += ", firmware " + c.firmware + ", serial " + c.serial + "\n";
     out += "  cache " + std::to_string(c.cacheMB) + " MB (" + std::to_string(c.readPercent) + "% read), " +
-           std::to_string(c.batteries) + " batteries; SSP " + (c.sspEnabled ? "on" : "off") + "; faults:" +
-           faultText(c) + "\n";
-    for (const Drive &d : c.drives)
+        std::to_string(c.batteries) + " batteries; SSP " + (c.sspEnabled ? "on" : "off") + "; faults:" + faultText(c) +
+        "\n";
+    for (const Drive& d : c.drives)
         out += "  " + std::string(d.tape ? "tape drive " : "physical drive ") + d.location + "  " +
-               kInterfaceNames[d.iface % 3] + "  " + (d.tape ? "" : gigabytes(d.blocks, 1e9) + "  ") + d.model +
-               "  serial " + d.serial + "  " + kHealthNames[d.health % 3] + "\n";
-    for (const auto &[number, ld] : c.logicalDrives) {
+            kInterfaceNames[d.iface % 3] + "  " + (d.tape ? "" : gigabytes(d.blocks, 1e9) + "  ") + d.model +
+            "  serial " + d.serial + "  " + kHealthNames[d.health % 3] + "\n";
+    for (const auto& [number, ld] : c.logicalDrives) {
         LOGICAL_DRIVE_CONFIG config = configOf(ld);
         out += "  logical drive " + std::to_string(number) + ": " + kRaidNames[config.wFaultTolerance % 6] + ", " +
-               gigabytes(volumeBlocks(config), 1073741824.0) + ", drives " +
-               locations(c, driveSetFromBytes(config.pbBigDriveAssignmentMap)) + ", spares " +
-               locations(c, driveSetFromBytes(config.pbBigSpareAssignmentMap)) + ", " +
-               unitStatusName(volumeState(c, ld, now)) + (ld.label.empty() ? "" : ", label \"" + ld.label + "\"") +
-               "\n    image " + imagePath(imageDir, c, ld) + "\n";
+            gigabytes(volumeBlocks(config), 1073741824.0) + ", drives " +
+            locations(c, driveSetFromBytes(config.pbBigDriveAssignmentMap)) + ", spares " +
+            locations(c, driveSetFromBytes(config.pbBigSpareAssignmentMap)) + ", " +
+            unitStatusName(volumeState(c, ld, now)) + (ld.label.empty() ? "" : ", label \"" + ld.label + "\"") +
+            "\n    image " + imagePath(imageDir, c, ld) + "\n";
     }
-    for (const Initiator &ini : c.initiators) {
+    for (const Initiator& ini : c.initiators) {
         char wwn[32];
         std::snprintf(wwn, sizeof wwn, "%02x:%02x:%02x:%02x:%02x:%02x:%02x:%02x", ini.wwn[0], ini.wwn[1], ini.wwn[2],
                       ini.wwn[3], ini.wwn[4], ini.wwn[5], ini.wwn[6], ini.wwn[7]);
         out += "  initiator " + std::string(wwn) + " \"" + ini.connectionName + "\" host mode " +
-               std::to_string(ini.hostMode) + (ini.online ? ", online" : ", offline") + "\n";
+            std::to_string(ini.hostMode) + (ini.online ? ", online" : ", offline") + "\n";
     }
 }
 
 } // namespace
 
-std::string worldReport(const World &world, const std::string &imageDir, std::int64_t now)
+std::string worldReport(const World& world, const std::string& imageDir, std::int64_t now)
 {
     std::string out;
-    for (const Controller &c : world.controllers)
+    for (const Controller& c : world.controllers)
         reportController(c, imageDir, now, out);
-    for (const Adapter &a : world.adapters) {
+    for (const Adapter& a : world.adapters) {
         out += "Fibre adapter " + a.name + (a.slot == 255 ? "" : ", slot " + std::to_string(a.slot)) + "\n";
-        for (const Path &p : a.paths)
+        for (const Path& p : a.paths)
             out += "  reaches " + p.controller + " controller " + (p.side ? "B" : "A") + "\n";
     }
     return out;

@@ -9,7 +9,7 @@
 
 namespace Sim {
 
-std::string worldReport(const World &world, const std::string &imageDir, std::int64_t now);
+std::string worldReport(const World& world, const std::string& imageDir, std::int64_t now);
 
 } // namespace Sim
 

@@ -7,9 +7,9 @@
 #include <set>
 
 #include "cli/clierror.h"
+#include "cli/climessages.h"
 #include "cli/consoleoutput.h"
 #include "cli/devlister.h"
-#include "cli/climessages.h"
 #include "controller/modeltable.h"
 #include "core/capabilityfinder.h"
 #include "core/deviceoperation.h"
@@ -40,10 +40,7 @@ std::string upper(std::string value)
     return value;
 }
 
-bool has(const Core::DevicePtr& device, const char* attribute)
-{
-    return device && device->hasAttribute(attribute);
-}
+bool has(const Core::DevicePtr& device, const char* attribute) { return device && device->hasAttribute(attribute); }
 
 bool typeIs(const Core::DevicePtr& device, const char* type)
 {
@@ -148,7 +145,7 @@ std::string capVal(const Core::CapabilityPtr& capability, const char* attribute)
 bool isOpenSizeRange(const Core::CapabilityPtr& capability, const std::string& attribute)
 {
     return capability && attribute == ATTR_NAME_USEABLE_BLOCKS &&
-           capVal(capability, ATTR_NAME_INSTANCE_RANGE) == ATTR_VALUE_INSTANCE_RANGE_OPEN;
+        capVal(capability, ATTR_NAME_INSTANCE_RANGE) == ATTR_VALUE_INSTANCE_RANGE_OPEN;
 }
 
 long long roundedMB(const std::string& blocks)
@@ -201,10 +198,7 @@ bool isBoxBayDrive(const Core::DevicePtr& drive) { return has(drive, ATTR_NAME_B
 
 std::string stripTag(const std::string& part) { return part.substr(0, part.find('*')); }
 
-void logError(const std::string& message, const std::string& detail = "")
-{
-    CError::log(message, detail, 1);
-}
+void logError(const std::string& message, const std::string& detail = "") { CError::log(message, detail, 1); }
 
 } // namespace
 
@@ -229,8 +223,8 @@ std::string CMFacade::attrVal(const Core::DevicePtr& device, const std::string& 
     if (!source)
         return std::string();
     const Common::string name = fromStdString(attribute);
-    return toStdString(Common::GUITranslator::getDisplayValue(name, source->getValueFor(name),
-                                                              source->getValueFor(ATTR_NAME_TYPE)));
+    return toStdString(
+        Common::GUITranslator::getDisplayValue(name, source->getValueFor(name), source->getValueFor(ATTR_NAME_TYPE)));
 }
 
 Core::DevicePtr CMFacade::controller(const Core::DevicePtr& device) const
@@ -270,7 +264,7 @@ Core::DeviceList CMFacade::initiatorList(const Core::DevicePtr& device) const
 bool CMFacade::isDriveArrayType(const Core::DevicePtr& drive, const Core::DevicePtr& other) const
 {
     return has(drive, ATTR_NAME_INTERFACE) && has(other, ATTR_NAME_INTERFACE) &&
-           drive->getValueFor(ATTR_NAME_INTERFACE) == other->getValueFor(ATTR_NAME_INTERFACE);
+        drive->getValueFor(ATTR_NAME_INTERFACE) == other->getValueFor(ATTR_NAME_INTERFACE);
 }
 
 std::string CMFacade::ctrlName(const Core::DevicePtr& device) const
@@ -313,7 +307,7 @@ std::string CMFacade::pdName(const Core::DevicePtr& device, unsigned width) cons
     }
     if (has(device, ATTR_NAME_SCSI_BUS) && has(device, ATTR_NAME_SCSI_ID))
         return "physicaldrive " + padDigits(attrVal(device, ATTR_NAME_SCSI_BUS), width) + ":" +
-               padDigits(attrVal(device, ATTR_NAME_SCSI_ID), width);
+            padDigits(attrVal(device, ATTR_NAME_SCSI_ID), width);
     return std::string();
 }
 
@@ -360,8 +354,8 @@ Core::CapabilityPtr CMFacade::hasCapOption2(const Core::CapabilityPtr& capabilit
     if (isOpenSizeRange(capability, attribute)) {
         long long number = 0;
         bool inRange = word == "default" || word == "max" ||
-                       (readNumber(word, number) && number >= roundedMB(capVal(capability, ATTR_NAME_MINIMUM_VALUE)) &&
-                        number <= roundedMB(capVal(capability, ATTR_NAME_MAXIMUM_VALUE)));
+            (readNumber(word, number) && number >= roundedMB(capVal(capability, ATTR_NAME_MINIMUM_VALUE)) &&
+             number <= roundedMB(capVal(capability, ATTR_NAME_MAXIMUM_VALUE)));
         if (!inRange)
             return Core::CapabilityPtr();
         return capability->beginChild() != capability->endChild() ? *capability->beginChild() : capability;
@@ -369,8 +363,8 @@ Core::CapabilityPtr CMFacade::hasCapOption2(const Core::CapabilityPtr& capabilit
     Core::CapabilityPtr match;
     for (auto child = capability->beginChild(); child != capability->endChild(); ++child) {
         bool matches = optionValue(*child, attribute) == word ||
-                       (word == "default" && isFlagged(*child, ATTR_NAME_DEFAULT_VALUE, ATTR_VALUE_DEFAULT_VALUE_TRUE)) ||
-                       (word == "current" && isFlagged(*child, ATTR_NAME_CURRENT_VALUE, ATTR_VALUE_CURRENT_VALUE_TRUE));
+            (word == "default" && isFlagged(*child, ATTR_NAME_DEFAULT_VALUE, ATTR_VALUE_DEFAULT_VALUE_TRUE)) ||
+            (word == "current" && isFlagged(*child, ATTR_NAME_CURRENT_VALUE, ATTR_VALUE_CURRENT_VALUE_TRUE));
         if (matches)
             match = *child;
     }
@@ -381,10 +375,10 @@ std::string CMFacade::capOptions(const Core::CapabilityPtr& capability, const st
 {
     std::string options;
     if (isOpenSizeRange(capability, attribute)) {
-        options += "\n   Max: " + std::to_string(roundedMB(capVal(capability, ATTR_NAME_MAXIMUM_VALUE))) +
-                   " (Units in MB)";
-        options += "\n   Min: " + std::to_string(roundedMB(capVal(capability, ATTR_NAME_MINIMUM_VALUE))) +
-                   " (Units in MB)";
+        options +=
+            "\n   Max: " + std::to_string(roundedMB(capVal(capability, ATTR_NAME_MAXIMUM_VALUE))) + " (Units in MB)";
+        options +=
+            "\n   Min: " + std::to_string(roundedMB(capVal(capability, ATTR_NAME_MINIMUM_VALUE))) + " (Units in MB)";
     } else if (capability) {
         for (auto child = capability->beginChild(); child != capability->endChild(); ++child)
             options += optionLine(*child, attribute);
@@ -403,8 +397,7 @@ std::string CMFacade::capOptionsEx(const Core::DevicePtr& device, const std::str
 std::string CMFacade::capError(const Core::DevicePtr& device, const std::string& attribute,
                                const std::string& value) const
 {
-    return "\"" + attrNameToKeyword(attribute) + "=" + value + "\" is not a valid option for " +
-           deviceName(device, 0);
+    return "\"" + attrNameToKeyword(attribute) + "=" + value + "\" is not a valid option for " + deviceName(device, 0);
 }
 
 bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& operation, OpParams& params) const
@@ -449,7 +442,7 @@ bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& o
                 value = maximum;
             else
                 value = std::to_string(SizeConvert::convertToBlocks(fromStdString(value), SizeConvert::UNIT_MB,
-                                                                   SizeConvert::CONVERT_USER_ENTRY));
+                                                                    SizeConvert::CONVERT_USER_ENTRY));
         } else {
             value = optionValue(option, name);
         }
@@ -503,8 +496,8 @@ Core::DevicePtr CMFacade::findDrive(const Core::DevicePtr& device, std::vector<s
     for (std::string& part : parts)
         part = stripTag(part);
     Core::DeviceList candidates = typeIs(device, ATTR_VALUE_TYPE_ARRAY)
-                                      ? associated(device, ASSOCIATION_DATA_DRIVE)
-                                      : devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
+        ? associated(device, ASSOCIATION_DATA_DRIVE)
+        : devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
     std::vector<std::pair<const char*, std::string>> criteria;
     if (parts.size() == 3)
         criteria = {{ATTR_NAME_PORT, parts[0]}, {ATTR_NAME_BOX, parts[1]}, {ATTR_NAME_BAY, parts[2]}};
@@ -532,8 +525,10 @@ bool CMFacade::getPDList(const Core::DevicePtr& device, const std::string& list,
         return interface.empty() || rawVal(drive, ATTR_NAME_INTERFACE) == interface;
     };
     if (list == "all" || list == "allunassigned") {
-        for (const Core::DevicePtr& drive : devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
-            if (wanted(drive) && (list == "all" || rawVal(drive, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED))
+        for (const Core::DevicePtr& drive :
+             devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
+            if (wanted(drive) &&
+                (list == "all" || rawVal(drive, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED))
                 drives.push_back(drive);
         return true;
     }

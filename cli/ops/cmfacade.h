@@ -52,8 +52,7 @@ public:
     std::string capOptions(const Core::CapabilityPtr& capability, const std::string& attribute) const;
     std::string capOptionsEx(const Core::DevicePtr& device, const std::string& operation,
                              const std::string& attribute) const;
-    std::string capError(const Core::DevicePtr& device, const std::string& attribute,
-                         const std::string& value) const;
+    std::string capError(const Core::DevicePtr& device, const std::string& attribute, const std::string& value) const;
     // The capability of `attribute` among the arguments of `operation` on
     // the device; empty when the device lacks the operation or argument.
     Core::CapabilityPtr attributeCapability(const Core::DevicePtr& device, const std::string& operation,

@@ -4,8 +4,8 @@
 
 #include "cli/clierror.h"
 #include "cli/climessages.h"
-#include "cli/ops/showtext.h"
 #include "cli/devlister.h"
+#include "cli/ops/showtext.h"
 #include "common/compoundlist.h"
 #include "schema/storagemod.h"
 
@@ -38,10 +38,8 @@ using Row = CShowOp::Row;
 
 // Where a controller sits in a partitioned server; shown in both forms.
 constexpr Row LOCATION_ROWS[] = {
-    {Line::Plain, "Cabinet: ", ATTR_NAME_CABINET, "\n"},
-    {Line::Plain, "Cell: ", ATTR_NAME_CELL, "\n"},
-    {Line::Plain, "IO Cabinet: ", ATTR_NAME_IO_CABINET, "\n"},
-    {Line::Plain, "IO Bay: ", ATTR_NAME_IO_BAY, "\n"},
+    {Line::Plain, "Cabinet: ", ATTR_NAME_CABINET, "\n"},       {Line::Plain, "Cell: ", ATTR_NAME_CELL, "\n"},
+    {Line::Plain, "IO Cabinet: ", ATTR_NAME_IO_CABINET, "\n"}, {Line::Plain, "IO Bay: ", ATTR_NAME_IO_BAY, "\n"},
     {Line::Plain, "IO Chassis: ", ATTR_NAME_IO_CHASSIS, "\n"},
 };
 
@@ -228,7 +226,7 @@ void CShowOp::ShowController(const Core::DevicePtr& controller)
 void CShowOp::showControllerShort(const Core::DevicePtr& controller)
 {
     bool standby = !m_facade.rawVal(controller, ATTR_NAME_IO_SLOT).empty() &&
-                   m_facade.rawVal(controller, ATTR_NAME_REDUNDANT_STATE) == ATTR_VALUE_REDUNDANT_STATE_STANDBY;
+        m_facade.rawVal(controller, ATTR_NAME_REDUNDANT_STATE) == ATTR_VALUE_REDUNDANT_STATE_STANDBY;
     if (standby)
         return;
     std::string identity;
@@ -261,7 +259,7 @@ void CShowOp::showControllerLong(const Core::DevicePtr& controller)
             if (!m_facade.rawVal(controller, row.attribute).empty())
                 print(indent(1) + row.label +
                       (m_facade.rawVal(controller, row.attribute) == ATTR_VALUE_IS_QRX_SUPPORTED_FALSE ? "Disabled"
-                                                                                                      : "Enabled") +
+                                                                                                       : "Enabled") +
                       row.suffix);
             break;
         case Line::RedundantController:
@@ -286,9 +284,9 @@ void CShowOp::showRedundantController(const Core::DevicePtr& controller)
         if (other.get() == controller.get() || m_facade.rawVal(other, ATTR_NAME_IO_SLOT).empty())
             continue;
         print("   Redundant Controller: \n");
-        print(indent(2) + "Chassis Slot: " + m_facade.attrVal(other, ATTR_NAME_IO_SLOT) + ", sn: " +
-              m_facade.attrVal(other, ATTR_NAME_CONTROLLER_SERIAL_NUMBER) + ", wwn: " +
-              m_facade.attrVal(other, ATTR_NAME_WWN_PORT) + "\n");
+        print(indent(2) + "Chassis Slot: " + m_facade.attrVal(other, ATTR_NAME_IO_SLOT) +
+              ", sn: " + m_facade.attrVal(other, ATTR_NAME_CONTROLLER_SERIAL_NUMBER) +
+              ", wwn: " + m_facade.attrVal(other, ATTR_NAME_WWN_PORT) + "\n");
         return;
     }
 }
@@ -307,8 +305,8 @@ void CShowOp::showBatteries(const Core::DevicePtr& controller)
     if (!status.empty())
         print(indent(level) + "Battery Status: " +
               (status == ATTR_VALUE_BATTERY_STATUS_NOT_FULLY_CHARGED ? "Recharging"
-               : status == ATTR_VALUE_BATTERY_STATUS_FAILED         ? "Failed (Replace Batteries)"
-                                                                    : "OK") +
+                   : status == ATTR_VALUE_BATTERY_STATUS_FAILED      ? "Failed (Replace Batteries)"
+                                                                     : "OK") +
               "\n");
     showFailedBatteries(controller, level);
 }
@@ -506,6 +504,6 @@ void CShowOp::showAdapter(const Core::DevicePtr& initiator, const Core::DeviceLi
     for (const Core::DevicePtr& drive : drives)
         print("      " + m_facade.deviceName(drive) +
               (contains(associated(drive, ASSOCIATION_INITIATOR_WITH_ACCESS), initiator) ? " is unmasked"
-                                                                                        : " is masked") +
+                                                                                         : " is masked") +
               "\n");
 }

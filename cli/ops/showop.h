@@ -21,8 +21,8 @@
 
 class CShowOp : public CPerformOp {
 public:
-    CShowOp(bool detail, std::ostream* stream, bool ssp = false, bool config = false, bool f3 = false,
-            bool f4 = false, bool f5 = true, bool f6 = false);
+    CShowOp(bool detail, std::ostream* stream, bool ssp = false, bool config = false, bool f3 = false, bool f4 = false,
+            bool f5 = true, bool f6 = false);
 
     bool getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPtr& operation) override;
 

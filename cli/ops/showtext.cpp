@@ -25,8 +25,8 @@ bool has(const CMFacade& facade, const Core::DevicePtr& drive, const char* attri
 // box and bay location is addressed by them.
 bool isScsiAddressed(const CMFacade& facade, const Core::DevicePtr& drive)
 {
-    bool located = has(facade, drive, ATTR_NAME_PORT) ||
-                   (has(facade, drive, ATTR_NAME_BOX) && has(facade, drive, ATTR_NAME_BAY));
+    bool located =
+        has(facade, drive, ATTR_NAME_PORT) || (has(facade, drive, ATTR_NAME_BOX) && has(facade, drive, ATTR_NAME_BAY));
     return !located && has(facade, drive, ATTR_NAME_SCSI_BUS) && has(facade, drive, ATTR_NAME_SCSI_ID);
 }
 
@@ -36,7 +36,7 @@ std::string driveAddress(const CMFacade& facade, const Core::DevicePtr& drive, u
 {
     if (isScsiAddressed(facade, drive))
         return facade.attrVal(drive, ATTR_NAME_SCSI_BUS) + ":" +
-               padded(facade.attrVal(drive, ATTR_NAME_SCSI_ID), idWidth);
+            padded(facade.attrVal(drive, ATTR_NAME_SCSI_ID), idWidth);
     std::string address = facade.attrVal(drive, ATTR_NAME_PORT);
     for (const char* part : {ATTR_NAME_BOX, ATTR_NAME_BAY})
         if (has(facade, drive, part))
@@ -48,7 +48,7 @@ std::string driveLocation(const CMFacade& facade, const Core::DevicePtr& drive, 
 {
     if (isScsiAddressed(facade, drive))
         return "port " + facade.attrVal(drive, ATTR_NAME_SCSI_BUS) +
-               padded(":id " + facade.attrVal(drive, ATTR_NAME_SCSI_ID), pieceWidth);
+            padded(":id " + facade.attrVal(drive, ATTR_NAME_SCSI_ID), pieceWidth);
     std::string box = padded(":box " + facade.attrVal(drive, ATTR_NAME_BOX), pieceWidth);
     std::string bay = padded(":bay " + facade.attrVal(drive, ATTR_NAME_BAY), pieceWidth);
     if (has(facade, drive, ATTR_NAME_PORT))
@@ -75,9 +75,9 @@ std::string ldStatus(const CMFacade& facade, const Core::DevicePtr& drive)
 {
     std::string status = facade.attrVal(drive, ATTR_NAME_STATUS);
     std::string raw = facade.rawVal(drive, ATTR_NAME_STATUS);
-    const char* progress = raw == ATTR_VALUE_STATUS_EXPANDING    ? ATTR_NAME_EXPAND_PERCENT_COMPLETE
-                           : raw == ATTR_VALUE_STATUS_RECOVERING ? ATTR_NAME_REBUILD_PERCENT_COMPLETE
-                                                                 : nullptr;
+    const char* progress = raw == ATTR_VALUE_STATUS_EXPANDING ? ATTR_NAME_EXPAND_PERCENT_COMPLETE
+        : raw == ATTR_VALUE_STATUS_RECOVERING                 ? ATTR_NAME_REBUILD_PERCENT_COMPLETE
+                                                              : nullptr;
     if (progress != nullptr)
         status += " " + facade.attrVal(drive, progress) + " complete";
     return status;

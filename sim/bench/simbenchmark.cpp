@@ -15,7 +15,7 @@
 
 namespace {
 
-std::string prepare(const char *preset)
+std::string prepare(const char* preset)
 {
     char pattern[] = "/tmp/vnlsim-bench-XXXXXX";
     std::string dir = ::mkdtemp(pattern);
@@ -36,7 +36,8 @@ std::vector<ImgrHandle> controllers()
     return out;
 }
 
-template <class T> bool bmic(ImgrHandle h, std::uint8_t opcode, std::uint32_t direction, T &buffer, std::uint16_t unit)
+template <class T>
+bool bmic(ImgrHandle h, std::uint8_t opcode, std::uint32_t direction, T& buffer, std::uint16_t unit)
 {
     ImgrBmicRecord rec;
     std::memset(&rec, 0, sizeof rec);
@@ -49,7 +50,7 @@ template <class T> bool bmic(ImgrHandle h, std::uint8_t opcode, std::uint32_t di
 }
 
 // What discovery asks of each logical drive: configuration, status, identity.
-void BM_ReadEveryLogicalDrive(benchmark::State &state)
+void BM_ReadEveryLogicalDrive(benchmark::State& state)
 {
     std::string dir = prepare("large");
     std::vector<ImgrHandle> all = controllers();
@@ -67,7 +68,7 @@ void BM_ReadEveryLogicalDrive(benchmark::State &state)
 BENCHMARK(BM_ReadEveryLogicalDrive)->Unit(benchmark::kMillisecond);
 
 // A stored change on a controller of the large preset.
-void BM_StoreAChange(benchmark::State &state)
+void BM_StoreAChange(benchmark::State& state)
 {
     std::string dir = prepare("large");
     ImgrHandle h = controllers().at(0);

@@ -24,7 +24,7 @@ namespace {
 // Reads the fuzz input as a stream of numbers; zeros once it runs out.
 class Input {
 public:
-    Input(const std::uint8_t *data, size_t size) : m_data(data), m_size(size) {}
+    Input(const std::uint8_t* data, size_t size) : m_data(data), m_size(size) {}
     bool empty() const { return m_pos >= m_size; }
     std::uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
     std::uint32_t word()
@@ -35,14 +35,14 @@ public:
         return v;
     }
     std::uint32_t below(std::uint32_t limit) { return limit ? word() % limit : 0; }
-    void fill(std::uint8_t *out, size_t n)
+    void fill(std::uint8_t* out, size_t n)
     {
         for (size_t i = 0; i < n; ++i)
             out[i] = byte();
     }
 
 private:
-    const std::uint8_t *m_data;
+    const std::uint8_t* m_data;
     size_t m_size;
     size_t m_pos = 0;
 };
@@ -55,26 +55,26 @@ constexpr std::uint32_t kBuffers[] = {0, 3, 4, 12, 32, 512, 1024, 1536, 2048, 25
 struct Session {
     std::vector<ImgrHandle> handles;
 
-    ImgrHandle handle(Input &in)
+    ImgrHandle handle(Input& in)
     {
         std::uint8_t pick = in.byte();
         if (pick < 16 || handles.empty())
             return in.word();
         return handles[pick % handles.size()];
     }
-    std::uint32_t pickOf(Input &in, const std::uint32_t *table, size_t n)
+    std::uint32_t pickOf(Input& in, const std::uint32_t* table, size_t n)
     {
         std::uint8_t pick = in.byte();
         return pick < 16 ? in.word() : table[pick % n];
     }
-    std::vector<std::uint8_t> buffer(Input &in)
+    std::vector<std::uint8_t> buffer(Input& in)
     {
         std::vector<std::uint8_t> b(pickOf(in, kBuffers, std::size(kBuffers)) % 70000);
         in.fill(b.data(), std::min<size_t>(b.size(), in.byte()));
         return b;
     }
 
-    void enumerate(Input &in)
+    void enumerate(Input& in)
     {
         ImgrHandle child = 0;
         ImgrHandle parent = handle(in);
@@ -82,19 +82,19 @@ struct Session {
         if (InfoMgrEnumObject(parent, kind, in.byte() % 8, &child, 0, 0) == IMGR_STATUS_OK)
             handles.push_back(child);
     }
-    void info(Input &in, bool set)
+    void info(Input& in, bool set)
     {
         ImgrHandle h = handle(in);
         std::uint32_t infoClass = pickOf(in, kInfoClasses, std::size(kInfoClasses));
         std::vector<std::uint8_t> b = buffer(in);
         std::uint32_t length = std::min<std::uint32_t>(static_cast<std::uint32_t>(b.size()), in.word());
-        void *data = in.byte() & 1 ? b.data() : nullptr;
+        void* data = in.byte() & 1 ? b.data() : nullptr;
         if (set)
             InfoMgrSetObjectInfo(h, infoClass, 0, data, &length);
         else
             InfoMgrGetObjectInfo(h, infoClass, 0, data, &length);
     }
-    void bmic(Input &in)
+    void bmic(Input& in)
     {
         ImgrBmicRecord rec;
         std::memset(&rec, 0, sizeof rec);
@@ -109,7 +109,7 @@ struct Session {
         std::uint32_t length = in.byte() < 8 ? in.byte() : sizeof rec;
         InfoMgrControlObject(handle(in), IMGR_CONTROL_BMIC, in.byte() % 5, &rec, &length, 0, 0);
     }
-    void scsi(Input &in, bool byAddress)
+    void scsi(Input& in, bool byAddress)
     {
         ImgrScsiAddressRecord rec;
         std::memset(&rec, 0, sizeof rec);
@@ -123,9 +123,9 @@ struct Session {
         rec.scsi.pSense = sense.empty() ? nullptr : sense.data();
         rec.scsi.dwSenseLength = static_cast<std::uint32_t>(sense.size());
         std::uint32_t length = byAddress ? sizeof rec : sizeof rec.scsi;
-        void *record = byAddress ? static_cast<void *>(&rec) : static_cast<void *>(&rec.scsi);
-        InfoMgrControlObject(handle(in), byAddress ? IMGR_CONTROL_SCSI_BY_ADDRESS : IMGR_CONTROL_SCSI,
-                             in.byte() % 0x60, record, &length, 0, 0);
+        void* record = byAddress ? static_cast<void*>(&rec) : static_cast<void*>(&rec.scsi);
+        InfoMgrControlObject(handle(in), byAddress ? IMGR_CONTROL_SCSI_BY_ADDRESS : IMGR_CONTROL_SCSI, in.byte() % 0x60,
+                             record, &length, 0, 0);
     }
 };
 
@@ -137,7 +137,7 @@ void prepareState()
     static std::string directory;
     static unsigned runs = 0;
     if (directory.empty()) {
-        const char *given = std::getenv("VNLSIM_STATE");
+        const char* given = std::getenv("VNLSIM_STATE");
         char pattern[] = "/tmp/vnlsim-fuzz-XXXXXX";
         directory = given && *given ? given : ::mkdtemp(pattern);
         ::setenv("VNLSIM_STATE", directory.c_str(), 1);
@@ -155,7 +155,7 @@ void prepareState()
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     prepareState();
     Input in(data, size);
@@ -167,20 +167,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     }
     for (int steps = 0; !in.empty() && steps < 64; ++steps) {
         switch (in.byte() % 7) {
-        case 0: session.enumerate(in); break;
-        case 1: session.info(in, false); break;
-        case 2: session.info(in, true); break;
+        case 0:
+            session.enumerate(in);
+            break;
+        case 1:
+            session.info(in, false);
+            break;
+        case 2:
+            session.info(in, true);
+            break;
         case 3:
-        case 4: session.bmic(in); break;
-        case 5: session.scsi(in, false); break;
-        case 6: session.scsi(in, true); break;
+        case 4:
+            session.bmic(in);
+            break;
+        case 5:
+            session.scsi(in, false);
+            break;
+        case 6:
+            session.scsi(in, true);
+            break;
         }
     }
     return 0;
 }
 
 #ifdef VNLSIM_FUZZ_DRIVER
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     double seconds = argc > 1 ? std::atof(argv[1]) : 10;
     std::mt19937 random(argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : std::random_device{}());
@@ -189,7 +201,7 @@ int main(int argc, char **argv)
     std::vector<std::uint8_t> input;
     while (std::chrono::steady_clock::now() < end) {
         input.resize(random() % 2048);
-        for (std::uint8_t &b : input)
+        for (std::uint8_t& b : input)
             b = static_cast<std::uint8_t>(random());
         LLVMFuzzerTestOneInput(input.data(), input.size());
         ++runs;

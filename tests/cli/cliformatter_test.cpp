@@ -36,8 +36,7 @@ TEST(CFormatter, WordsMoveWholeToTheNextLine)
     EXPECT_EQ(wrapped(std::string(70, 'a') + " bbbbb ccc"),
               "Error: " + std::string(70, 'a') + "\n" + INDENT + "bbbbb ccc");
     // starting exactly at the edge: the blank there is dropped
-    EXPECT_EQ(wrapped(std::string(72, 'a') + " bbb"),
-              "Error: " + std::string(72, 'a') + "\n" + INDENT + "bbb");
+    EXPECT_EQ(wrapped(std::string(72, 'a') + " bbb"), "Error: " + std::string(72, 'a') + "\n" + INDENT + "bbb");
     // too long for any line: cut
     EXPECT_EQ(wrapped("x " + std::string(100, 'y')),
               "Error: x " + std::string(70, 'y') + "\n" + INDENT + std::string(30, 'y'));

@@ -21,35 +21,40 @@ void expectEach(std::string (*function)(const std::string&),
 
 TEST(ReplaceSynonyms, ExpandsShortFormsAndFoldsCase)
 {
-    expectEach(ReplaceSynonyms, {
-        {"CTRL SLOT=1 LD 1 SHOW", "controller slot=1 logicaldrive 1 show"},
-        {"ctrl slot=1 create type=ld size=max", "controller slot=1 create type=logicaldrive size=max"},
-        {"ctrl slot=1 modify cr=50/50 dwc=enable", "controller slot=1 modify cacheratio=50/50 drivewritecache=enable"},
-        {"ctrl slot=1 array a add drives=au", "controller slot=1 array A add drives=allunassigned"},
-        {"ctrl slot=1 ARRAY ALL show", "controller slot=1 array all show"},
-        {" ctrl   all  show ", " controller all show"},
-    });
+    expectEach(ReplaceSynonyms,
+               {
+                   {"CTRL SLOT=1 LD 1 SHOW", "controller slot=1 logicaldrive 1 show"},
+                   {"ctrl slot=1 create type=ld size=max", "controller slot=1 create type=logicaldrive size=max"},
+                   {"ctrl slot=1 modify cr=50/50 dwc=enable",
+                    "controller slot=1 modify cacheratio=50/50 drivewritecache=enable"},
+                   {"ctrl slot=1 array a add drives=au", "controller slot=1 array A add drives=allunassigned"},
+                   {"ctrl slot=1 ARRAY ALL show", "controller slot=1 array all show"},
+                   {" ctrl   all  show ", " controller all show"},
+               });
 }
 
 TEST(ReplaceSynonyms, CommandOrDeviceWordAfterArrayIsNoIdentifier)
 {
-    expectEach(ReplaceSynonyms, {
-        {"ctrl slot=1 array show", "controller slot=1 array show"},
-        {"ctrl slot=1 array ld 1 show", "controller slot=1 array logicaldrive 1 show"},
-        {"ctrl slot=1 array PhysicalDrive all show", "controller slot=1 array physicaldrive all show"},
-        {"ctrl slot=1 array td all show", "controller slot=1 array tapedrive all show"},
-        {"ctrl slot=1 array b ld 1 show", "controller slot=1 array B logicaldrive 1 show"},
-    });
+    expectEach(ReplaceSynonyms,
+               {
+                   {"ctrl slot=1 array show", "controller slot=1 array show"},
+                   {"ctrl slot=1 array ld 1 show", "controller slot=1 array logicaldrive 1 show"},
+                   {"ctrl slot=1 array PhysicalDrive all show", "controller slot=1 array physicaldrive all show"},
+                   {"ctrl slot=1 array td all show", "controller slot=1 array tapedrive all show"},
+                   {"ctrl slot=1 array b ld 1 show", "controller slot=1 array B logicaldrive 1 show"},
+               });
 }
 
 TEST(ReplaceSynonyms, NamingValuesKeepCaseBlanksAndShortForms)
 {
-    expectEach(ReplaceSynonyms, {
-        {"CTRL CH=\"Box One\" MODIFY ch=\"New Name\"", "controller chassisname=\"Box One\" modify chassisname=\"New Name\""},
-        {"ctrl slot=1 modify AI=AbC HostMode=Win", "controller slot=1 modify adapterid=AbC hostmode=Win"},
-        {"ctrl slot=1 modify cn=ld mask=au", "controller slot=1 modify connectionname=ld mask=au"},
-        {"ctrl csn=AbC show", "controller chassisserialnumber=AbC show"},
-    });
+    expectEach(ReplaceSynonyms,
+               {
+                   {"CTRL CH=\"Box One\" MODIFY ch=\"New Name\"",
+                    "controller chassisname=\"Box One\" modify chassisname=\"New Name\""},
+                   {"ctrl slot=1 modify AI=AbC HostMode=Win", "controller slot=1 modify adapterid=AbC hostmode=Win"},
+                   {"ctrl slot=1 modify cn=ld mask=au", "controller slot=1 modify connectionname=ld mask=au"},
+                   {"ctrl csn=AbC show", "controller chassisserialnumber=AbC show"},
+               });
 }
 
 TEST(CliSplit, BlankRunsCountOnceAndQuotedRunsStayWhole)
@@ -65,24 +70,25 @@ TEST(CliSplit, BlankRunsCountOnceAndQuotedRunsStayWhole)
 
 TEST(AddQuotes, QuotesOnlyNamingValues)
 {
-    expectEach(addQuotes, {
-        {"cn=Host A", "cn=\"Host A\""},
-        {"mask=a=b", "mask=\"a=b\""},
-        {"CH=My Box", "CH=\"My Box\""}, // names are lower-cased only later
-        {"size=1 000", "size=1 000"},
-        {"slot=ch=x", "slot=ch=x"},
-        {"ch", "ch"},
-    });
+    expectEach(addQuotes,
+               {
+                   {"cn=Host A", "cn=\"Host A\""},
+                   {"mask=a=b", "mask=\"a=b\""},
+                   {"CH=My Box", "CH=\"My Box\""}, // names are lower-cased only later
+                   {"size=1 000", "size=1 000"},
+                   {"slot=ch=x", "slot=ch=x"},
+                   {"ch", "ch"},
+               });
 }
 
 TEST(IsReadOperation, ShowWithOneListingWordAndHelpAreReadOnly)
 {
-    for (const char* line : {"controller all show", "controller all show config",
-                             "controller slot=1 show status", "help create", "helpme"})
+    for (const char* line : {"controller all show", "controller all show config", "controller slot=1 show status",
+                             "help create", "helpme"})
         EXPECT_TRUE(isReadOperation(line)) << line;
-    for (const char* line : {"controller all show config detail",
-                             "controller chassisname=x modify connectionname=y show",
-                             "controller slot=1 modify chassisname=show", "version"})
+    for (const char* line :
+         {"controller all show config detail", "controller chassisname=x modify connectionname=y show",
+          "controller slot=1 modify chassisname=show", "version"})
         EXPECT_FALSE(isReadOperation(line)) << line;
 }
 

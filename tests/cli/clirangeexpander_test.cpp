@@ -56,8 +56,8 @@ TEST(ExpandDriveNumbers, TagsEveryAddressOfARangeClampedToTheLargestAddresses)
 
 TEST(ExpandDriveNumbers, RefusesMalformedAndDescendingRanges)
 {
-    for (const std::string item : {"1:1-1I:1:2", "1:1-2:2-3:3", "1-2", "1:2:3:4-1:2:3:5", "1:X-1:2", "1:1-1:",
-                                   "1:1:1-1:1:2", "I:1:1-1I:1:2", "1IE:1:1-1I:1:2"}) {
+    for (const std::string item : {"1:1-1I:1:2", "1:1-2:2-3:3", "1-2", "1:2:3:4-1:2:3:5", "1:X-1:2",
+                                   "1:1-1:", "1:1:1-1:1:2", "I:1:1-1I:1:2", "1IE:1:1-1I:1:2"}) {
         const Expansion result = expand("1:9," + item);
         EXPECT_EQ(result.drives, "") << item;
         EXPECT_EQ(result.errors, errorText("Invalid physical drive syntax: " + item)) << item;
@@ -66,8 +66,7 @@ TEST(ExpandDriveNumbers, RefusesMalformedAndDescendingRanges)
     for (const std::string item : {"1:3-1:1", "1E:1:1-4I:8:25"}) {
         const Expansion result = expand(item);
         EXPECT_EQ(result.drives, "") << item;
-        EXPECT_EQ(result.errors,
-                  errorText("The following drive range must be specified in ascending order: " + item));
+        EXPECT_EQ(result.errors, errorText("The following drive range must be specified in ascending order: " + item));
     }
 }
 

@@ -55,15 +55,16 @@ TEST_F(FacadeTest, ControllerNamesFollowSlotBoxAndModel)
     EXPECT_EQ(facade.ctrlName(server.ld1), "Orvex Varnel V30 in Slot 3");
     EXPECT_EQ(facade.ctrlName(server.loose), "Orvex Varnel V30 in Slot 3");
 
-    DevicePtr embedded = controller(server.root, "emb", {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_TARN_410"},
-                                                         {ATTR_NAME_SLOT, ATTR_VALUE_SLOT_EMBEDDED}});
+    DevicePtr embedded = controller(server.root, "emb",
+                                    {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_TARN_410"},
+                                     {ATTR_NAME_SLOT, ATTR_VALUE_SLOT_EMBEDDED}});
     EXPECT_EQ(facade.ctrlName(embedded), "Orvex Tarn 410");
     DevicePtr unknown = controller(server.root, "x", {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_NONE"}});
     EXPECT_EQ(facade.ctrlName(unknown), "Unknown Controller");
 
     DevicePtr system = add<SystemDevice>(server.root, "box", {{ATTR_NAME_BOX_NAME, "Lab Rack"}});
-    DevicePtr inside = controller(system, "in", {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"},
-                                                 {ATTR_NAME_SLOT, "4"}});
+    DevicePtr inside = controller(
+        system, "in", {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"}, {ATTR_NAME_SLOT, "4"}});
     DevicePtr driveInBox = physicalDrive(system, "d", {{ATTR_NAME_BOX, "1"}, {ATTR_NAME_BAY, "2"}});
     EXPECT_EQ(facade.ctrlName(inside), "Orvex Corvale 1000 Storage at Lab Rack");
     // A drive of the storage system is titled like the controller inside it.
@@ -148,8 +149,8 @@ TEST_F(FacadeTest, DrivesAreFoundByTheirAddress)
     // Every drive reports a SCSI bus and id; a box:bay drive is still found
     // and named by its box and bay.
     DevicePtr system = add<SystemDevice>(server.root, "box", {});
-    DevicePtr boxed = physicalDrive(system, "b", {{ATTR_NAME_BOX, "1"}, {ATTR_NAME_BAY, "3"},
-                                                  {ATTR_NAME_SCSI_BUS, "0"}, {ATTR_NAME_SCSI_ID, "0"}});
+    DevicePtr boxed = physicalDrive(
+        system, "b", {{ATTR_NAME_BOX, "1"}, {ATTR_NAME_BAY, "3"}, {ATTR_NAME_SCSI_BUS, "0"}, {ATTR_NAME_SCSI_ID, "0"}});
     EXPECT_EQ(facade.findDrive(controller(system, "in", {}), {"1", "3"}).get(), boxed.get());
     EXPECT_EQ(facade.pdName(boxed), "physicaldrive 1:3");
 
@@ -206,8 +207,8 @@ TEST_F(FacadeTest, ArrayIsNamedOnlyByExactlyItsDataDrives)
 
 TEST_F(FacadeTest, OptionMatchingTakesTheLastMatchAndKnowsDefaultAndCurrent)
 {
-    Core::CapabilityPtr raid = optionClass(ATTR_NAME_RAID, {option(ATTR_VALUE_RAID_0, false, true),
-                                                            option(ATTR_VALUE_RAID_5, true)});
+    Core::CapabilityPtr raid =
+        optionClass(ATTR_NAME_RAID, {option(ATTR_VALUE_RAID_0, false, true), option(ATTR_VALUE_RAID_5, true)});
     EXPECT_EQ(facade.hasCapOption2(raid, ATTR_NAME_RAID, "default").get(), (*std::next(raid->beginChild())).get());
     EXPECT_EQ(facade.hasCapOption2(raid, ATTR_NAME_RAID, "current").get(), (*raid->beginChild()).get());
     EXPECT_TRUE(facade.hasCapOption2(raid, ATTR_NAME_RAID, ATTR_VALUE_RAID_5));
@@ -223,9 +224,9 @@ TEST_F(FacadeTest, OptionMatchingTakesTheLastMatchAndKnowsDefaultAndCurrent)
 
 TEST_F(FacadeTest, QueryAnswersListOptionsWithTheirMarks)
 {
-    Core::CapabilityPtr cache = optionClass(ATTR_NAME_ARRAY_ACCELERATOR,
-                                            {option(ATTR_VALUE_ARRAY_ACCELERATOR_ENABLED, true, true),
-                                             option(ATTR_VALUE_ARRAY_ACCELERATOR_DISABLED)});
+    Core::CapabilityPtr cache = optionClass(
+        ATTR_NAME_ARRAY_ACCELERATOR,
+        {option(ATTR_VALUE_ARRAY_ACCELERATOR_ENABLED, true, true), option(ATTR_VALUE_ARRAY_ACCELERATOR_DISABLED)});
     EXPECT_EQ(facade.capOptions(cache, ATTR_NAME_ARRAY_ACCELERATOR),
               "\nAvailable options are:\n   enable (current value) (default value)\n   disable\n");
     EXPECT_EQ(facade.capOptions(sizeRange(), ATTR_NAME_USEABLE_BLOCKS),

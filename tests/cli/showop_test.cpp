@@ -56,12 +56,13 @@ TEST_F(ShowOpTest, OneLineFormsNameControllerAndArrayOnce)
     EXPECT_EQ(shortForm({server.ctrl}), "Orvex Varnel V30 in Slot 3    (sn: PVNL30002231)\n");
     EXPECT_EQ(shortForm({server.ld1}), CTRL + "\n\n   array A\n\n      logicaldrive 1 (100.0 GB, RAID 5, OK)\n");
     EXPECT_EQ(shortForm({server.pd1, server.pd2, server.spare, server.loose}),
-              CTRL + "\n\n   array A\n\n"
-                     "      physicaldrive 1I:1:1 (port 1I:box 1:bay 1, SAS, 300 GB, OK)\n"
-                     "      physicaldrive 1I:1:2 (port 1I:box 1:bay 2, SAS, 300 GB, OK)\n"
-                     "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n"
-                     "\n   unassigned\n\n"
-                     "      physicaldrive 2I:1:1 (port 2I:box 1:bay 1, SAS, 300 GB, OK)\n");
+              CTRL +
+                  "\n\n   array A\n\n"
+                  "      physicaldrive 1I:1:1 (port 1I:box 1:bay 1, SAS, 300 GB, OK)\n"
+                  "      physicaldrive 1I:1:2 (port 1I:box 1:bay 2, SAS, 300 GB, OK)\n"
+                  "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n"
+                  "\n   unassigned\n\n"
+                  "      physicaldrive 2I:1:1 (port 2I:box 1:bay 1, SAS, 300 GB, OK)\n");
     EXPECT_EQ(shortForm({server.arrayA}), CTRL + "\n   array A (SAS, Unused Space: 0 MB)\n");
 }
 
@@ -78,46 +79,58 @@ TEST_F(ShowOpTest, MissingSizeAndProgressAreShown)
     EXPECT_NE(detail.find("\n         Size: ??? GB\n"), std::string::npos) << detail;
 
     set(server.ld1, {{ATTR_NAME_STATUS, ATTR_VALUE_STATUS_RECOVERING}, {ATTR_NAME_REBUILD_PERCENT_COMPLETE, "7"}});
-    EXPECT_EQ(status({server.ld1, server.pd2}), "logicaldrive 1 (100.0 GB, RAID 5): Recovering 7.0% complete\n"
-                      "physicaldrive 1I:1:2 (port 1I:box 1:bay 2, ??? GB): OK\n");
+    EXPECT_EQ(status({server.ld1, server.pd2}),
+              "logicaldrive 1 (100.0 GB, RAID 5): Recovering 7.0% complete\n"
+              "physicaldrive 1I:1:2 (port 1I:box 1:bay 2, ??? GB): OK\n");
 }
 
 TEST_F(ShowOpTest, LongFormsPrintLabelledLinesOfPresentAttributesOnly)
 {
-    set(server.ctrl, {{ATTR_NAME_FIRMWARE_VERSION, "2.74"},
-                      {ATTR_NAME_SURFACE_ANALYSIS_DELAY, "3"},
-                      {ATTR_NAME_IS_QRX_SUPPORTED, ATTR_VALUE_IS_QRX_SUPPORTED_FALSE},
-                      {ATTR_NAME_BATTERY_PACK_COUNT, "1"},
-                      {ATTR_NAME_BATTERY_STATUS, ATTR_VALUE_BATTERY_STATUS_NOT_FULLY_CHARGED}});
-    EXPECT_EQ(longForm({server.ctrl}), CTRL + "\n"
-                                              "   Slot: 3\n"
-                                              "   Serial Number: PVNL30002231\n"
-                                              "   RAID 6 (QRX) Status: Disabled\n"
-                                              "   Controller Status: OK\n"
-                                              "   Firmware Version: 2.74\n"
-                                              "   Surface Scan Delay: 3 sec\n"
-                                              "      Battery Pack Count: 1\n"
-                                              "      Battery Status: Recharging\n");
-    EXPECT_EQ(longForm({server.arrayA}), CTRL + "\n   Array: A\n      Interface Type: SAS\n"
-                                                "      Unused Space: 0 MB\n      Status: OK\n");
-    EXPECT_EQ(longForm({server.ld1}), CTRL + "\n\n   array A\n\n"
-                                             "      Logical Drive: 1\n"
-                                             "         Size: 100.0 GB\n"
-                                             "         Fault Tolerance: RAID 5\n"
-                                             "         Status: OK\n"
-                                             "         Mount Points: None\n");
-    EXPECT_EQ(longForm({server.pd1}), CTRL + "\n\n   array A\n\n"
-                                             "      physicaldrive 1I:1:1\n"
-                                             "         Port: 1I\n         Box: 1\n         Bay: 1\n"
-                                             "         Status: OK\n         Drive Type: Data Drive\n"
-                                             "         Interface Type: SAS\n         Size: 300 GB\n");
+    set(server.ctrl,
+        {{ATTR_NAME_FIRMWARE_VERSION, "2.74"},
+         {ATTR_NAME_SURFACE_ANALYSIS_DELAY, "3"},
+         {ATTR_NAME_IS_QRX_SUPPORTED, ATTR_VALUE_IS_QRX_SUPPORTED_FALSE},
+         {ATTR_NAME_BATTERY_PACK_COUNT, "1"},
+         {ATTR_NAME_BATTERY_STATUS, ATTR_VALUE_BATTERY_STATUS_NOT_FULLY_CHARGED}});
+    EXPECT_EQ(longForm({server.ctrl}),
+              CTRL +
+                  "\n"
+                  "   Slot: 3\n"
+                  "   Serial Number: PVNL30002231\n"
+                  "   RAID 6 (QRX) Status: Disabled\n"
+                  "   Controller Status: OK\n"
+                  "   Firmware Version: 2.74\n"
+                  "   Surface Scan Delay: 3 sec\n"
+                  "      Battery Pack Count: 1\n"
+                  "      Battery Status: Recharging\n");
+    EXPECT_EQ(longForm({server.arrayA}),
+              CTRL +
+                  "\n   Array: A\n      Interface Type: SAS\n"
+                  "      Unused Space: 0 MB\n      Status: OK\n");
+    EXPECT_EQ(longForm({server.ld1}),
+              CTRL +
+                  "\n\n   array A\n\n"
+                  "      Logical Drive: 1\n"
+                  "         Size: 100.0 GB\n"
+                  "         Fault Tolerance: RAID 5\n"
+                  "         Status: OK\n"
+                  "         Mount Points: None\n");
+    EXPECT_EQ(longForm({server.pd1}),
+              CTRL +
+                  "\n\n   array A\n\n"
+                  "      physicaldrive 1I:1:1\n"
+                  "         Port: 1I\n         Box: 1\n         Bay: 1\n"
+                  "         Status: OK\n         Drive Type: Data Drive\n"
+                  "         Interface Type: SAS\n         Size: 300 GB\n");
 }
 
 TEST_F(ShowOpTest, LogicalDriveDetailNamesMountPointsAdaptersAndPreferredPath)
 {
-    add<ExtentDevice>(server.ld1, "e1", {{ATTR_NAME_DISK_EXTENT_MOUNT_POINT, "/"}, {ATTR_NAME_DISK_EXTENT_SIZE, "20 GB"}});
+    add<ExtentDevice>(server.ld1, "e1",
+                      {{ATTR_NAME_DISK_EXTENT_MOUNT_POINT, "/"}, {ATTR_NAME_DISK_EXTENT_SIZE, "20 GB"}});
     add<ExtentDevice>(server.ld1, "e2", {{ATTR_NAME_DISK_EXTENT_SIZE, "1 GB"}});
-    add<ExtentDevice>(server.ld1, "e3", {{ATTR_NAME_DISK_EXTENT_MOUNT_POINT, "/data"}, {ATTR_NAME_DISK_EXTENT_SIZE, "79 GB"}});
+    add<ExtentDevice>(server.ld1, "e3",
+                      {{ATTR_NAME_DISK_EXTENT_MOUNT_POINT, "/data"}, {ATTR_NAME_DISK_EXTENT_SIZE, "79 GB"}});
     DevicePtr host = add<InitiatorDevice>(server.ctrl, "i", {{ATTR_NAME_INITIATOR_ID, "5001438001A2B3C4"}});
     link(server.ld1, ASSOCIATION_INITIATOR_WITH_ACCESS, host);
     link(server.ld1, ASSOCIATION_PREFERRED_PATH, controller(server.root, "peer", {{ATTR_NAME_IO_SLOT, "1"}}));
@@ -131,15 +144,17 @@ TEST_F(ShowOpTest, LogicalDriveDetailNamesMountPointsAdaptersAndPreferredPath)
 TEST_F(ShowOpTest, StandbyControllerIsLeftOutOfTheOneLineListing)
 {
     DevicePtr system = add<SystemDevice>(server.root, "box", {{ATTR_NAME_BOX_NAME, "Rack"}});
-    DevicePtr active = controller(system, "a", {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"},
-                                                {ATTR_NAME_IO_SLOT, "1"},
-                                                {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "A1"},
-                                                {ATTR_NAME_WWN_PORT, "500A"}});
-    DevicePtr standby = controller(system, "b", {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"},
-                                                 {ATTR_NAME_IO_SLOT, "0"},
-                                                 {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "B2"},
-                                                 {ATTR_NAME_WWN_PORT, "500B"},
-                                                 {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_STANDBY}});
+    DevicePtr active = controller(system, "a",
+                                  {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"},
+                                   {ATTR_NAME_IO_SLOT, "1"},
+                                   {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "A1"},
+                                   {ATTR_NAME_WWN_PORT, "500A"}});
+    DevicePtr standby = controller(system, "b",
+                                   {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"},
+                                    {ATTR_NAME_IO_SLOT, "0"},
+                                    {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "B2"},
+                                    {ATTR_NAME_WWN_PORT, "500B"},
+                                    {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_STANDBY}});
     EXPECT_EQ(shortForm({active, standby}), "Orvex Corvale 1000 Storage at Rack(sn: A1, wwn: 500A)\n");
     std::string detail = longForm({active});
     EXPECT_NE(detail.find("   Chassis Slot: 2\n   Redundant Controller: \n      Chassis Slot: 1, sn: B2, wwn: 500B\n"),
@@ -153,39 +168,44 @@ TEST_F(ShowOpTest, ConfigurationListingSeparatesSectionsWithoutControllerTitles)
     CShowOp config(false, &out, false, true);
     for (const DevicePtr& device : {server.ctrl, server.arrayA, server.ld1, server.pd1, server.spare, server.loose})
         config(device);
-    EXPECT_EQ(out.str(), "Orvex Varnel V30 in Slot 3    (sn: PVNL30002231)\n"
-                         "   array A (SAS, Unused Space: 0 MB)\n"
-                         "\n      logicaldrive 1 (100.0 GB, RAID 5, OK)\n"
-                         "\n      physicaldrive 1I:1:1 (port 1I:box 1:bay 1, SAS, 300 GB, OK)\n"
-                         "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n"
-                         "\n   unassigned\n\n"
-                         "      physicaldrive 2I:1:1 (port 2I:box 1:bay 1, SAS, 300 GB, OK)\n");
+    EXPECT_EQ(out.str(),
+              "Orvex Varnel V30 in Slot 3    (sn: PVNL30002231)\n"
+              "   array A (SAS, Unused Space: 0 MB)\n"
+              "\n      logicaldrive 1 (100.0 GB, RAID 5, OK)\n"
+              "\n      physicaldrive 1I:1:1 (port 1I:box 1:bay 1, SAS, 300 GB, OK)\n"
+              "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n"
+              "\n   unassigned\n\n"
+              "      physicaldrive 2I:1:1 (port 2I:box 1:bay 1, SAS, 300 GB, OK)\n");
 }
 
 TEST_F(ShowOpTest, SspViewListsEveryAdapterAndItsAccess)
 {
     set(server.ctrl, {{ATTR_NAME_SSP_STATE, ATTR_VALUE_SSP_STATE_ENABLED}});
     set(server.ld1, {{ATTR_NAME_SSP_STATE, ATTR_VALUE_SSP_STATE_ENABLED}});
-    DevicePtr named = add<InitiatorDevice>(server.ctrl, "n", {{ATTR_NAME_INITIATOR_ID, "210000E08B0A0A0A"},
-                                                              {ATTR_NAME_CONNECTION_NAME, "web1"},
-                                                              {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_LOCAL},
-                                                              {ATTR_NAME_STATUS, ATTR_VALUE_STATUS_OK}});
-    add<InitiatorDevice>(server.ctrl, "u", {{ATTR_NAME_INITIATOR_ID, "210000E08B0B0B0B"},
+    DevicePtr named = add<InitiatorDevice>(server.ctrl, "n",
+                                           {{ATTR_NAME_INITIATOR_ID, "210000E08B0A0A0A"},
+                                            {ATTR_NAME_CONNECTION_NAME, "web1"},
                                             {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_LOCAL},
                                             {ATTR_NAME_STATUS, ATTR_VALUE_STATUS_OK}});
+    add<InitiatorDevice>(server.ctrl, "u",
+                         {{ATTR_NAME_INITIATOR_ID, "210000E08B0B0B0B"},
+                          {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_LOCAL},
+                          {ATTR_NAME_STATUS, ATTR_VALUE_STATUS_OK}});
     link(server.ld1, ASSOCIATION_INITIATOR_WITH_ACCESS, named);
     std::string view = show({server.ctrl}, false, true);
-    EXPECT_EQ(view, CTRL + "\n"
-                           "\n   Adapter ID:        210000E08B0A0A0A\n"
-                           "      connectionname: web1\n"
-                           "      Location:       Local\n"
-                           "      Status:         OK\n"
-                           "      logicaldrive 1 is unmasked\n"
-                           "\n   Adapter ID:        210000E08B0B0B0B\n"
-                           "      connectionname: Unknown\n"
-                           "      Location:       Local\n"
-                           "      Status:         OK\n"
-                           "      logicaldrive 1 is masked\n");
+    EXPECT_EQ(view,
+              CTRL +
+                  "\n"
+                  "\n   Adapter ID:        210000E08B0A0A0A\n"
+                  "      connectionname: web1\n"
+                  "      Location:       Local\n"
+                  "      Status:         OK\n"
+                  "      logicaldrive 1 is unmasked\n"
+                  "\n   Adapter ID:        210000E08B0B0B0B\n"
+                  "      connectionname: Unknown\n"
+                  "      Location:       Local\n"
+                  "      Status:         OK\n"
+                  "      logicaldrive 1 is masked\n");
 
     server.ctrl->Clear(ATTR_NAME_SSP_STATE);
     EXPECT_EQ(show({server.ctrl}, false, true), "There is no ssp information available for this device.\n");
@@ -206,32 +226,39 @@ TEST_F(ShowOpTest, StatusSummarisesControllerArrayAndDrives)
 {
     set(server.ctrl, {{ATTR_NAME_CACHE_STATUS, ATTR_VALUE_STATUS_OK}});
     EXPECT_EQ(status({server.ctrl, server.arrayA, server.ld1, server.spare}),
-              "\n" + CTRL + "\n   Controller Status: OK\n   Cache Status: OK\n\n"
-                            "array A: OK\n"
-                            "logicaldrive 1 (100.0 GB, RAID 5): OK\n"
-                            "physicaldrive 1I:1:3 (port 1I:box 1:bay 3, 300 GB, spare): OK\n");
+              "\n" + CTRL +
+                  "\n   Controller Status: OK\n   Cache Status: OK\n\n"
+                  "array A: OK\n"
+                  "logicaldrive 1 (100.0 GB, RAID 5): OK\n"
+                  "physicaldrive 1I:1:3 (port 1I:box 1:bay 3, 300 GB, spare): OK\n");
 }
 
 TEST_F(ShowOpTest, DrivesAreListedByLocationOrElseBySCSIBusAndId)
 {
-    DevicePtr boxed = physicalDrive(server.ctrl, "b", {{ATTR_NAME_BOX, "1"}, {ATTR_NAME_BAY, "3"},
-                                                       {ATTR_NAME_SCSI_BUS, "0"}, {ATTR_NAME_SCSI_ID, "0"}});
+    DevicePtr boxed = physicalDrive(
+        server.ctrl, "b",
+        {{ATTR_NAME_BOX, "1"}, {ATTR_NAME_BAY, "3"}, {ATTR_NAME_SCSI_BUS, "0"}, {ATTR_NAME_SCSI_ID, "0"}});
     DevicePtr scsi = physicalDrive(server.ctrl, "s", {{ATTR_NAME_SCSI_BUS, "1"}, {ATTR_NAME_SCSI_ID, "4"}});
-    EXPECT_EQ(shortForm({boxed, scsi}), CTRL + "\n      physicaldrive 1:3 (box 1:bay 3, ??? GB)\n"
-                                               "      physicaldrive 2:4   (port 2:id 4 , ??? GB)\n")
+    EXPECT_EQ(shortForm({boxed, scsi}),
+              CTRL +
+                  "\n      physicaldrive 1:3 (box 1:bay 3, ??? GB)\n"
+                  "      physicaldrive 2:4   (port 2:id 4 , ??? GB)\n")
         << "an absent interface or status shows neither value nor separator";
     EXPECT_EQ(status({boxed}), "physicaldrive 1:3 (box 1:bay 3, ??? GB): \n");
 }
 
 TEST_F(ShowOpTest, TapeDrivesShowBusAndId)
 {
-    DevicePtr tape = add<TapeDevice>(server.ctrl, "t", {{ATTR_NAME_SCSI_BUS, "1"},
-                                                         {ATTR_NAME_SCSI_ID, "5"},
-                                                         {ATTR_NAME_STATUS, ATTR_VALUE_STATUS_OK},
-                                                         {ATTR_NAME_VENDOR_ID, "ORVX"}});
+    DevicePtr tape = add<TapeDevice>(server.ctrl, "t",
+                                     {{ATTR_NAME_SCSI_BUS, "1"},
+                                      {ATTR_NAME_SCSI_ID, "5"},
+                                      {ATTR_NAME_STATUS, ATTR_VALUE_STATUS_OK},
+                                      {ATTR_NAME_VENDOR_ID, "ORVX"}});
     EXPECT_EQ(shortForm({tape}), CTRL + "\n   tapedrive 2:5   (port 2:id 5, OK)\n");
-    EXPECT_EQ(longForm({tape}), CTRL + "\ntapedrive 2:5\n   SCSI Bus: 2\n   SCSI ID: 5\n   Status: OK\n"
-                                       "   Vendor ID: ORVX\n");
+    EXPECT_EQ(longForm({tape}),
+              CTRL +
+                  "\ntapedrive 2:5\n   SCSI Bus: 2\n   SCSI ID: 5\n   Status: OK\n"
+                  "   Vendor ID: ORVX\n");
 }
 
 TEST_F(ShowOpTest, MessagesAndFailedBatteriesReadAsSentences)
@@ -242,8 +269,8 @@ TEST_F(ShowOpTest, MessagesAndFailedBatteriesReadAsSentences)
               std::string::npos)
         << detail;
 
-    set(server.ctrl, {{ATTR_NAME_BATTERY_STATUS, ATTR_VALUE_BATTERY_STATUS_FAILED},
-                      {ATTR_NAME_BATTERY_FAILED_LIST, "1*-*3"}});
+    set(server.ctrl,
+        {{ATTR_NAME_BATTERY_STATUS, ATTR_VALUE_BATTERY_STATUS_FAILED}, {ATTR_NAME_BATTERY_FAILED_LIST, "1*-*3"}});
     detail = longForm({server.ctrl});
     EXPECT_NE(detail.find("      Battery Status: Failed (Replace Batteries)\n"
                           "      Failed Battery Location: Battery 1, Battery 3\n"),
@@ -258,10 +285,12 @@ TEST_F(ShowOpTest, SpareOfTwoArraysStaysUnderTheArrayBeingListed)
     member(arrayB, pd3);
     member(arrayB, server.spare, ASSOCIATION_SPARE_DRIVE);
     EXPECT_EQ(shortForm({pd3, server.spare}),
-              CTRL + "\n\n   array B\n\n"
-                     "      physicaldrive 2I:1:2 (port 2I:box 1:bay 2, SAS, 300 GB, OK)\n"
-                     "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n");
+              CTRL +
+                  "\n\n   array B\n\n"
+                  "      physicaldrive 2I:1:2 (port 2I:box 1:bay 2, SAS, 300 GB, OK)\n"
+                  "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n");
     EXPECT_EQ(shortForm({server.spare}),
-              CTRL + "\n\n   array A\n\n"
-                     "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n");
+              CTRL +
+                  "\n\n   array A\n\n"
+                  "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n");
 }

@@ -161,10 +161,9 @@ TEST(SmartHelpTest, SeveralKeywordsKeepOnlyTheTopicsHoldingAllOfThem)
 
 TEST(SmartHelpTest, NoMatchHintDependsOnTheNumberOfWords)
 {
-    const std::string oneWord =
-        "\n"
-        "   No help content matches the search criteria. Please check spelling or try a\n"
-        "   different keyword.\n";
+    const std::string oneWord = "\n"
+                                "   No help content matches the search criteria. Please check spelling or try a\n"
+                                "   different keyword.\n";
     EXPECT_EQ(helpOutput("help zzz"), oneWord);
     EXPECT_EQ(helpOutput("help \"no such phrase\""), oneWord);
     EXPECT_EQ(helpOutput("help zzz yyy"),
@@ -195,19 +194,19 @@ TEST(SmartHelpTest, EachCommandWordHasItsFixedTopicGroup)
 
 TEST(SmartHelpTest, ShowAndModifyOpenWithTheirOwnDescriptionAndOthersWithTheSearchHeader)
 {
-    EXPECT_EQ(helpOutput("help show").rfind(
-                  "\nThe show command outputs information about a device or a list of devices.\n"
-                  "\n<target> show [config] [detail]\n",
-                  0),
+    EXPECT_EQ(helpOutput("help show")
+                  .rfind("\nThe show command outputs information about a device or a list of devices.\n"
+                         "\n<target> show [config] [detail]\n",
+                         0),
               0u);
-    EXPECT_EQ(helpOutput("help modify").rfind(
-                  "\nThe modify command changes the existing configuration. Where allowed, the '?'\n"
-                  "keyword queries the current capabilities. Only one query can be issued at a\n"
-                  "time.\n\n<target> modify [arrayaccelerator=enable|disable]\n",
-                  0),
+    EXPECT_EQ(helpOutput("help modify")
+                  .rfind("\nThe modify command changes the existing configuration. Where allowed, the '?'\n"
+                         "keyword queries the current capabilities. Only one query can be issued at a\n"
+                         "time.\n\n<target> modify [arrayaccelerator=enable|disable]\n",
+                         0),
               0u);
-    EXPECT_EQ(helpOutput("help create").rfind(
-                  "\nThe following documentation pertains to your search:\n\n<target> create [type=ld]\n", 0),
+    EXPECT_EQ(helpOutput("help create")
+                  .rfind("\nThe following documentation pertains to your search:\n\n<target> create [type=ld]\n", 0),
               0u);
 }
 
@@ -237,10 +236,10 @@ TEST(SmartHelpTest, EquivalentQueriesGiveTheSameAnswer)
 
 TEST(SmartHelpTest, SyntaxGroupsLineUpUnderTheFirstGroup)
 {
-    EXPECT_NE(helpOutput("help add").find(
-                  "\n<target> add [drives=[#:]#:#,[#:]#:#,[#:]#:#-[#:]#:#],...|allunassigned]\n"
-                  "             [spares=[#:]#:#,[#:]#:#,[#:]#:#-[#:]#:#],...|allunassigned]\n"
-                  "             [forced]\n"),
+    EXPECT_NE(helpOutput("help add")
+                  .find("\n<target> add [drives=[#:]#:#,[#:]#:#,[#:]#:#-[#:]#:#],...|allunassigned]\n"
+                        "             [spares=[#:]#:#,[#:]#:#,[#:]#:#-[#:]#:#],...|allunassigned]\n"
+                        "             [forced]\n"),
               std::string::npos);
     EXPECT_NE(helpOutput("help rescan").find("\n<target> rescan \n"), std::string::npos);
 }
@@ -251,8 +250,7 @@ TEST(SmartHelpTest, EveryTopicIsFoundByItsOwnKeywords)
     ASSERT_EQ(table.size(), 32u);
     for (std::size_t i = 0; i < table.size(); ++i) {
         const std::vector<int> found = topicsFound(std::string(table[i].keywords));
-        EXPECT_NE(std::find(found.begin(), found.end(), static_cast<int>(i) + 1), found.end())
-            << "topic " << i + 1;
+        EXPECT_NE(std::find(found.begin(), found.end(), static_cast<int>(i) + 1), found.end()) << "topic " << i + 1;
     }
 }
 

@@ -44,8 +44,10 @@ TEST(ParseCommandLine, SplitsTargetCommandAndParameters)
     EXPECT_EQ(parsed.errors, "");
     EXPECT_FALSE(parsed.isError());
     EXPECT_EQ(parsed.m_targetTokens, (Words{"controller", "chassisname=Box One", "array", "A"}));
-    EXPECT_EQ(parsed.m_params, (ParamList{{"modify", ""}, {"chassisname", "New"}, {"hostmode", "a=b"},
-                                          {"forced", ""}, {"connectionname", ""}}));
+    EXPECT_EQ(
+        parsed.m_params,
+        (ParamList{
+            {"modify", ""}, {"chassisname", "New"}, {"hostmode", "a=b"}, {"forced", ""}, {"connectionname", ""}}));
 }
 
 TEST(ParseCommandLine, ReportsOnlyTheFirstOffendingWord)
@@ -53,10 +55,10 @@ TEST(ParseCommandLine, ReportsOnlyTheFirstOffendingWord)
     std::vector<std::pair<std::string, std::string>> cases = {
         {"controller slot=1 show show", "show"},
         {"controller slot=1 modify drivewritecache=enable drivewritecache=disable", "drivewritecache"},
-        {"controller slot=1 modify raid", "raid"},       // keyword without a value
-        {"controller slot=1 modify size=", "size"},      // empty value
+        {"controller slot=1 modify raid", "raid"}, // keyword without a value
+        {"controller slot=1 modify size=", "size"}, // empty value
         {"controller slot=1 modify forced=", "forced"},
-        {"controller slot=1 modify foo=1 bar", "foo"},   // no keyword at all
+        {"controller slot=1 modify foo=1 bar", "foo"}, // no keyword at all
         {"controller slot=1 modify \"\" ssp=on", ""},
     };
     for (const auto& [line, word] : cases) {
@@ -82,8 +84,9 @@ TEST(StorageCLI, LeftOverParametersAreRefused)
     ParsedLine parsed("controller slot=1 modify raid=5 size=10");
     parsed.m_params.pop_front();
     EXPECT_TRUE(parsed.isExtraneousParams());
-    EXPECT_EQ(parsed.printed.str(), "\nCommand Line Entered: \n   controller slot=1 modify raid=5 size=10\n" +
-                                        errorText("\"raid\"  See help for usage."));
+    EXPECT_EQ(parsed.printed.str(),
+              "\nCommand Line Entered: \n   controller slot=1 modify raid=5 size=10\n" +
+                  errorText("\"raid\"  See help for usage."));
     parsed.m_params.clear();
     EXPECT_FALSE(parsed.isExtraneousParams());
 }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <tuple>
 #include <type_traits>
-#include <sstream>
 
 #include "cli/clierror.h"
 #include "cli/cliformatter.h"
@@ -77,14 +77,14 @@ protected:
     {
         const Core::DevicePtr parent = controller->pParent();
         return parent && parent->getValueFor(ATTR_NAME_TYPE) == ATTR_VALUE_TYPE_STORAGE_SYSTEM ? parent
-                                                                                              : Core::DevicePtr();
+                                                                                               : Core::DevicePtr();
     }
     Core::OperationReturn performOperation(const Core::DevicePtr& system, const char* operation) override
     {
         const bool lock = std::string(operation) == Config::OPERATION_WRITE_LOCK_STORAGE_SYSTEM;
         lockCalls.push_back((lock ? "lock " : "unlock ") + key(system));
         const char* state = lockedElsewhere[key(system)] ? Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_OTHER
-                            : lock                       ? Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_THIS
+            : lock                                       ? Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_THIS
                                                          : Config::ATTR_VALUE_LOCK_STATE_LOCKED_BY_NONE;
         system->Receive(Core::Attribute(Config::ATTR_NAME_LOCK_STATE, state));
         return Core::OperationReturn();
@@ -106,8 +106,10 @@ protected:
     void SetUp() override
     {
         c1 = tree.controller(tree.root, "c1",
-                             {{ATTR_NAME_SLOT, "1"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SN1"},
-                              {ATTR_NAME_WWN_PORT, "50AB"}, {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_LOCAL}});
+                             {{ATTR_NAME_SLOT, "1"},
+                              {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SN1"},
+                              {ATTR_NAME_WWN_PORT, "50AB"},
+                              {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_LOCAL}});
         const Core::DevicePtr arrayA = tree.array(c1, "A1", 0);
         const Core::DevicePtr arrayB = tree.array(c1, "B1", 1);
         tree.logicalDrive(arrayA, "L1", 0);
@@ -128,11 +130,14 @@ protected:
                         {{ATTR_NAME_SLOT, "4"}, {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_STANDBY}});
         box = tree.system("S1", {{ATTR_NAME_BOX_NAME, "Box"}, {ATTR_NAME_CHASSIS_SERIAL_NUMBER, "CsN1"}});
         e1 = tree.controller(box, "e1",
-                             {{ATTR_NAME_IO_SLOT, "0"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SE1"},
+                             {{ATTR_NAME_IO_SLOT, "0"},
+                              {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SE1"},
                               {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_ACTIVE},
-                              {ATTR_NAME_HBA_PORT, "1"}, {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_REMOTE}});
+                              {ATTR_NAME_HBA_PORT, "1"},
+                              {ATTR_NAME_LOCATION, ATTR_VALUE_LOCATION_REMOTE}});
         e2 = tree.controller(box, "e2",
-                             {{ATTR_NAME_IO_SLOT, "1"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SE2"},
+                             {{ATTR_NAME_IO_SLOT, "1"},
+                              {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SE2"},
                               {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_ACTIVE}});
         const Core::DevicePtr arrayX = tree.array(box, "X1", 0);
         tree.logicalDrive(arrayX, "LX", 0);
@@ -201,26 +206,31 @@ TEST_F(Targets, SelectsEachKindOfDeviceOrSaysWhyNot)
         // in the second chassis slot of the pair are never taken.
         {"controller all show", {"c1", "c2", "e1", "ipf"}, ""},
         {"controller slot=4 show", {}, "The controller identified by \"slot=4\" was not detected."},
-        {"controller chassisname=Nowhere show", {},
+        {"controller chassisname=Nowhere show",
+         {},
          "The controller identified by \"chassisname=Nowhere\" was not detected."},
-        {"controller ctrlpath=5:1 show", {},
+        {"controller ctrlpath=5:1 show",
+         {},
          "The controller identified by \"ctrlpath=5:1\" was not detected. There was no host bus adapter found in "
          "\"slot 5\"."},
-        {"controller ctrlpath=3:1 show", {},
+        {"controller ctrlpath=3:1 show",
+         {},
          "The controller identified by \"ctrlpath=3:1\" was not detected. There was no device found connected to "
          "\"host bus adapter port 1\"."},
         {"controller ctrlpath=3 show", {}, "Expecting \"ctrlpath=#:#\""},
         {"controller slot=1 array B show", {"B1"}, ""},
         {"controller slot=1 array all show", {"A1", "B1"}, ""},
         {"controller chassisname=Box array A show", {"X1"}, ""},
-        {"controller slot=1 array Z show", {},
+        {"controller slot=1 array Z show",
+         {},
          "Controller identified by \"slot=1\" does not have an array identified by \"Z\"."},
         {"controller slot=2 array all show", {}, "Controller identified by \"slot=2\" does not contain any arrays."},
         {"controller slot=1 logicaldrive all show", {"L1", "L2", "L3"}, ""},
         {"controller slot=1 logicaldrive 3 show", {"L3"}, ""},
         {"controller slot=1 array A logicaldrive all show", {"L1", "L2"}, ""},
         {"controller chassisname=Box logicaldrive 1 show", {"LX"}, ""},
-        {"controller slot=1 array A logicaldrive 3 show", {},
+        {"controller slot=1 array A logicaldrive 3 show",
+         {},
          "The specified device does not have a logicaldrive identified by \"3\""},
         {"controller slot=2 logicaldrive all show", {}, "The specified device does not have any logical drives."},
         {"controller slot=1 logicaldrive 1 physicaldrive 1I:1:1 show", {}, "Syntax error at \"logicaldrive\""},
@@ -230,20 +240,24 @@ TEST_F(Targets, SelectsEachKindOfDeviceOrSaysWhyNot)
         {"controller slot=1 array B physicaldrive all show", {"d3", "s1"}, ""},
         {"controller chassisname=Box physicaldrive all show", {"xd"}, ""},
         {"controller slot=1 physicaldrive 1i:1:9 show", {}, noPD + "'1i:1:9'"},
-        {"controller slot=2 physicaldrive all show", {},
+        {"controller slot=2 physicaldrive all show",
+         {},
          "The specified controller does not have any physical drives on it."},
         // A range takes the drives of it that exist; a drive named on its own must exist.
         {"controller slot=1 physicaldrive 1i:1:2-1i:1:9 show", {"d2", "s1", "d3"}, ""},
         {"controller slot=1 physicaldrive 2e:1:1,1i:1:1-1i:1:2,1i:1:1 show", {"u1", "d1", "d2"}, ""},
         {"controller slot=1 physicaldrive 1i:1:1,1i:1:7 show", {}, noPD + "'1I:1:7'"},
         {"controller slot=1 physicaldrive 1i:1:10-1i:1:12 show", {}, noPD + "'1i:1:10-1i:1:12'"},
-        {"controller slot=1 physicaldrive 1i:1:3-1i:1:1 show", {},
+        {"controller slot=1 physicaldrive 1i:1:3-1i:1:1 show",
+         {},
          "The following drive range must be specified in ascending order: 1I:1:3-1I:1:1"},
         {"controller slot=1 tapedrive all show", {"t1"}, ""},
         {"controller chassisname=Box tapedrive all show", {"xt"}, ""},
-        {"controller slot=1 tapedrive 1 show", {},
+        {"controller slot=1 tapedrive 1 show",
+         {},
          "<controller> td all show [detail] is currently the only syntax supported for targeting tape drives."},
-        {"controller slot=2 tapedrive all show", {},
+        {"controller slot=2 tapedrive all show",
+         {},
          "The specified controller does not have any tape drives identified by 'all'"},
     };
     for (const auto& [line, keys, message] : cases) {
@@ -295,8 +309,9 @@ TEST_F(Targets, ACommunicationFailureWhileRereadingEmptiesTheSelection)
     filter.rereadResults["c1"] = {Core::OperationReturn(), Core::OperationReturn(ATTR_VALUE_STATUS_FAILURE),
                                   Core::OperationReturn(ATTR_VALUE_STATUS_COMMUNICATION_ERROR)};
     EXPECT_EQ(filter.select("controller slot=1 array A show"), Keys{});
-    EXPECT_EQ(filter.shown, errorText("An error occurred when communicating to the controller specified by "
-                                       "\"slot=1.\" Check hardware and connections."));
+    EXPECT_EQ(filter.shown,
+              errorText("An error occurred when communicating to the controller specified by "
+                        "\"slot=1.\" Check hardware and connections."));
 }
 
 TEST_F(Targets, TwoSystemsOfOneNameAreRefused)

@@ -73,10 +73,11 @@ public:
     Core::DevicePtr drive(const Core::DevicePtr& home, const std::string& key, const std::string& port, unsigned box,
                           unsigned bay, const char* driveType)
     {
-        return add<Leaf<ATTR_VALUE_TYPE_PHYSICAL_DRIVE>>(
-            home, key,
-            {{ATTR_NAME_PORT, port}, {ATTR_NAME_BOX, std::to_string(box)}, {ATTR_NAME_BAY, std::to_string(bay)},
-             {ATTR_NAME_DRIVE_TYPE, driveType}});
+        return add<Leaf<ATTR_VALUE_TYPE_PHYSICAL_DRIVE>>(home, key,
+                                                         {{ATTR_NAME_PORT, port},
+                                                          {ATTR_NAME_BOX, std::to_string(box)},
+                                                          {ATTR_NAME_BAY, std::to_string(bay)},
+                                                          {ATTR_NAME_DRIVE_TYPE, driveType}});
     }
     Core::DevicePtr tape(const Core::DevicePtr& home, const std::string& key)
     {

@@ -11,7 +11,7 @@ struct Named {
     bool operator==(const Named&) const = default;
 };
 
-}  // namespace
+} // namespace
 
 TEST(Any, TextOfEachKind)
 {

@@ -51,7 +51,7 @@ protected:
     Common::shared_ptr<OutputStreamToBuffer> m_second{new OutputStreamToBuffer};
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(LoggerTest, EveryStreamGetsEveryMessageAndTextIsNeverAFormat)
 {

@@ -15,7 +15,7 @@ std::vector<string> Elements(const string& text, bool allowDuplicates = true)
     return std::vector<string>(list.begin(), list.end());
 }
 
-}  // namespace
+} // namespace
 
 TEST(CompoundList, TextFormRoundTripsAndHonoursTheDuplicatesFlag)
 {

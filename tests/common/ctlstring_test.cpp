@@ -44,7 +44,7 @@ TEST(CtlString, ExplicitLengthCopiesExactlyThatManyBytes)
     string text(raw, 3);
     EXPECT_EQ(3u, text.size());
     EXPECT_EQ('b', text[2]);
-    EXPECT_NE(string("a"), text);  // equality compares lengths and bytes
+    EXPECT_NE(string("a"), text); // equality compares lengths and bytes
     EXPECT_EQ(0u, string(nullptr).size());
 }
 

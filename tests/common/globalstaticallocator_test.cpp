@@ -33,7 +33,7 @@ protected:
     unsigned char* m_base = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST(GlobalStaticAllocator, BlocksCarryTheirSizeComeZeroedAndMayNotExceedASegment)
 {
@@ -55,19 +55,19 @@ TEST(GlobalStaticAllocator, AtMostFiveSegmentsWithRoomAreExamined)
     GlobalStaticAllocator pool;
     void* small[10];
     void* large[10];
-    for (int i = 0; i < 10; ++i) {  // each segment exactly full: 100 + 65435 bytes
+    for (int i = 0; i < 10; ++i) { // each segment exactly full: 100 + 65435 bytes
         small[i] = pool.allocate(98);
         large[i] = pool.allocate(65433);
         ASSERT_EQ(static_cast<std::size_t>(i), pool.segmentOf(large[i]));
     }
     for (int i = 0; i < 5; ++i)
-        pool.deallocate(large[i]);  // segments 0..4: one fragment of 65435
+        pool.deallocate(large[i]); // segments 0..4: one fragment of 65435
     pool.deallocate(small[5]);
-    pool.deallocate(large[5]);  // segment 5: whole again, but sixth in line
+    pool.deallocate(large[5]); // segment 5: whole again, but sixth in line
     EXPECT_EQ(Fragments({{0, WHOLE}}), pool.freeFragments(5));
     EXPECT_EQ(nullptr, pool.allocate(LARGEST_REQUEST));
 
-    pool.deallocate(small[1]);  // segment 1: whole, second in line
+    pool.deallocate(small[1]); // segment 1: whole, second in line
     EXPECT_EQ(1u, pool.segmentOf(pool.allocate(LARGEST_REQUEST)));
 }
 
@@ -76,22 +76,22 @@ TEST(GlobalStaticAllocator, SegmentsWithFewerFragmentsComeFirst)
     GlobalStaticAllocator pool;
     void* a = pool.allocate(10);
     pool.allocate(10);
-    pool.deallocate(a);  // segment 0: two fragments, the others one
+    pool.deallocate(a); // segment 0: two fragments, the others one
     EXPECT_EQ(1u, pool.segmentOf(pool.allocate(10)));
 }
 
 TEST_F(PoolTest, FirstFittingFragmentInAddressOrderIsTaken)
 {
-    void* a = m_pool.allocate(10);  // 12 bytes at 0
-    m_pool.allocate(10);            // 12 bytes at 12
-    void* c = m_pool.allocate(20);  // 22 bytes at 24
-    m_pool.allocate(10);            // 12 bytes at 46
+    void* a = m_pool.allocate(10); // 12 bytes at 0
+    m_pool.allocate(10); // 12 bytes at 12
+    void* c = m_pool.allocate(20); // 22 bytes at 24
+    m_pool.allocate(10); // 12 bytes at 46
     m_pool.deallocate(c);
     m_pool.deallocate(a);
     EXPECT_EQ(Fragments({{0, 12}, {24, 22}, {58, WHOLE - 58}}), segmentZero());
 
-    EXPECT_EQ(0u, offsetOf(m_pool.allocate(10)));  // exact fit unlinks the head
-    EXPECT_EQ(24u, offsetOf(m_pool.allocate(4)));  // split: the rest stays in place
+    EXPECT_EQ(0u, offsetOf(m_pool.allocate(10))); // exact fit unlinks the head
+    EXPECT_EQ(24u, offsetOf(m_pool.allocate(4))); // split: the rest stays in place
     EXPECT_EQ(Fragments({{30, 16}, {58, WHOLE - 58}}), segmentZero());
     EXPECT_EQ(2u, m_pool.fragmentCount(0));
 }
@@ -99,14 +99,14 @@ TEST_F(PoolTest, FirstFittingFragmentInAddressOrderIsTaken)
 TEST_F(PoolTest, FragmentsThatWouldLeaveOneToThreeBytesAreSkipped)
 {
     void* holes[4];
-    for (std::size_t i = 0; i < 4; ++i) {  // holes of 13, 14, 15 and 16 bytes with guards between
+    for (std::size_t i = 0; i < 4; ++i) { // holes of 13, 14, 15 and 16 bytes with guards between
         holes[i] = m_pool.allocate(11 + i);
         m_pool.allocate(2);
     }
     for (void* hole : holes)
         m_pool.deallocate(hole);
-    EXPECT_EQ(offsetOf(holes[3]), offsetOf(m_pool.allocate(10)));  // 12 of 16: 4 over
-    EXPECT_EQ(offsetOf(holes[1]), offsetOf(m_pool.allocate(12)));  // 14 of 14: exact
+    EXPECT_EQ(offsetOf(holes[3]), offsetOf(m_pool.allocate(10))); // 12 of 16: 4 over
+    EXPECT_EQ(offsetOf(holes[1]), offsetOf(m_pool.allocate(12))); // 14 of 14: exact
 }
 
 TEST_F(PoolTest, FreeingJoinsTouchingNeighboursAndIgnoresForeignOrRepeatedFrees)
@@ -114,7 +114,7 @@ TEST_F(PoolTest, FreeingJoinsTouchingNeighboursAndIgnoresForeignOrRepeatedFrees)
     void* first = m_pool.allocate(10);
     void* second = m_pool.allocate(20);
     void* third = m_pool.allocate(30);
-    m_pool.allocate(10);  // keeps the third away from the tail
+    m_pool.allocate(10); // keeps the third away from the tail
     m_pool.deallocate(first);
     m_pool.deallocate(third);
     m_pool.deallocate(second);
@@ -136,7 +136,7 @@ struct Pooled : Common::GlobalStaticAllocated {
     long double wide = 1.0L;
 };
 
-}  // namespace
+} // namespace
 
 TEST(GlobalStaticAllocated, ObjectsAreAlignedAndNullWhenThePoolIsFull)
 {

@@ -14,18 +14,15 @@ using Common::OutputStreamToFile;
 
 namespace {
 
-std::string Text(const Common::string& text)
-{
-    return std::string(text.c_str(), text.size());
-}
+std::string Text(const Common::string& text) { return std::string(text.c_str(), text.size()); }
 
-}  // namespace
+} // namespace
 
 TEST(OutputStreamToBuffer, CollectJoinsChunksAcrossTheirBoundaries)
 {
     OutputStreamToBuffer stream;
     std::string expected;
-    for (int i = 0; i < 3000; ++i) {  // about 17 000 bytes: three chunks
+    for (int i = 0; i < 3000; ++i) { // about 17 000 bytes: three chunks
         const std::string piece = "line " + std::to_string(i) + "\n";
         stream.Accept(piece.c_str(), piece.size());
         expected += piece;
@@ -55,7 +52,7 @@ TEST(OutputStreamToFile, AppendKeepsRewriteTruncatesAndUnopenableWritesNothing)
     EXPECT_EQ(std::string("one\0two+", 8), contents());
     OutputStreamToFile rewrite(path.c_str(), false);
     rewrite.Accept("new", 3);
-    EXPECT_EQ("new", contents());  // flushed at once
+    EXPECT_EQ("new", contents()); // flushed at once
 
     OutputStreamToFile missing((std::string(dir) + "/no/such/x.log").c_str());
     EXPECT_FALSE(missing.isOpen());

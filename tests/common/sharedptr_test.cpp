@@ -14,7 +14,7 @@ struct Derived : Counted {
     using Counted::Counted;
 };
 
-}  // namespace
+} // namespace
 
 TEST(SharedPtr, ConversionsAndCastsShareOneCountAndTheLastDeletes)
 {

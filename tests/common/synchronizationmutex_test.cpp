@@ -42,7 +42,7 @@ protected:
     std::unique_ptr<Thread> m_thread;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(RecursiveMutexTest, OtherThreadsWaitUntilEveryLockIsUndone)
 {

@@ -20,7 +20,7 @@ public:
     void operator()() override { throw std::runtime_error("controller vanished"); }
 };
 
-}  // namespace
+} // namespace
 
 TEST(ThreadGroup, KeepsOneEntryPerThreadAndJoinsThemAll)
 {

@@ -57,4 +57,4 @@ TEST(TextHelpersTest, SkippingStaysInsideTheText)
     EXPECT_EQ(Common::SkipChar("yxx", 3, 'x', Common::SKIP_BACKWARD, 9), 1u);
 }
 
-}  // namespace
+} // namespace

@@ -15,10 +15,7 @@ protected:
     ConcreteBMICDevice local{0x10, false, 32, 128, false};
     ConcreteBMICDevice remote{0x20, true, 32, 128, false};
 
-    const ImgrBmicRecord lastRecord() const
-    {
-        return fake().calls.back().as<ImgrBmicRecord>();
-    }
+    const ImgrBmicRecord lastRecord() const { return fake().calls.back().as<ImgrBmicRecord>(); }
 };
 
 FakeImgr::ControlHandler lowLevel(ImgrStatus status)
@@ -89,14 +86,15 @@ TEST_F(BmicCommandTest, NotReadyIsRetriedUntilTheControllerAnswers)
 {
     int answers = 0;
     fake().control = [&answers](const FakeImgr::ControlCall& call, void* record) {
-        if (++answers == 3) return IMGR_STATUS_OK;
-        return FakeImgr::bmicAnswer(0, 0, 2, 4)(call, record);  // not ready, no SCSI status
+        if (++answers == 3)
+            return IMGR_STATUS_OK;
+        return FakeImgr::bmicAnswer(0, 0, 2, 4)(call, record); // not ready, no SCSI status
     };
     SenseControllerCommand<IdentifyControllerTrait> identify;
     EXPECT_TRUE(identify(local));
     EXPECT_EQ(answers, 3);
     EXPECT_EQ(fake().retryWaits, 2);
-    EXPECT_EQ(identify.bSenseKey(), 0);  // nothing of the earlier attempts is left
+    EXPECT_EQ(identify.bSenseKey(), 0); // nothing of the earlier attempts is left
 }
 
 TEST_F(BmicCommandTest, PhysicalDriveAddressingAndRemoteReversalHappenOnce)
@@ -172,4 +170,4 @@ TEST_F(BmicCommandTest, ExecuteDescribesLowLevelFailuresAndSuccess)
     EXPECT_FALSE(fine.hasAttribute(Terms::ATTR_NAME_SCSI_STATUS));
 }
 
-}  // namespace
+} // namespace

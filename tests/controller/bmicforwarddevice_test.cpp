@@ -15,10 +15,7 @@ class Node : public Common::Cloneable<Base, DevicePtr, Derived> {
 public:
     explicit Node(const char* name) : m_name(name) {}
     Core::OperationReturn performImpl(Core::VisitorDevice&) override { return {}; }
-    bool operator==(const Core::Device& other) const override
-    {
-        return this->toString() == other.toString();
-    }
+    bool operator==(const Core::Device& other) const override { return this->toString() == other.toString(); }
 
 protected:
     Common::string toStringImpl() const override { return m_name; }
@@ -33,9 +30,7 @@ public:
 };
 
 // A controller whose channels answer from a script and count what reaches them.
-class Controller : public Node<Core::DeviceComposite, Controller>,
-                   public BMICDevice,
-                   public SCSIDevice {
+class Controller : public Node<Core::DeviceComposite, Controller>, public BMICDevice, public SCSIDevice {
 public:
     Controller() : Node("controller") {}
     bool isRemote() const override { return true; }
@@ -119,4 +114,4 @@ TEST(ForwardDevice, DeviceWithoutParentChannelRefusesEverything)
     EXPECT_FALSE(drive->sendSCSICommand(scsi));
 }
 
-}  // namespace
+} // namespace

@@ -15,14 +15,16 @@
 
 namespace {
 
-StructureRegistry registered() {
+StructureRegistry registered()
+{
     StructureRegistry registry;
     RegisterBmicStructures(registry);
     return registry;
 }
 
 const StructureMember& memberOf(const StructureRegistry& registry, const std::string& structure,
-                                const std::string& member) {
+                                const std::string& member)
+{
     const StructureDescription* description = registry.find(structure);
     EXPECT_NE(description, nullptr) << structure;
     const StructureMember* found = description->findMember(member);
@@ -30,28 +32,61 @@ const StructureMember& memberOf(const StructureRegistry& registry, const std::st
     return *found;
 }
 
-TEST(BmicStructureTable, RegistersTheFortyFiveStructuresInReportOrder) {
-    const std::vector<std::string> expected = {
-        "NO_PAYLOAD", "DUMMY_PAYLOAD", "SENSE_MNP_STATISTICS", "SENSE_MNP_THRESHOLDS",
-        "SENSE_MNP_VIOLATIONS", "MNP_PARAMETER_CONTROL", "MIRROR_DRIVE_PAIR_INFO",
-        "READ_WRITE_BUFFER", "COLLECT_BUFFER_PAYLOAD", "INJECT_FAULT", "MARK_BAD_SECTOR", "MESSAGE",
-        "REDUNDANT_CONTROLLER_PARAMETERS", "MNP_DELAY", "FLUSH_DISABLE_CACHE", "LABEL_LOGICAL_DRIVE",
-        "REORDER_LOGICAL_DRIVES", "SURFACE_STATUS", "SURFACE_DELAY", "IDENTIFY_CONTROLLER",
-        "CONTROLLER_PARAMETERS", "TRANSFER_DATA", "CACHE_CONFIG_STATUS", "DRIVE_PARAM_TABLE",
-        "LOGICAL_DRIVE_CONFIG", "IDENTIFY_LOGICAL_DRIVE", "LOGICAL_DRIVE_STATUS",
-        "PHYSICAL_DRIVE_STATUS", "MAINTENANCE_OPERATION", "FAIL_PHYSICAL_DRIVE_OPERATION",
-        "RESET_SCSI_DEVICE_OPERATION", "PHYSICAL_PORT_INFO", "SUBSYSTEM_PARAMETERS",
-        "BOX_INQUIRY_DATA", "ALARM_STRUCTURE", "SENSE_BUS_PARAMETERS", "EXTERNAL_BOX_PARAMETERS",
-        "VOLUME_PROFILE_DATA", "VOLUME_PROFILE_DATA_TOTAL", "SENSE_EXPANSION_ABILITY",
-        "SCSI_STANDARD_INQUIRY_DATA", "SCSI_DEVICE_INFORMATION", "SCSI_TALVANE_INQUIRY_DATA",
-        "PASS_THROUGH_SPECIAL_INQUIRY", "NOTIFY_ON_EVENT"};
+TEST(BmicStructureTable, RegistersTheFortyFiveStructuresInReportOrder)
+{
+    const std::vector<std::string> expected = {"NO_PAYLOAD",
+                                               "DUMMY_PAYLOAD",
+                                               "SENSE_MNP_STATISTICS",
+                                               "SENSE_MNP_THRESHOLDS",
+                                               "SENSE_MNP_VIOLATIONS",
+                                               "MNP_PARAMETER_CONTROL",
+                                               "MIRROR_DRIVE_PAIR_INFO",
+                                               "READ_WRITE_BUFFER",
+                                               "COLLECT_BUFFER_PAYLOAD",
+                                               "INJECT_FAULT",
+                                               "MARK_BAD_SECTOR",
+                                               "MESSAGE",
+                                               "REDUNDANT_CONTROLLER_PARAMETERS",
+                                               "MNP_DELAY",
+                                               "FLUSH_DISABLE_CACHE",
+                                               "LABEL_LOGICAL_DRIVE",
+                                               "REORDER_LOGICAL_DRIVES",
+                                               "SURFACE_STATUS",
+                                               "SURFACE_DELAY",
+                                               "IDENTIFY_CONTROLLER",
+                                               "CONTROLLER_PARAMETERS",
+                                               "TRANSFER_DATA",
+                                               "CACHE_CONFIG_STATUS",
+                                               "DRIVE_PARAM_TABLE",
+                                               "LOGICAL_DRIVE_CONFIG",
+                                               "IDENTIFY_LOGICAL_DRIVE",
+                                               "LOGICAL_DRIVE_STATUS",
+                                               "PHYSICAL_DRIVE_STATUS",
+                                               "MAINTENANCE_OPERATION",
+                                               "FAIL_PHYSICAL_DRIVE_OPERATION",
+                                               "RESET_SCSI_DEVICE_OPERATION",
+                                               "PHYSICAL_PORT_INFO",
+                                               "SUBSYSTEM_PARAMETERS",
+                                               "BOX_INQUIRY_DATA",
+                                               "ALARM_STRUCTURE",
+                                               "SENSE_BUS_PARAMETERS",
+                                               "EXTERNAL_BOX_PARAMETERS",
+                                               "VOLUME_PROFILE_DATA",
+                                               "VOLUME_PROFILE_DATA_TOTAL",
+                                               "SENSE_EXPANSION_ABILITY",
+                                               "SCSI_STANDARD_INQUIRY_DATA",
+                                               "SCSI_DEVICE_INFORMATION",
+                                               "SCSI_TALVANE_INQUIRY_DATA",
+                                               "PASS_THROUGH_SPECIAL_INQUIRY",
+                                               "NOTIFY_ON_EVENT"};
     const StructureRegistry registry = registered();
     EXPECT_EQ(registry.structureNames(), expected);
     EXPECT_EQ(registry.memberCount(), 671u);
 }
 
 // Members follow each other without gap or overlap and end exactly at the structure's size.
-TEST(BmicStructureTable, MembersTileEveryStructureExactly) {
+TEST(BmicStructureTable, MembersTileEveryStructureExactly)
+{
     const StructureRegistry registry = registered();
     for (const std::string& name : registry.structureNames()) {
         const StructureDescription& structure = *registry.find(name);
@@ -65,10 +100,15 @@ TEST(BmicStructureTable, MembersTileEveryStructureExactly) {
     }
 }
 
-std::size_t elementSize(const StructureRegistry& registry, std::string_view element) {
-    static const std::map<std::string_view, std::size_t> kScalars = {
-        {"SA_BYTE", 1}, {"SA_WORD", 2}, {"SA_DWORD", 4}, {"SA_QWORD", 8},
-        {"SA_RESERVED", 1}, {"char", 1}, {"SCSI_DEVICE_INFO", sizeof(SCSI_DEVICE_INFO)}};
+std::size_t elementSize(const StructureRegistry& registry, std::string_view element)
+{
+    static const std::map<std::string_view, std::size_t> kScalars = {{"SA_BYTE", 1},
+                                                                     {"SA_WORD", 2},
+                                                                     {"SA_DWORD", 4},
+                                                                     {"SA_QWORD", 8},
+                                                                     {"SA_RESERVED", 1},
+                                                                     {"char", 1},
+                                                                     {"SCSI_DEVICE_INFO", sizeof(SCSI_DEVICE_INFO)}};
     const auto scalar = kScalars.find(element);
     if (scalar != kScalars.end()) {
         return scalar->second;
@@ -78,7 +118,8 @@ std::size_t elementSize(const StructureRegistry& registry, std::string_view elem
 }
 
 // A type names a known element; a scalar has exactly its size, an array a whole number of them.
-TEST(BmicStructureTable, EveryMemberTypeAgreesWithItsSize) {
+TEST(BmicStructureTable, EveryMemberTypeAgreesWithItsSize)
+{
     const StructureRegistry registry = registered();
     for (const std::string& name : registry.structureNames()) {
         for (const StructureMember& member : registry.find(name)->members) {
@@ -94,7 +135,8 @@ TEST(BmicStructureTable, EveryMemberTypeAgreesWithItsSize) {
     }
 }
 
-TEST(BmicStructureTable, UnalignedAndWideFieldsSitWhereTheControllerPutsThem) {
+TEST(BmicStructureTable, UnalignedAndWideFieldsSitWhereTheControllerPutsThem)
+{
     const StructureRegistry registry = registered();
     const std::pair<const char*, StructureMember> cases[] = {
         {"IDENTIFY_CONTROLLER", {"dwConfigurationSignature", 1, 4, "SA_DWORD"}},
@@ -105,8 +147,7 @@ TEST(BmicStructureTable, UnalignedAndWideFieldsSitWhereTheControllerPutsThem) {
         {"LOGICAL_DRIVE_CONFIG", {"logicalDriveParamTable", 30, 16, "DRIVE_PARAM_TABLE"}},
         {"LOGICAL_DRIVE_STATUS", {"pbBigRemapCount", 555, 256, "SA_WORD []"}},
         {"VOLUME_PROFILE_DATA_TOTAL", {"dwStartTime", 24364, 4, "SA_DWORD"}},
-        {"PASS_THROUGH_SPECIAL_INQUIRY",
-         {"talvaneInquiryResponse", 546, 256, "SCSI_TALVANE_INQUIRY_DATA"}},
+        {"PASS_THROUGH_SPECIAL_INQUIRY", {"talvaneInquiryResponse", 546, 256, "SCSI_TALVANE_INQUIRY_DATA"}},
     };
     for (const auto& [structure, expected] : cases) {
         const StructureMember& member = memberOf(registry, structure, expected.name);
@@ -116,7 +157,8 @@ TEST(BmicStructureTable, UnalignedAndWideFieldsSitWhereTheControllerPutsThem) {
     }
 }
 
-TEST(BmicStructureTable, RegisteringTwiceChangesNothing) {
+TEST(BmicStructureTable, RegisteringTwiceChangesNothing)
+{
     StructureRegistry registry = registered();
     RegisterBmicStructures(registry);
     EXPECT_EQ(registry.structureCount(), 45u);
@@ -126,7 +168,8 @@ TEST(BmicStructureTable, RegisteringTwiceChangesNothing) {
 }
 
 // The records are read straight from controller bytes: packed, little-endian.
-TEST(BmicLayouts, RecordsDecodeUnalignedLittleEndianFields) {
+TEST(BmicLayouts, RecordsDecodeUnalignedLittleEndianFields)
+{
     std::uint8_t wire[sizeof(IDENTIFY_CONTROLLER)] = {};
     const std::uint8_t boardBytes[] = {0x78, 0x56, 0x34, 0x12};
     std::memcpy(wire + 26, boardBytes, sizeof boardBytes);
@@ -134,16 +177,15 @@ TEST(BmicLayouts, RecordsDecodeUnalignedLittleEndianFields) {
     wire[4] = 0xBE;
     IDENTIFY_CONTROLLER identify;
     std::memcpy(&identify, wire, sizeof identify);
-    const std::uint32_t board = identify.dwBoardID;  // packed fields are copied, never bound
+    const std::uint32_t board = identify.dwBoardID; // packed fields are copied, never bound
     const std::uint32_t signature = identify.dwConfigurationSignature;
     EXPECT_EQ(board, 0x12345678u);
     EXPECT_EQ(signature, 0xBE0000EFu);
 
     CONNECTION_NAME_INTIATORID_ENTRIES names{};
     EXPECT_EQ(sizeof names.entry / sizeof names.entry[0], 64u);
-    EXPECT_EQ(reinterpret_cast<std::uint8_t*>(&names.entry[1].bHostMode) -
-                  reinterpret_cast<std::uint8_t*>(&names),
+    EXPECT_EQ(reinterpret_cast<std::uint8_t*>(&names.entry[1].bHostMode) - reinterpret_cast<std::uint8_t*>(&names),
               32 + 24);
 }
 
-}  // namespace
+} // namespace

@@ -6,8 +6,7 @@ namespace {
 
 using ConcreteBMICDeviceTest = FakeImgr::Test;
 
-BMICDevice::BMICRequest requestOf(BMICDevice::EnTransferType type, std::uint8_t* data,
-                                  std::uint8_t* sense)
+BMICDevice::BMICRequest requestOf(BMICDevice::EnTransferType type, std::uint8_t* data, std::uint8_t* sense)
 {
     BMICDevice::BMICRequest request;
     request.eTransferType = type;
@@ -85,4 +84,4 @@ TEST_F(ConcreteBMICDeviceTest, LibraryFailureBecomesLowLevelStatusAndSenseLength
     EXPECT_EQ(request.dwSenseLength, 32u);
 }
 
-}  // namespace
+} // namespace

@@ -16,7 +16,7 @@ TEST_F(PassThroughTest, AddressedRecordGoesToTheControllerHandle)
     const std::uint8_t cdb[6] = {0x08, 0, 0, 0x93, 0x20, 0};
     std::uint8_t data[32] = {};
     SCSIDevice::SCSIRequest request;
-    request.eTransferType = SCSIDevice::TRANSFER_SPECIAL_IN;  // no special path here
+    request.eTransferType = SCSIDevice::TRANSFER_SPECIAL_IN; // no special path here
     request.pCdb = cdb;
     request.bCdbLength = 6;
     request.pData = data;
@@ -39,7 +39,8 @@ TEST_F(PassThroughTest, C5WrapperCarriesUpToThirteenBytes)
 {
     ConcreteC5PassThroughDevice channel(0x21, 9);
     std::uint8_t cdb[14];
-    for (std::uint8_t i = 0; i < sizeof(cdb); ++i) cdb[i] = static_cast<std::uint8_t>(0xA0 + i);
+    for (std::uint8_t i = 0; i < sizeof(cdb); ++i)
+        cdb[i] = static_cast<std::uint8_t>(0xA0 + i);
     SCSIDevice::SCSIRequest request;
     request.eTransferType = SCSIDevice::TRANSFER_OUT;
     request.pCdb = cdb;
@@ -64,4 +65,4 @@ TEST_F(PassThroughTest, C5WrapperCarriesUpToThirteenBytes)
     EXPECT_EQ(channel.maxLogicalUnits(), 0);
 }
 
-}  // namespace
+} // namespace

@@ -37,8 +37,10 @@ TEST_F(ConcreteSCSIDeviceTest, DirectionsFollowTheTransferType)
     fake().getInfo = addressFlags(IMGR_SCSI_ADDRESS_SPECIAL_PATH);
     ConcreteSCSIDevice channel(5);
     const std::pair<SCSIDevice::EnTransferType, std::uint32_t> directions[] = {
-        {SCSIDevice::TRANSFER_IN, 1},           {SCSIDevice::TRANSFER_OUT, 2},
-        {SCSIDevice::TRANSFER_SPECIAL_IN, 0x51}, {SCSIDevice::TRANSFER_SPECIAL_OUT, 0x52},
+        {SCSIDevice::TRANSFER_IN, 1},
+        {SCSIDevice::TRANSFER_OUT, 2},
+        {SCSIDevice::TRANSFER_SPECIAL_IN, 0x51},
+        {SCSIDevice::TRANSFER_SPECIAL_OUT, 0x52},
         {SCSIDevice::TRANSFER_NONE, 3},
     };
     for (auto [type, direction] : directions) {
@@ -56,7 +58,7 @@ TEST_F(ConcreteSCSIDeviceTest, SpecialPathIsGatedByTheAddressInformation)
     std::uint8_t sense[32] = {};
     ConcreteSCSIDevice channel(5);
     for (auto type : {SCSIDevice::TRANSFER_SPECIAL_IN, SCSIDevice::TRANSFER_SPECIAL_OUT}) {
-        fake().getInfo = addressFlags(0x1);  // other bits only
+        fake().getInfo = addressFlags(0x1); // other bits only
         auto request = requestOf(type, sense);
         EXPECT_FALSE(channel.sendSCSICommand(request));
         fake().getInfo = addressFlags(IMGR_SCSI_ADDRESS_SPECIAL_PATH, IMGR_STATUS_INVALID_HANDLE);
@@ -72,7 +74,7 @@ TEST_F(ConcreteSCSIDeviceTest, StatusComesBackAndScsiStatusFailsTheSend)
         auto* scsi = static_cast<ImgrScsiRecord*>(record);
         scsi->bScsiStatus = 2;
         scsi->wCommandStatus = 1;
-        scsi->dwSenseLength = 64;  // more than offered
+        scsi->dwSenseLength = 64; // more than offered
         return IMGR_STATUS_OK;
     };
     ConcreteSCSIDevice channel(5);
@@ -93,11 +95,9 @@ TEST_F(ConcreteSCSIDeviceTest, RescanAsksTheLibraryThenScansTheBus)
     EXPECT_EQ(fake().calls[0].cdb.size(), 16u);
     EXPECT_EQ(fake().calls[0].cdb[0], 0x02);
 
-    fake().setInfo = [](ImgrHandle, std::uint32_t, void*, std::uint32_t*) {
-        return IMGR_STATUS_INVALID_HANDLE;
-    };
+    fake().setInfo = [](ImgrHandle, std::uint32_t, void*, std::uint32_t*) { return IMGR_STATUS_INVALID_HANDLE; };
     EXPECT_FALSE(channel.rescanScsiBus());
     EXPECT_EQ(fake().calls.size(), 1u);
 }
 
-}  // namespace
+} // namespace

@@ -25,8 +25,8 @@ struct ControlCall {
     std::uint32_t code;
     std::uint32_t direction;
     std::uint32_t length;
-    std::vector<std::uint8_t> record;  // the record as the library received it
-    std::vector<std::uint8_t> cdb;     // SCSI requests: the command block
+    std::vector<std::uint8_t> record; // the record as the library received it
+    std::vector<std::uint8_t> cdb; // SCSI requests: the command block
 
     template <class Record>
     Record as() const
@@ -38,10 +38,8 @@ struct ControlCall {
 };
 
 using ControlHandler = std::function<ImgrStatus(const ControlCall&, void* record)>;
-using InfoHandler = std::function<ImgrStatus(ImgrHandle, std::uint32_t infoClass, void* buffer,
-                                             std::uint32_t* length)>;
-using EnumHandler = std::function<ImgrStatus(ImgrHandle, std::uint32_t kind, std::uint32_t index,
-                                             ImgrHandle* child)>;
+using InfoHandler = std::function<ImgrStatus(ImgrHandle, std::uint32_t infoClass, void* buffer, std::uint32_t* length)>;
+using EnumHandler = std::function<ImgrStatus(ImgrHandle, std::uint32_t kind, std::uint32_t index, ImgrHandle* child)>;
 
 struct State {
     bool libraryPresent = true;
@@ -49,12 +47,8 @@ struct State {
     std::vector<std::string> lookups;
     ImgrStatus initStatus = IMGR_STATUS_OK;
     ControlHandler control = [](const ControlCall&, void*) { return IMGR_STATUS_OK; };
-    InfoHandler getInfo = [](ImgrHandle, std::uint32_t, void*, std::uint32_t*) {
-        return IMGR_STATUS_INVALID_REQUEST;
-    };
-    InfoHandler setInfo = [](ImgrHandle, std::uint32_t, void*, std::uint32_t*) {
-        return IMGR_STATUS_OK;
-    };
+    InfoHandler getInfo = [](ImgrHandle, std::uint32_t, void*, std::uint32_t*) { return IMGR_STATUS_INVALID_REQUEST; };
+    InfoHandler setInfo = [](ImgrHandle, std::uint32_t, void*, std::uint32_t*) { return IMGR_STATUS_OK; };
     EnumHandler enumerate = [](ImgrHandle, std::uint32_t, std::uint32_t, ImgrHandle*) {
         return IMGR_STATUS_NO_MORE_OBJECTS;
     };
@@ -73,16 +67,17 @@ inline State& state()
 
 inline const std::uint8_t* cdbOf(std::uint32_t code, void* record)
 {
-    if (code == IMGR_CONTROL_SCSI) return static_cast<const std::uint8_t*>(
-        static_cast<ImgrScsiRecord*>(record)->pCdb);
-    if (code == IMGR_CONTROL_SCSI_BY_ADDRESS) return static_cast<const std::uint8_t*>(
-        static_cast<ImgrScsiAddressRecord*>(record)->scsi.pCdb);
+    if (code == IMGR_CONTROL_SCSI)
+        return static_cast<const std::uint8_t*>(static_cast<ImgrScsiRecord*>(record)->pCdb);
+    if (code == IMGR_CONTROL_SCSI_BY_ADDRESS)
+        return static_cast<const std::uint8_t*>(static_cast<ImgrScsiAddressRecord*>(record)->scsi.pCdb);
     return nullptr;
 }
 
 inline std::uint8_t cdbLengthOf(std::uint32_t code, void* record)
 {
-    if (code == IMGR_CONTROL_SCSI) return static_cast<ImgrScsiRecord*>(record)->bCdbLength;
+    if (code == IMGR_CONTROL_SCSI)
+        return static_cast<ImgrScsiRecord*>(record)->bCdbLength;
     if (code == IMGR_CONTROL_SCSI_BY_ADDRESS)
         return static_cast<ImgrScsiAddressRecord*>(record)->scsi.bCdbLength;
     return 0;
@@ -90,8 +85,7 @@ inline std::uint8_t cdbLengthOf(std::uint32_t code, void* record)
 
 inline ImgrStatus initStatus() { return state().initStatus; }
 
-inline ImgrStatus openObject(ImgrHandle, std::uint32_t kind, ImgrHandle* handle, std::uint32_t,
-                             std::uint32_t)
+inline ImgrStatus openObject(ImgrHandle, std::uint32_t kind, ImgrHandle* handle, std::uint32_t, std::uint32_t)
 {
     *handle = 0x7000 + kind;
     state().opened.push_back(*handle);
@@ -104,28 +98,27 @@ inline ImgrStatus closeObject(ImgrHandle handle)
     return IMGR_STATUS_OK;
 }
 
-inline ImgrStatus enumObject(ImgrHandle handle, std::uint32_t kind, std::uint32_t index,
-                             ImgrHandle* child, std::uint32_t, std::uint32_t)
+inline ImgrStatus enumObject(ImgrHandle handle, std::uint32_t kind, std::uint32_t index, ImgrHandle* child,
+                             std::uint32_t, std::uint32_t)
 {
     return state().enumerate(handle, kind, index, child);
 }
 
-inline ImgrStatus getObjectInfo(ImgrHandle handle, std::uint32_t infoClass, std::uint32_t,
-                                void* buffer, std::uint32_t* length)
+inline ImgrStatus getObjectInfo(ImgrHandle handle, std::uint32_t infoClass, std::uint32_t, void* buffer,
+                                std::uint32_t* length)
 {
     return state().getInfo(handle, infoClass, buffer, length);
 }
 
-inline ImgrStatus setObjectInfo(ImgrHandle handle, std::uint32_t infoClass, std::uint32_t,
-                                void* buffer, std::uint32_t* length)
+inline ImgrStatus setObjectInfo(ImgrHandle handle, std::uint32_t infoClass, std::uint32_t, void* buffer,
+                                std::uint32_t* length)
 {
     state().setInfoClasses.push_back(infoClass);
     return state().setInfo(handle, infoClass, buffer, length);
 }
 
-inline ImgrStatus controlObject(ImgrHandle handle, std::uint32_t code, std::uint32_t direction,
-                                void* record, std::uint32_t* length, std::uint32_t,
-                                std::uint32_t)
+inline ImgrStatus controlObject(ImgrHandle handle, std::uint32_t code, std::uint32_t direction, void* record,
+                                std::uint32_t* length, std::uint32_t, std::uint32_t)
 {
     ControlCall call{handle, code, direction, *length, {}, {}};
     const auto* bytes = static_cast<const std::uint8_t*>(record);
@@ -148,7 +141,8 @@ public:
     void* lookup(const char* symbol) override
     {
         state().lookups.push_back(symbol);
-        if (state().missingSymbols.count(symbol)) return nullptr;
+        if (state().missingSymbols.count(symbol))
+            return nullptr;
         static const std::map<std::string, void*> table{
             {"InfoMgrInitStatus", reinterpret_cast<void*>(&initStatus)},
             {"InfoMgrOpenObject", reinterpret_cast<void*>(&openObject)},
@@ -198,9 +192,8 @@ private:
 
 // Answers every BMIC request with the given status bytes (and sense key,
 // ASC written into the sense buffer).
-inline ControlHandler bmicAnswer(std::uint16_t commandStatus, std::uint8_t scsiStatus,
-                                 std::uint8_t senseKey = 0, std::uint8_t asc = 0,
-                                 std::uint8_t ascq = 0)
+inline ControlHandler bmicAnswer(std::uint16_t commandStatus, std::uint8_t scsiStatus, std::uint8_t senseKey = 0,
+                                 std::uint8_t asc = 0, std::uint8_t ascq = 0)
 {
     return [=](const ControlCall&, void* record) {
         auto* bmic = static_cast<ImgrBmicRecord*>(record);
@@ -225,12 +218,12 @@ inline ControlHandler garbage(unsigned seed)
         auto next = [&random] { return static_cast<std::uint32_t>((*random)()); };
         auto fill = [&next](void* buffer, std::uint32_t length) {
             auto* bytes = static_cast<std::uint8_t*>(buffer);
-            for (std::uint32_t i = 0; bytes && i < length; ++i) bytes[i] = static_cast<std::uint8_t>(next());
+            for (std::uint32_t i = 0; bytes && i < length; ++i)
+                bytes[i] = static_cast<std::uint8_t>(next());
         };
         ImgrScsiRecord* scsi = call.code == IMGR_CONTROL_SCSI ? static_cast<ImgrScsiRecord*>(record)
-                               : call.code == IMGR_CONTROL_SCSI_BY_ADDRESS
-                                   ? &static_cast<ImgrScsiAddressRecord*>(record)->scsi
-                                   : nullptr;
+            : call.code == IMGR_CONTROL_SCSI_BY_ADDRESS       ? &static_cast<ImgrScsiAddressRecord*>(record)->scsi
+                                                              : nullptr;
         if (scsi) {
             fill(scsi->pData, scsi->dwDataLength);
             fill(scsi->pSense, scsi->dwSenseLength);
@@ -249,6 +242,6 @@ inline ControlHandler garbage(unsigned seed)
     };
 }
 
-}  // namespace FakeImgr
+} // namespace FakeImgr
 
 #endif

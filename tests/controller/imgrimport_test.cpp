@@ -7,10 +7,9 @@ namespace {
 using ImgrImportTest = FakeImgr::Test;
 
 const std::vector<std::string> kLookupOrder{
-    "InfoMgrInitStatus",       "InfoMgrOpenObject",     "InfoMgrCloseObject",
-    "InfoMgrEnumObject",       "InfoMgrGetObjectInfo",  "InfoMgrSetObjectInfo",
-    "InfoMgrControlObject",    "InfoMgrUnregisterObject", "InfoMgrRegisterObject",
-    "InfoMgrLockObject",       "InfoMgrUnlockObject",
+    "InfoMgrInitStatus",     "InfoMgrOpenObject",    "InfoMgrCloseObject",   "InfoMgrEnumObject",
+    "InfoMgrGetObjectInfo",  "InfoMgrSetObjectInfo", "InfoMgrControlObject", "InfoMgrUnregisterObject",
+    "InfoMgrRegisterObject", "InfoMgrLockObject",    "InfoMgrUnlockObject",
 };
 
 TEST_F(ImgrImportTest, MissingLibraryIsReportedByEveryCallWithoutCrashing)
@@ -42,13 +41,10 @@ TEST_F(ImgrImportTest, LookupStopsAtTheFirstMissingEntryAndOnlyLaterCallsFail)
     EXPECT_EQ(fake().lookups, upToMiss);
 
     ImgrHandle handle = 0;
-    EXPECT_EQ(ImgrImport::InfoMgrOpenObject(0, IMGR_OBJECT_ARRAY_CONTROLLERS, &handle, 0, 0),
-              IMGR_STATUS_OK);
+    EXPECT_EQ(ImgrImport::InfoMgrOpenObject(0, IMGR_OBJECT_ARRAY_CONTROLLERS, &handle, 0, 0), IMGR_STATUS_OK);
     std::uint32_t length = 0;
-    EXPECT_EQ(ImgrImport::InfoMgrGetObjectInfo(handle, 1, 0, nullptr, &length),
-              IMGR_STATUS_NO_ENTRY_POINT);
-    EXPECT_EQ(ImgrImport::InfoMgrControlObject(handle, IMGR_CONTROL_BMIC, 1, nullptr, &length, 0,
-                                               0),
+    EXPECT_EQ(ImgrImport::InfoMgrGetObjectInfo(handle, 1, 0, nullptr, &length), IMGR_STATUS_NO_ENTRY_POINT);
+    EXPECT_EQ(ImgrImport::InfoMgrControlObject(handle, IMGR_CONTROL_BMIC, 1, nullptr, &length, 0, 0),
               IMGR_STATUS_NO_ENTRY_POINT);
     EXPECT_TRUE(fake().calls.empty());
 
@@ -71,15 +67,14 @@ TEST_F(ImgrImportTest, CallsWithoutInitialisationStillBindAndForwardArguments)
     ImgrBmicRecord record{};
     record.bCommand = 0x11;
     std::uint32_t length = sizeof(record);
-    EXPECT_EQ(ImgrImport::InfoMgrControlObject(42, IMGR_CONTROL_BMIC, 2, &record, &length, 0, 0),
-              IMGR_STATUS_OK);
+    EXPECT_EQ(ImgrImport::InfoMgrControlObject(42, IMGR_CONTROL_BMIC, 2, &record, &length, 0, 0), IMGR_STATUS_OK);
     ASSERT_EQ(fake().calls.size(), 1u);
     EXPECT_EQ(fake().calls[0].handle, 42u);
     EXPECT_EQ(fake().calls[0].direction, 2u);
     EXPECT_EQ(fake().calls[0].as<ImgrBmicRecord>().bCommand, 0x11);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -91,9 +86,9 @@ TEST(ImgrImportDefault, RealLoaderReportsAMissingOrForeignLibrary)
     EXPECT_EQ(ImgrImport::InfoMgrOpenObject(0, IMGR_OBJECT_HOST_BUS_ADAPTERS, &handle, 0, 0),
               IMGR_STATUS_NO_ENTRY_POINT);
 
-    ImgrImport::SetLoader(ImgrImport::LibraryLoader("libc.so.6"));  // there, but not ours
+    ImgrImport::SetLoader(ImgrImport::LibraryLoader("libc.so.6")); // there, but not ours
     EXPECT_EQ(ImgrImport::InfoMgrInitStatus(), IMGR_STATUS_NO_LIBRARY);
     ImgrImport::SetLoader(nullptr);
 }
 
-}  // namespace
+} // namespace

@@ -22,8 +22,10 @@ protected:
     void children(std::uint32_t count, std::uint32_t failing = 1000)
     {
         fake().enumerate = [=](ImgrHandle, std::uint32_t, std::uint32_t index, ImgrHandle* child) {
-            if (index == failing) return IMGR_STATUS_INVALID_REQUEST;
-            if (index >= count) return IMGR_STATUS_NO_MORE_OBJECTS;
+            if (index == failing)
+                return IMGR_STATUS_INVALID_REQUEST;
+            if (index >= count)
+                return IMGR_STATUS_NO_MORE_OBJECTS;
             *child = index + 1;
             return IMGR_STATUS_OK;
         };
@@ -42,14 +44,12 @@ protected:
     void SetUp() override
     {
         FakeImgr::Test::SetUp();
-        fake().getInfo = [this](ImgrHandle handle, std::uint32_t infoClass, void* buffer,
-                                std::uint32_t* length) {
+        fake().getInfo = [this](ImgrHandle handle, std::uint32_t infoClass, void* buffer, std::uint32_t* length) {
             auto found = info.find({handle, infoClass});
             if (found == info.end() || *length < found->second.size()) {
                 return IMGR_STATUS_INVALID_REQUEST;
             }
-            std::copy(found->second.begin(), found->second.end(),
-                      static_cast<std::uint8_t*>(buffer));
+            std::copy(found->second.begin(), found->second.end(), static_cast<std::uint8_t*>(buffer));
             return IMGR_STATUS_OK;
         };
     }
@@ -67,20 +67,20 @@ ImgrHostDeviceInfo controllerInfo(std::uint32_t boardId, std::uint16_t type = 2)
 TEST_F(IteratorTest, LocalControllersNeedTypeBoardAndAnAnswer)
 {
     children(5, 2);
-    give(1, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070));  // taken
-    give(2, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E11406F));  // board too old
-    give(4, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070, 3));  // not a controller
-    give(5, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070));  // does not answer
+    give(1, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070)); // taken
+    give(2, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E11406F)); // board too old
+    give(4, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070, 3)); // not a controller
+    give(5, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070)); // does not answer
     fake().control = [](const FakeImgr::ControlCall& call, void* record) {
         auto* bmic = static_cast<ImgrBmicRecord*>(record);
-        if (call.handle == 5) return IMGR_STATUS_INVALID_HANDLE;
+        if (call.handle == 5)
+            return IMGR_STATUS_INVALID_HANDLE;
         auto* parameters = static_cast<CONTROLLER_PARAMETERS*>(bmic->pData);
-        std::memcpy(parameters->sAccessID, "ACCESS-ID-OF-16!", 16);  // no terminator
+        std::memcpy(parameters->sAccessID, "ACCESS-ID-OF-16!", 16); // no terminator
         return IMGR_STATUS_OK;
     };
     LocalArrayControllerIterator controllers;
-    EXPECT_EQ(std::vector<ImgrHandle>(controllers.begin(), controllers.end()),
-              std::vector<ImgrHandle>{1});
+    EXPECT_EQ(std::vector<ImgrHandle>(controllers.begin(), controllers.end()), std::vector<ImgrHandle>{1});
     EXPECT_EQ(controllers.getAccessID(1), "ACCESS-ID-OF-16!");
     EXPECT_EQ(controllers.getHostDeviceInfo(1).bSlot, 3);
     EXPECT_EQ(controllers.getHostDeviceInfo(99).bSlot, 0);
@@ -98,7 +98,8 @@ TEST_F(IteratorTest, TheCallersSenderCarriesTheProbe)
     give(1, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070));
     give(2, IMGR_INFO_HOST_DEVICE, controllerInfo(0x0E114070));
     const LocalArrayControllerIterator::Sender answerForFirst = [](BmicCommand& command, BMICDevice& channel) {
-        if (static_cast<ConcreteBMICDevice&>(channel).handle() != 1) return false;
+        if (static_cast<ConcreteBMICDevice&>(channel).handle() != 1)
+            return false;
         auto& parameters = static_cast<SenseControllerCommand<SenseControllerParametersTrait>&>(command);
         std::memcpy(parameters.buffer().sAccessID, "KEPT", 4);
         return true;
@@ -129,11 +130,12 @@ TEST_F(IteratorTest, GarbageFromTheLibraryIsSurvived)
             *child = random() % 8;
             return random() % 16 ? IMGR_STATUS_OK : static_cast<ImgrStatus>(random() % 5);
         };
-        fake().getInfo = [&random](ImgrHandle, std::uint32_t infoClass, void* buffer,
-                                   std::uint32_t* length) {
+        fake().getInfo = [&random](ImgrHandle, std::uint32_t infoClass, void* buffer, std::uint32_t* length) {
             auto* bytes = static_cast<std::uint8_t*>(buffer);
-            for (std::uint32_t i = 0; i < *length; ++i) bytes[i] = static_cast<std::uint8_t>(random());
-            if (infoClass == IMGR_INFO_HOST_DEVICE) bytes[0] = 2, bytes[1] = 0;  // a controller
+            for (std::uint32_t i = 0; i < *length; ++i)
+                bytes[i] = static_cast<std::uint8_t>(random());
+            if (infoClass == IMGR_INFO_HOST_DEVICE)
+                bytes[0] = 2, bytes[1] = 0; // a controller
             *length = static_cast<std::uint32_t>(random());
             return random() % 2 ? IMGR_STATUS_OK : IMGR_STATUS_INVALID_REQUEST;
         };
@@ -143,7 +145,8 @@ TEST_F(IteratorTest, GarbageFromTheLibraryIsSurvived)
         for (ImgrHandle handle : controllers) {
             EXPECT_LE(controllers.getAccessID(handle).size(), 16u);
             LogicalDriveIterator drives(handle);
-            for (ImgrHandle drive : drives) EXPECT_LE(drives.getDriveAccessName(drive).size(), 24u);
+            for (ImgrHandle drive : drives)
+                EXPECT_LE(drives.getDriveAccessName(drive).size(), 24u);
         }
     }
     EXPECT_GT(taken, 0u);
@@ -195,13 +198,12 @@ TEST_F(IteratorTest, LogicalDrivesWithAndWithoutAccessNames)
     children(3);
     give(1, IMGR_INFO_DRIVE_NUMBER, ImgrDriveNumberInfo{0, 4, 0});
     ImgrAccessNameInfo name{};
-    std::memcpy(name.szAccessName, "/dev/sdzzzzzzzzzzzzzzzzz", 24);  // all 24 bytes used
+    std::memcpy(name.szAccessName, "/dev/sdzzzzzzzzzzzzzzzzz", 24); // all 24 bytes used
     name.bFlags = IMGR_ACCESS_NAME_IN_USE;
     give(1, IMGR_INFO_ACCESS_NAME, name);
     give(3, IMGR_INFO_DRIVE_NUMBER, ImgrDriveNumberInfo{0, 9, 0});
     LogicalDriveIterator drives(0x10);
-    EXPECT_EQ(std::vector<ImgrHandle>(drives.begin(), drives.end()),
-              (std::vector<ImgrHandle>{1, 3}));
+    EXPECT_EQ(std::vector<ImgrHandle>(drives.begin(), drives.end()), (std::vector<ImgrHandle>{1, 3}));
     EXPECT_EQ(drives.getLogicalDriveNumber(1), 4);
     EXPECT_TRUE(drives.isLogicalDriveInUse(1));
     EXPECT_EQ(drives.getDriveAccessName(1), "/dev/sdzzzzzzzzzzzzzzzzz");
@@ -210,7 +212,7 @@ TEST_F(IteratorTest, LogicalDrivesWithAndWithoutAccessNames)
     EXPECT_EQ(drives.getDriveAccessName(3), "");
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -246,7 +248,7 @@ TEST_F(SimulatedLibrary, ControllersAreFoundAndAnswerIdentify)
         EXPECT_EQ(+identify.result().dwBoardID, +controllers.getHostDeviceInfo(handle).dwBoardID);
         logicalDrives += LogicalDriveIterator(handle).size();
     }
-    EXPECT_GT(logicalDrives, 0u);  // the default hardware has configured drives
+    EXPECT_GT(logicalDrives, 0u); // the default hardware has configured drives
 }
 
-}  // namespace
+} // namespace

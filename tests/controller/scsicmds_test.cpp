@@ -52,8 +52,22 @@ TEST_F(ScsiCommandsTest, ServiceCommandsCarryKeyAndLength)
     SSP2ReportACL report;
     report.SSPKeyIs({1, 2, 3, 4, 5, 6, 7, 8});
     EXPECT_TRUE(report(channel));
-    const Bytes expected{SCSI_OPCODE_REPORT_SERVICE, SCSI_SERVICE_SSP2_ACL, 1, 2, 3, 4, 5, 6, 7, 8,
-                         0x00, 0x00, 0xEE, 0xE8, 0, 0};  // 61160
+    const Bytes expected{SCSI_OPCODE_REPORT_SERVICE,
+                         SCSI_SERVICE_SSP2_ACL,
+                         1,
+                         2,
+                         3,
+                         4,
+                         5,
+                         6,
+                         7,
+                         8,
+                         0x00,
+                         0x00,
+                         0xEE,
+                         0xE8,
+                         0,
+                         0}; // 61160
     EXPECT_EQ(fake().calls.back().cdb, expected);
 
     MaintainHostAttributes maintain(2);
@@ -90,7 +104,8 @@ TEST_F(ScsiCommandsTest, CheckConditionIsRecordedWithoutRetry)
 TEST_F(ScsiCommandsTest, PhysicalLunsAreAskedForInTwoSends)
 {
     Bytes reply{0, 0, 0, 48, 2, 0, 0, 0};
-    for (std::uint8_t i = 0; i < 48; ++i) reply.push_back(i);
+    for (std::uint8_t i = 0; i < 48; ++i)
+        reply.push_back(i);
     replyWith(reply);
     ReportPhysicalLunsType2 luns;
     EXPECT_TRUE(luns(channel));
@@ -182,4 +197,4 @@ TEST_F(ScsiCommandsTest, GarbageAnswersAreSurvived)
     }
 }
 
-}  // namespace
+} // namespace

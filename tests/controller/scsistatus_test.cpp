@@ -7,8 +7,8 @@ namespace {
 // Sets the status fields directly, as a command's last attempt would.
 class Outcome : public SCSIStatus {
 public:
-    Outcome(bool sent, std::uint32_t lowLevel, std::uint16_t command, std::uint8_t scsi,
-            std::uint8_t key, std::uint8_t asc, std::uint8_t ascq)
+    Outcome(bool sent, std::uint32_t lowLevel, std::uint16_t command, std::uint8_t scsi, std::uint8_t key,
+            std::uint8_t asc, std::uint8_t ascq)
     {
         std::uint8_t sense[SENSE_BUFFER_SIZE] = {};
         sense[2] = key;
@@ -54,8 +54,7 @@ TEST_F(SCSIStatusTest, UnsentRequestsAreDescribedFromTheLowLevelTable)
               "ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_UNDERRUN");
     EXPECT_EQ(Outcome(false, 0x8000000D, 0, 0, 0, 0, 0).statusDescription(),
               "ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_OVERRUN");
-    EXPECT_EQ(Outcome(false, 0x80000004, 0, 0, 0, 0, 0).statusDescription(),
-              "ATTR_VALUE_STATUS_COMMUNICATION_ERROR");
+    EXPECT_EQ(Outcome(false, 0x80000004, 0, 0, 0, 0, 0).statusDescription(), "ATTR_VALUE_STATUS_COMMUNICATION_ERROR");
 }
 
 TEST_F(SCSIStatusTest, FailureWithoutLowLevelStatusNeverReadsAsSuccess)
@@ -71,14 +70,13 @@ TEST_F(SCSIStatusTest, FailureWithoutLowLevelStatusNeverReadsAsSuccess)
 
 TEST_F(SCSIStatusTest, AddedEntriesComeAfterEarlierMatchesAndCanBeRemoved)
 {
-    SCSIStatus::AddStatusDescription(SCSIStatus::ANY_COMMAND_STATUS, 2, 6, SCSIStatus::ANY_BYTE,
-                                     SCSIStatus::ANY_BYTE, "ATTR_VALUE_STATUS_UNIT_ATTENTION");
-    EXPECT_EQ(Outcome(true, 0, 9, 2, 6, 0x29, 0).statusDescription(),
-              "ATTR_VALUE_STATUS_UNIT_ATTENTION");
+    SCSIStatus::AddStatusDescription(SCSIStatus::ANY_COMMAND_STATUS, 2, 6, SCSIStatus::ANY_BYTE, SCSIStatus::ANY_BYTE,
+                                     "ATTR_VALUE_STATUS_UNIT_ATTENTION");
+    EXPECT_EQ(Outcome(true, 0, 9, 2, 6, 0x29, 0).statusDescription(), "ATTR_VALUE_STATUS_UNIT_ATTENTION");
     EXPECT_EQ(Outcome(true, 0, 2, 2, 6, 0x29, 0).statusDescription(), "ATTR_VALUE_STATUS_SUCCESS");
     SCSIStatus::RemoveStatusDescription(SCSIStatus::ANY_COMMAND_STATUS, 2, 6, SCSIStatus::ANY_BYTE,
                                         SCSIStatus::ANY_BYTE);
     EXPECT_EQ(Outcome(true, 0, 9, 2, 6, 0x29, 0).statusDescription(), "ATTR_VALUE_STATUS_FAILURE");
 }
 
-}  // namespace
+} // namespace

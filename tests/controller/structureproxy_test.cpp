@@ -12,7 +12,8 @@
 namespace {
 
 // "0x01 0x02 ..." with each element zero-padded to `digits` hexadecimal digits.
-std::string series(std::size_t count, std::size_t digits) {
+std::string series(std::size_t count, std::size_t digits)
+{
     std::string text;
     for (std::size_t i = 1; i <= count; ++i) {
         const std::string number = std::to_string(i % 10);
@@ -28,7 +29,8 @@ struct RoundTrip {
 };
 
 // One member of every type the layouts use, written with every element given.
-TEST(StructureProxy, ReadsBackWhatItWroteForEveryFieldType) {
+TEST(StructureProxy, ReadsBackWhatItWroteForEveryFieldType)
+{
     const RoundTrip cases[] = {
         {"IDENTIFY_CONTROLLER", "bConfiguredLogicalDrives", "0x2A"},
         {"IDENTIFY_CONTROLLER", "wTaskFlags", "0xBEEF"},
@@ -39,11 +41,10 @@ TEST(StructureProxy, ReadsBackWhatItWroteForEveryFieldType) {
         {"SURFACE_STATUS", "pdwInconsistentBlock", series(8, 8)},
         {"VOLUME_PROFILE_DATA", "qwReadRequest", series(24, 16)},
         {"IDENTIFY_CONTROLLER", "cMarketingRevision", "B"},
-        {"CONTROLLER_PARAMETERS", "sAccessID", "ACCESS-012345678"},  // all 16 characters
+        {"CONTROLLER_PARAMETERS", "sAccessID", "ACCESS-012345678"}, // all 16 characters
         {"IDENTIFY_LOGICAL_DRIVE", "reserved2", "7F"},
         {"IDENTIFY_CONTROLLER", "reserved2", "01 02 03"},
-        {"LOGICAL_DRIVE_CONFIG", "logicalDriveParamTable",
-         "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"},
+        {"LOGICAL_DRIVE_CONFIG", "logicalDriveParamTable", "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"},
     };
     for (const RoundTrip& round : cases) {
         std::vector<std::uint8_t> buffer(2048, 0);
@@ -53,10 +54,11 @@ TEST(StructureProxy, ReadsBackWhatItWroteForEveryFieldType) {
     }
 }
 
-TEST(StructureProxy, WritesLittleEndianAtTheFieldsOffset) {
+TEST(StructureProxy, WritesLittleEndianAtTheFieldsOffset)
+{
     IDENTIFY_CONTROLLER identify{};
     StructureProxy proxy("IDENTIFY_CONTROLLER", identify);
-    ASSERT_TRUE(proxy.Write("dwBoardID", "305419896"));  // decimal 0x12345678
+    ASSERT_TRUE(proxy.Write("dwBoardID", "305419896")); // decimal 0x12345678
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&identify);
     EXPECT_EQ(bytes[26], 0x78);
     EXPECT_EQ(bytes[29], 0x12);
@@ -65,7 +67,8 @@ TEST(StructureProxy, WritesLittleEndianAtTheFieldsOffset) {
     EXPECT_EQ(proxy.read("dwBoardID"), "0x12345678");
 }
 
-TEST(StructureProxy, RefusesValuesThatDoNotParseOrFitAndKeepsTheBytes) {
+TEST(StructureProxy, RefusesValuesThatDoNotParseOrFitAndKeepsTheBytes)
+{
     CONTROLLER_PARAMETERS parameters{};
     parameters.bLEDFlag = 7;
     parameters.wParityStripes = 9;
@@ -77,7 +80,7 @@ TEST(StructureProxy, RefusesValuesThatDoNotParseOrFitAndKeepsTheBytes) {
     EXPECT_FALSE(proxy.Write("wParityStripes", "65536"));
     EXPECT_FALSE(proxy.Write("sAccessID", std::string(17, 'a')));
     EXPECT_FALSE(proxy.Write("sAccessID", std::string("A\0B", 3)));
-    EXPECT_FALSE(proxy.Write("reserved2", "01 02 03"));  // two bytes only
+    EXPECT_FALSE(proxy.Write("reserved2", "01 02 03")); // two bytes only
     EXPECT_FALSE(proxy.Write("reserved2", "1FF"));
     const std::uint16_t stripes = parameters.wParityStripes;
     EXPECT_EQ(parameters.bLEDFlag, 7);
@@ -85,7 +88,8 @@ TEST(StructureProxy, RefusesValuesThatDoNotParseOrFitAndKeepsTheBytes) {
     EXPECT_EQ(proxy.read("sAccessID"), "KEEP");
 }
 
-TEST(StructureProxy, PartialArrayWriteClearsTheRest) {
+TEST(StructureProxy, PartialArrayWriteClearsTheRest)
+{
     SURFACE_DELAY delay{};
     std::memset(&delay, 0xFF, sizeof delay);
     StructureProxy proxy("SURFACE_DELAY", delay);
@@ -97,22 +101,27 @@ TEST(StructureProxy, PartialArrayWriteClearsTheRest) {
     EXPECT_EQ(kept, 0xFFFF);
 }
 
-TEST(StructureProxy, TextStopsAtNulAndMasksUnprintableBytes) {
+TEST(StructureProxy, TextStopsAtNulAndMasksUnprintableBytes)
+{
     PHYSICAL_DRIVE_STATUS drive{};
-    std::memcpy(drive.sDriveModel, "ORVX\x01\x7F" "DRIVE\0JUNK", 16);
+    std::memcpy(drive.sDriveModel,
+                "ORVX\x01\x7F"
+                "DRIVE\0JUNK",
+                16);
     const StructureProxy proxy("PHYSICAL_DRIVE_STATUS", std::as_const(drive));
     EXPECT_EQ(proxy.read("sDriveModel"), "ORVX..DRIVE");
     std::memset(drive.sDriveSerialNumber, 'S', sizeof drive.sDriveSerialNumber);
-    EXPECT_EQ(proxy.read("sDriveSerialNumber"), std::string(40, 'S'));  // unterminated
+    EXPECT_EQ(proxy.read("sDriveSerialNumber"), std::string(40, 'S')); // unterminated
 
     StructureProxy writer("PHYSICAL_DRIVE_STATUS", drive);
-    ASSERT_TRUE(writer.Write("sDriveModel", ""));  // an empty text clears the field
+    ASSERT_TRUE(writer.Write("sDriveModel", "")); // an empty text clears the field
     EXPECT_EQ(proxy.read("sDriveModel"), "");
     EXPECT_EQ(drive.sDriveModel[10], '\0');
 }
 
-TEST(StructureProxy, NeverReachesPastAShortBuffer) {
-    std::vector<std::uint8_t> buffer(30, 0);  // IDENTIFY_CONTROLLER cut after dwBoardID
+TEST(StructureProxy, NeverReachesPastAShortBuffer)
+{
+    std::vector<std::uint8_t> buffer(30, 0); // IDENTIFY_CONTROLLER cut after dwBoardID
     StructureProxy proxy("IDENTIFY_CONTROLLER", std::span<std::uint8_t>(buffer));
     EXPECT_EQ(proxy.getStructureSize(), 512u);
     EXPECT_TRUE(proxy.Write("dwBoardID", "1"));
@@ -121,7 +130,8 @@ TEST(StructureProxy, NeverReachesPastAShortBuffer) {
     EXPECT_EQ(proxy.read("reserved1"), "");
 }
 
-TEST(StructureProxy, SurvivesMembersRegisteredOutsideTheStructure) {
+TEST(StructureProxy, SurvivesMembersRegisteredOutsideTheStructure)
+{
     StructureRegistry registry;
     registry.AddStructure("BROKEN");
     registry.AddStructureMember("BROKEN", "beyond", 500, 100, "SA_BYTE []");
@@ -132,17 +142,19 @@ TEST(StructureProxy, SurvivesMembersRegisteredOutsideTheStructure) {
     StructureProxy proxy("BROKEN", std::span<std::uint8_t>(buffer), registry);
     EXPECT_EQ(proxy.read("beyond"), "");
     EXPECT_FALSE(proxy.Write("wraps", "1"));
-    EXPECT_EQ(proxy.read("odd"), "11 11 11");  // a size no DWORD fits shows as bytes
+    EXPECT_EQ(proxy.read("odd"), "11 11 11"); // a size no DWORD fits shows as bytes
 }
 
-TEST(StructureProxy, ReadOnlyBufferRefusesWrites) {
+TEST(StructureProxy, ReadOnlyBufferRefusesWrites)
+{
     const IDENTIFY_CONTROLLER identify{};
     StructureProxy proxy("IDENTIFY_CONTROLLER", identify);
     EXPECT_EQ(proxy.read("bHardwareRevision"), "0x00");
     EXPECT_FALSE(proxy.Write("bHardwareRevision", "1"));
 }
 
-TEST(StructureProxy, UnknownNamesGiveEmptyResults) {
+TEST(StructureProxy, UnknownNamesGiveEmptyResults)
+{
     std::vector<std::uint8_t> buffer(512, 0);
     StructureProxy unknown("NO_SUCH_RECORD", std::span<std::uint8_t>(buffer));
     EXPECT_EQ(unknown.getStructureSize(), 0u);
@@ -156,7 +168,8 @@ TEST(StructureProxy, UnknownNamesGiveEmptyResults) {
     EXPECT_EQ(known.read("nothing"), "");
 }
 
-TEST(StructureProxy, DescribesMembersAndTellsEmbeddedStructures) {
+TEST(StructureProxy, DescribesMembersAndTellsEmbeddedStructures)
+{
     std::vector<std::uint8_t> buffer(1024, 0);
     StructureProxy config("LOGICAL_DRIVE_CONFIG", std::span<std::uint8_t>(buffer));
     const auto table = config.MemberInfo("logicalDriveParamTable");
@@ -174,11 +187,12 @@ TEST(StructureProxy, DescribesMembersAndTellsEmbeddedStructures) {
     StructureProxy inquiry("PASS_THROUGH_SPECIAL_INQUIRY", std::span<std::uint8_t>(buffer));
     EXPECT_TRUE(inquiry.MemberInfo("standardInquiryResponse")->isStructure);
     StructureProxy standard("SCSI_STANDARD_INQUIRY_DATA", std::span<std::uint8_t>(buffer));
-    EXPECT_FALSE(standard.MemberInfo("deviceInfo")->isStructure);  // a block with no entry
+    EXPECT_FALSE(standard.MemberInfo("deviceInfo")->isStructure); // a block with no entry
 }
 
 // Whatever a member holds, its text writes back to the same text and touches no other byte.
-TEST(StructureProxy, EveryRegisteredMemberRoundTripsWithinItsOwnBytes) {
+TEST(StructureProxy, EveryRegisteredMemberRoundTripsWithinItsOwnBytes)
+{
     std::mt19937 random(20261206);
     const StructureRegistry& registry = StructureRegistry::instance();
     for (const std::string& name : registry.structureNames()) {
@@ -203,4 +217,4 @@ TEST(StructureProxy, EveryRegisteredMemberRoundTripsWithinItsOwnBytes) {
     }
 }
 
-}  // namespace
+} // namespace

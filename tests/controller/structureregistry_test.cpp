@@ -7,7 +7,8 @@
 
 namespace {
 
-TEST(StructureRegistry, RefusesStructuresBeyondCapacity) {
+TEST(StructureRegistry, RefusesStructuresBeyondCapacity)
+{
     StructureRegistry registry;
     for (std::size_t i = 0; i < StructureRegistry::kMaxStructures; ++i) {
         ASSERT_TRUE(registry.AddStructure("S" + std::to_string(i)));
@@ -17,20 +18,21 @@ TEST(StructureRegistry, RefusesStructuresBeyondCapacity) {
     EXPECT_EQ(registry.find("ONE_TOO_MANY"), nullptr);
 }
 
-TEST(StructureRegistry, RefusesMembersBeyondCapacityAcrossStructures) {
+TEST(StructureRegistry, RefusesMembersBeyondCapacityAcrossStructures)
+{
     StructureRegistry registry;
     registry.AddStructure("A");
     registry.AddStructure("B");
     for (std::size_t i = 0; i < StructureRegistry::kMaxMembers; ++i) {
-        ASSERT_TRUE(registry.AddStructureMember(i % 2 ? "A" : "B", "m" + std::to_string(i), i, 1,
-                                                "SA_BYTE"));
+        ASSERT_TRUE(registry.AddStructureMember(i % 2 ? "A" : "B", "m" + std::to_string(i), i, 1, "SA_BYTE"));
     }
     EXPECT_FALSE(registry.AddStructureMember("A", "extra", 0, 1, "SA_BYTE"));
     EXPECT_EQ(registry.memberCount(), StructureRegistry::kMaxMembers);
     EXPECT_EQ(registry.find("A")->findMember("extra"), nullptr);
 }
 
-TEST(StructureRegistry, IgnoresMembersOfUnknownStructuresAndDuplicates) {
+TEST(StructureRegistry, IgnoresMembersOfUnknownStructuresAndDuplicates)
+{
     StructureRegistry registry;
     EXPECT_FALSE(registry.AddStructureMember("NOWHERE", "wField", 0, 2, "SA_WORD"));
     EXPECT_FALSE(registry.SetStructureSize("NOWHERE", 2));
@@ -47,7 +49,8 @@ TEST(StructureRegistry, IgnoresMembersOfUnknownStructuresAndDuplicates) {
 
 // Names count on their first 64 characters; type names are kept as long, so an embedded structure
 // with a long name is still recognised by its type.
-TEST(StructureRegistry, ComparesNamesOnTheirFirstSixtyFourCharacters) {
+TEST(StructureRegistry, ComparesNamesOnTheirFirstSixtyFourCharacters)
+{
     StructureRegistry registry;
     const std::string stem(StructureRegistry::kMaxNameLength, 'N');
     ASSERT_TRUE(registry.AddStructure(stem + "_FIRST"));
@@ -60,7 +63,8 @@ TEST(StructureRegistry, ComparesNamesOnTheirFirstSixtyFourCharacters) {
     EXPECT_EQ(registry.find(stem)->findMember("inquiry")->type, longType);
 }
 
-TEST(StructureRegistry, KeepsRegistrationOrder) {
+TEST(StructureRegistry, KeepsRegistrationOrder)
+{
     StructureRegistry registry;
     for (const char* name : {"ZETA", "ALPHA", "MID"}) {
         registry.AddStructure(name);
@@ -68,4 +72,4 @@ TEST(StructureRegistry, KeepsRegistrationOrder) {
     EXPECT_EQ(registry.structureNames(), (std::vector<std::string>{"ZETA", "ALPHA", "MID"}));
 }
 
-}  // namespace
+} // namespace

@@ -103,4 +103,4 @@ TEST(FilterReturnTest, VerdictAndReasonMoveTogether)
     EXPECT_FALSE(FilterReturn(ATTR_VALUE_UNAVAILABLE_REASON_NOT_APPLICABLE));
 }
 
-}  // namespace
+} // namespace

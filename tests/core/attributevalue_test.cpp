@@ -39,4 +39,4 @@ TEST(AttributeValueTest, EqualityIsTypedButTextComparisonIsNot)
     EXPECT_EQ(AttributeValue(7u).get<int>(), nullptr);
 }
 
-}  // namespace
+} // namespace

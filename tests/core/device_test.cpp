@@ -166,5 +166,5 @@ TEST(DeviceFactoryTest, TheRootIsMadeOnceForTheProcess)
     EXPECT_EQ(factory.made, 1);
 }
 
-}  // namespace
-}  // namespace CoreTest
+} // namespace
+} // namespace CoreTest

@@ -58,5 +58,5 @@ TEST(DeviceAssociationOperationTest, TwoWayPredicatesLinkBothEndsWithinTheScope)
     childWithKey(elsewhere, "7")->DeleteAssociations();
 }
 
-}  // namespace
-}  // namespace CoreTest
+} // namespace
+} // namespace CoreTest

@@ -103,5 +103,5 @@ TEST_F(FinderTest, OperationsFiltersAndAssociationsMustAllHold)
     EXPECT_FALSE(linked.find(DeviceFinder::DIRECTION_DOWN));
 }
 
-}  // namespace
-}  // namespace CoreTest
+} // namespace
+} // namespace CoreTest

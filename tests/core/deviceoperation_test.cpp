@@ -83,8 +83,8 @@ TEST(DeviceOperationTest, SeveralValuesOfANameAreKeptInOrderButATripleOnlyOnce)
     op.SetArgument({DeviceOperation::ACTION_ADD, Attribute("ATTR_NAME_DRIVE", "1:2")});
     op.SetArgument({DeviceOperation::ACTION_ADD, Attribute("ATTR_NAME_DRIVE", "1:1")});
     op.SetArgument({DeviceOperation::ACTION_REMOVE, Attribute("ATTR_NAME_DRIVE", "1:2")});
-    EXPECT_EQ(arguments(op), (std::vector<std::string>{"1 ATTR_NAME_DRIVE=1:2", "1 ATTR_NAME_DRIVE=1:1",
-                                                       "4 ATTR_NAME_DRIVE=1:2"}));
+    EXPECT_EQ(arguments(op),
+              (std::vector<std::string>{"1 ATTR_NAME_DRIVE=1:2", "1 ATTR_NAME_DRIVE=1:1", "4 ATTR_NAME_DRIVE=1:2"}));
     EXPECT_EQ(op.getArgValue("ATTR_NAME_DRIVE"), "1:2");
     EXPECT_FALSE(op.hasArgument("ATTR_NAME_ABSENT"));
     EXPECT_EQ(op.getArgValue("ATTR_NAME_ABSENT"), "");
@@ -96,8 +96,9 @@ TEST(DeviceOperationTest, DefaultsFillOmittedArgumentsThroughNestedInstances)
 {
     CreateOperation op;
     EXPECT_TRUE(op.setDefaultArguments(DevicePtr()));
-    EXPECT_EQ(arguments(op), (std::vector<std::string>{"8 ATTR_NAME_RAID=5", "8 ATTR_NAME_STRIPE_SIZE=64",
-                                                       "8 ATTR_NAME_PARITY_GROUPS=2", "8 ATTR_NAME_NESTED=deep"}));
+    EXPECT_EQ(arguments(op),
+              (std::vector<std::string>{"8 ATTR_NAME_RAID=5", "8 ATTR_NAME_STRIPE_SIZE=64",
+                                        "8 ATTR_NAME_PARITY_GROUPS=2", "8 ATTR_NAME_NESTED=deep"}));
 }
 
 TEST(DeviceOperationTest, DefaultsFollowTheUsersChoiceAndNeverChangeIt)
@@ -106,8 +107,9 @@ TEST(DeviceOperationTest, DefaultsFollowTheUsersChoiceAndNeverChangeIt)
     op.SetArgument({DeviceOperation::ACTION_SET, Attribute(RAID, "1")});
     op.SetArgument({DeviceOperation::ACTION_SET, Attribute(SPARE, "none")});
     op.setDefaultArguments(DevicePtr());
-    EXPECT_EQ(arguments(op), (std::vector<std::string>{"8 ATTR_NAME_RAID=1", "8 ATTR_NAME_SPARE=none",
-                                                       "8 ATTR_NAME_STRIPE_SIZE=128", "8 ATTR_NAME_NESTED=deep"}));
+    EXPECT_EQ(arguments(op),
+              (std::vector<std::string>{"8 ATTR_NAME_RAID=1", "8 ATTR_NAME_SPARE=none", "8 ATTR_NAME_STRIPE_SIZE=128",
+                                        "8 ATTR_NAME_NESTED=deep"}));
     CreateOperation unknown;
     unknown.SetArgument({DeviceOperation::ACTION_SET, Attribute(RAID, "7")});
     unknown.SetArgument({DeviceOperation::ACTION_SET, Attribute("ATTR_NAME_NESTED", "shallow")});
@@ -148,4 +150,4 @@ TEST(CapabilityTest, CloneIsDeepAndTheFinderMatchesEveryCriterion)
     EXPECT_EQ(all.size(), 2u);
 }
 
-}  // namespace
+} // namespace

@@ -159,5 +159,5 @@ TEST_F(RescanTest, TheSwitchesAddTimingsAndWriteTheTreeFromTheRoot)
     EXPECT_TRUE(read.hasAttribute(ATTR_NAME_PERFORM_TIME));
 }
 
-}  // namespace
-}  // namespace CoreTest
+} // namespace
+} // namespace CoreTest

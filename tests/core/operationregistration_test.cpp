@@ -49,5 +49,5 @@ TEST(OperationRegistrationTest, UndeclaredPairsUnknownTypesAndLongNamesAreRefuse
     EXPECT_FALSE(createOperation("OPERATION_NEVER_REGISTERED"));
 }
 
-}  // namespace
-}  // namespace CoreTest
+} // namespace
+} // namespace CoreTest

@@ -243,6 +243,6 @@ inline DevicePtr childWithKey(const DevicePtr& device, const char* key, const ch
     return DevicePtr();
 }
 
-}  // namespace CoreTest
+} // namespace CoreTest
 
 #endif

@@ -6,9 +6,8 @@
 
 namespace {
 
-const std::string OPENING =
-    "Orvex Varnel CLI 7.80-3.0\nDetecting Controllers...Done.\n"
-    "Type \"help\" for a list of supported commands.\nType \"exit\" to close the console.\n\n";
+const std::string OPENING = "Orvex Varnel CLI 7.80-3.0\nDetecting Controllers...Done.\n"
+                            "Type \"help\" for a list of supported commands.\nType \"exit\" to close the console.\n\n";
 const std::string PROMPT = "=> ";
 const std::string VERSION = "\n   VNL CLI Version: 7.80-3.0\n   MoruAPI Version: 4.5-15\n\n";
 
@@ -31,8 +30,7 @@ TEST(Console, ErrorOfOneLineDoesNotOutliveIt)
 {
     LockDir dir;
     Outcome run = runVnlcli(dir, {}, "ctrl slot=1 show show\nversion\n");
-    EXPECT_EQ(run.output,
-              OPENING + PROMPT + errorText("Syntax error at \"show\"") + PROMPT + VERSION + PROMPT);
+    EXPECT_EQ(run.output, OPENING + PROMPT + errorText("Syntax error at \"show\"") + PROMPT + VERSION + PROMPT);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(runVnlcli(dir, {}, "helpme\n").output.find("Error"), std::string::npos);
 }
@@ -43,8 +41,9 @@ TEST(Console, OverlongLineIsRefusedWholeAndTheConsoleGoesOn)
     std::string longest = "version" + std::string(1016, ' ');
     std::string overlong = "ctrl slot=1 modify ch=" + std::string(1100, 'x') + " show show";
     Outcome run = runVnlcli(dir, {}, longest + "\n" + overlong + "\nversion\n");
-    EXPECT_EQ(run.output, OPENING + PROMPT + VERSION + PROMPT +
-                              errorText("The command line is too long.") + PROMPT + VERSION + PROMPT);
+    EXPECT_EQ(run.output,
+              OPENING + PROMPT + VERSION + PROMPT + errorText("The command line is too long.") + PROMPT + VERSION +
+                  PROMPT);
     EXPECT_EQ(run.status, 0);
 
     Outcome oneShot = runVnlcli(dir, {"ctrl", "slot=1", "modify", "ch=" + std::string(1100, 'x')});
@@ -58,8 +57,7 @@ TEST(Console, OneShotCommandsPrintExactlyTheirResult)
     std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"VERSION"}, VERSION},
         {{"ctrl", "slot=1", "show", "show"}, errorText("Syntax error at \"show\"")},
-        {{"controller", "slot=1"},
-         errorText("Invalid command. Type \"help\" for a list of valid commands.")},
+        {{"controller", "slot=1"}, errorText("Invalid command. Type \"help\" for a list of valid commands.")},
         // One argument holding a blank: a naming value is quoted again ...
         {{"ctrl", "slot=1", "modify", "cn=Host A", "foo"}, errorText("Syntax error at \"foo\"")},
         // ... any other value falls apart at the blank.

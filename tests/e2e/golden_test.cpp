@@ -135,8 +135,8 @@ TEST_P(Golden, OutputMatchesTheTranscript)
     if (transcript.profile.empty())
         ASSERT_TRUE(dir.usePreset(transcript.preset)) << transcript.preset;
     else
-        ASSERT_TRUE(runSim(dir, "init --profile " VNL_SOURCE_DIR "/tests/e2e/profiles/" + transcript.profile +
-                                    ".profile"))
+        ASSERT_TRUE(
+            runSim(dir, "init --profile " VNL_SOURCE_DIR "/tests/e2e/profiles/" + transcript.profile + ".profile"))
             << transcript.profile;
     for (const std::string& args : transcript.simCommands)
         ASSERT_TRUE(runSim(dir, args)) << args;

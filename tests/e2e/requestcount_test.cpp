@@ -69,7 +69,8 @@ TEST(RequestCount, AOneShotControllerAllCommandReadsTheHardwareOnce)
 // subsystem information (0x66) and its parameters (0x64).
 TEST(RequestCount, OneDiscoveryAsksEachControllerItsOwnQuestionsOnce)
 {
-    const std::pair<const char*, unsigned long> localControllers[] = {{"small", 1}, {"server", 2}, {"scsi", 1}, {"large", 4}};
+    const std::pair<const char*, unsigned long> localControllers[] = {
+        {"small", 1}, {"server", 2}, {"scsi", 1}, {"large", 4}};
     for (const auto& [preset, controllers] : localControllers) {
         LockDir dir;
         ASSERT_TRUE(dir.usePreset(preset));
@@ -117,7 +118,6 @@ TEST(RequestCount, AControllerThatFailedToAnswerIsAskedAgainAndReported)
     ASSERT_EQ(std::system(fault.c_str()), 0);
     const Outcome run = runVnlcli(dir, {"ctrl", "slot=3", "show"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.output.find("An error occurred when communicating to the controller specified by"),
-              std::string::npos)
+    EXPECT_NE(run.output.find("An error occurred when communicating to the controller specified by"), std::string::npos)
         << run.output;
 }

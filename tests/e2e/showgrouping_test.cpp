@@ -26,8 +26,7 @@ TEST(ShowGrouping, DataDrivesAndSparesStandUnderTheirArray)
         const std::string arrayA = section(run.output, "array A", "array B");
         const std::string arrayB = section(run.output, "array B", "unassigned");
         EXPECT_NE(arrayA.find("physicaldrive 1E:1:1 "), std::string::npos) << command;
-        EXPECT_NE(arrayA.find("1E:1:4 (port 1E:box 1:bay 4, SAS, 300 GB, OK, spare)"), std::string::npos)
-            << command;
+        EXPECT_NE(arrayA.find("1E:1:4 (port 1E:box 1:bay 4, SAS, 300 GB, OK, spare)"), std::string::npos) << command;
         EXPECT_NE(arrayB.find("physicaldrive 2E:1:4 "), std::string::npos) << command;
         EXPECT_EQ(arrayB.find("1E:1:"), std::string::npos) << command;
     }

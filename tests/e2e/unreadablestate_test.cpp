@@ -18,7 +18,7 @@ TEST(UnreadableState, NoControllerIsFoundAndTheStateIsKept)
     Outcome named = runVnlcli(dir, {"ctrl", "slot=3", "show"});
     EXPECT_EQ(named.output, "\nError: The controller identified by \"slot=3\" was not detected.\n\n");
     EXPECT_EQ(named.status, 1);
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(stat(state.c_str(), &st), 0);
     EXPECT_EQ(st.st_size, 0) << "the empty state was replaced";
 }

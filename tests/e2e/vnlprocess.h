@@ -99,8 +99,7 @@ public:
     const std::string& readUntil(const std::string& marker)
     {
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while ((marker.empty() || !m_text.ends_with(marker)) && readSome(deadline)) {
-        }
+        while ((marker.empty() || !m_text.ends_with(marker)) && readSome(deadline)) {}
         return m_text;
     }
     Outcome finish()
@@ -146,8 +145,7 @@ private:
     }
     bool readSome(std::chrono::steady_clock::time_point deadline)
     {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd fd{m_output, POLLIN, 0};
         char buffer[4096];
         if (left.count() <= 0 || poll(&fd, 1, static_cast<int>(left.count())) <= 0)
@@ -164,8 +162,8 @@ private:
     std::string m_text;
 };
 
-inline Outcome runVnlcli(const LockDir& dir, const std::vector<std::string>& args,
-                         const std::string& input = "", uid_t user = 0)
+inline Outcome runVnlcli(const LockDir& dir, const std::vector<std::string>& args, const std::string& input = "",
+                         uid_t user = 0)
 {
     VnlProcess process(dir, args, user);
     process.write(input);

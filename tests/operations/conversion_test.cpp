@@ -19,10 +19,17 @@ struct SizeCase {
 TEST(SizeConvertTest, BinarySizesSwitchUnitOnlyAboveEachThreshold)
 {
     const SizeCase cases[] = {
-        {0, "0 MB"},           {2, "0 MB"},           {3, "1 KB"},
-        {2048, "1024 KB"},     {2049, "1 MB"},        {2097152, "1024 MB"},
-        {2097153, "1.0 GB"},   {3145728, "1.5 GB"},   {2147483648, "1024.0 GB"},
-        {2147483649, "1.0 TB"}, {kMaxBlocks, "8589934592.0 TB"},
+        {0, "0 MB"},
+        {2, "0 MB"},
+        {3, "1 KB"},
+        {2048, "1024 KB"},
+        {2049, "1 MB"},
+        {2097152, "1024 MB"},
+        {2097153, "1.0 GB"},
+        {3145728, "1.5 GB"},
+        {2147483648, "1024.0 GB"},
+        {2147483649, "1.0 TB"},
+        {kMaxBlocks, "8589934592.0 TB"},
     };
     for (const SizeCase& c : cases)
         EXPECT_EQ(SizeConvert::sizeString(c.blocks, SizeConvert::CONVERT_BINARY), c.text) << c.blocks;
@@ -32,12 +39,25 @@ TEST(SizeConvertTest, BinarySizesSwitchUnitOnlyAboveEachThreshold)
 TEST(SizeConvertTest, KnownDrivesShowTheirLabelSizeAndOthersTheDecimalSize)
 {
     const SizeCase cases[] = {
-        {636508, "330 MB"},      {1091000, "550 MB"},    {2042808, "1.05 GB"},  {4110000, "2.1 GB"},
-        {8386000, "4.3 GB"},     {17765332, "9.1 GB"},   {71132960, "36 GB"},   {143374738, "72 GB"},
-        {286749488, "146 GB"},   {488397168, "250 GB"},  {585929308, "300 GB"}, {1465149168, "750 GB"},
+        {636508, "330 MB"},
+        {1091000, "550 MB"},
+        {2042808, "1.05 GB"},
+        {4110000, "2.1 GB"},
+        {8386000, "4.3 GB"},
+        {17765332, "9.1 GB"},
+        {71132960, "36 GB"},
+        {143374738, "72 GB"},
+        {286749488, "146 GB"},
+        {488397168, "250 GB"},
+        {585929308, "300 GB"},
+        {1465149168, "750 GB"},
         // Neighbours of table rows and the decimal rule: tenths truncated.
-        {143374739, "73.4 GB"},  {636509, "325 MB"},     {1953123, "999 MB"},   {1953125, "1.0 GB"},
-        {3904296, "1.9 GB"},     {0, "0 MB"},
+        {143374739, "73.4 GB"},
+        {636509, "325 MB"},
+        {1953123, "999 MB"},
+        {1953125, "1.0 GB"},
+        {3904296, "1.9 GB"},
+        {0, "0 MB"},
     };
     for (const SizeCase& c : cases)
         EXPECT_EQ(SizeConvert::sizeString(c.blocks, SizeConvert::CONVERT_MARKETING), c.text) << c.blocks;
@@ -56,9 +76,9 @@ TEST(SizeConvertTest, UserEntriesInMegabytesRoundUpToWholeMegabytes)
 {
     EXPECT_EQ(SizeConvert::convertToBlocks(1000.0, SizeConvert::UNIT_MB, SizeConvert::CONVERT_USER_ENTRY), 2050047u);
     EXPECT_EQ(SizeConvert::convertToBlocks(1000.0, SizeConvert::UNIT_MB, SizeConvert::CONVERT_BINARY), 2048000u);
-    EXPECT_EQ(SizeConvert::convertToBlocks(Common::string("1000"), SizeConvert::UNIT_MB,
-                                           SizeConvert::CONVERT_USER_ENTRY),
-              2050047u);
+    EXPECT_EQ(
+        SizeConvert::convertToBlocks(Common::string("1000"), SizeConvert::UNIT_MB, SizeConvert::CONVERT_USER_ENTRY),
+        2050047u);
     EXPECT_EQ(SizeConvert::uiMBToBlocks(1), 4095u);
 }
 
@@ -106,8 +126,7 @@ TEST(SizeConvertTest, BlocksConvertToEachUnit)
     unit = SizeConvert::UNIT_MB;
     EXPECT_DOUBLE_EQ(SizeConvert::convertFromBlocks(3072, unit, SizeConvert::CONVERT_BINARY), 1.5);
     unit = SizeConvert::UNIT_AUTO;
-    EXPECT_DOUBLE_EQ(SizeConvert::convertFromBlocks(Common::string("3145728"), unit, SizeConvert::CONVERT_BINARY),
-                     1.5);
+    EXPECT_DOUBLE_EQ(SizeConvert::convertFromBlocks(Common::string("3145728"), unit, SizeConvert::CONVERT_BINARY), 1.5);
     EXPECT_EQ(unit, SizeConvert::UNIT_GB);
 
     SizeConvert::EnUnitType toUnit = SizeConvert::UNIT_MB;
@@ -171,4 +190,4 @@ TEST(ConversionTest, TableIndexAndNumberText)
     EXPECT_EQ(Conversion::toString(100.0 / 3.0), "33.3333");
 }
 
-}  // namespace
+} // namespace

@@ -26,7 +26,8 @@ TEST(DiscoverPhy, EachReportedPhyHasItsAttachmentAndAKnownLinkRate)
     EXPECT_EQ(phys[0]->toString(), "AC:slot_3,PD:4,PY:0");
     EXPECT_EQ(phys[0]->getValueFor(Facts::ATTR_NAME_STATUS), Facts::ATTR_VALUE_STATUS_OK);
     EXPECT_EQ(phys[0]->getValueFor(Facts::ATTR_NAME_ATTACHED_BMIC_INDEX), "128");
-    EXPECT_EQ(phys[0]->getValueFor(Facts::ATTR_NAME_NEGOTIATED_LINK_RATE), Facts::ATTR_VALUE_NEGOTIATED_LINK_RATE_1_5_GBPS);
+    EXPECT_EQ(phys[0]->getValueFor(Facts::ATTR_NAME_NEGOTIATED_LINK_RATE),
+              Facts::ATTR_VALUE_NEGOTIATED_LINK_RATE_1_5_GBPS);
     EXPECT_EQ(phys[1]->getValueFor(Facts::ATTR_NAME_STATUS), Facts::ATTR_VALUE_STATUS_DEVICE_NOT_ATTACHED);
     EXPECT_FALSE(phys[1]->hasAttribute(Facts::ATTR_NAME_NEGOTIATED_LINK_RATE));
     EXPECT_EQ(Operations::linkRateToName(9), Facts::ATTR_VALUE_NEGOTIATED_LINK_RATE_3_0_GBPS);

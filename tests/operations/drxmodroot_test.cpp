@@ -94,9 +94,10 @@ TEST(ModuleRoot, MasksDiscoveryToTheSupportedModelsOnANewRoot)
     DRXCommon::RegisterOperations();
     const Common::shared_ptr<Schema::ModRoot> scratch = Schema::ModRoot::create();
     Operations::WriteAllowedControllerDiscovery nothing;
-    nothing.SetArgument(Core::DeviceOperation::Argument(
-        Core::DeviceOperation::ACTION_SET,
-        Core::Attribute(Interface::StorageMod::ATTR_NAME_MASK_TYPE, Interface::StorageMod::ATTR_VALUE_MASK_TYPE_ENABLED)));
+    nothing.SetArgument(
+        Core::DeviceOperation::Argument(Core::DeviceOperation::ACTION_SET,
+                                        Core::Attribute(Interface::StorageMod::ATTR_NAME_MASK_TYPE,
+                                                        Interface::StorageMod::ATTR_VALUE_MASK_TYPE_ENABLED)));
     nothing.visit(*scratch);
     ASSERT_FALSE(enabled(ModelTable::models().front().key));
 

@@ -31,7 +31,8 @@ public:
             setBit(identify.pbBigDrivePresentBitmap, n);
     }
 
-    void addLogicalDrive(unsigned number, std::initializer_list<unsigned> data, std::initializer_list<unsigned> spares = {})
+    void addLogicalDrive(unsigned number, std::initializer_list<unsigned> data,
+                         std::initializer_list<unsigned> spares = {})
     {
         LOGICAL_DRIVE_CONFIG& config = configs[number];
         config.wAssignedDrives = static_cast<std::uint16_t>(data.size());
@@ -56,7 +57,10 @@ public:
         buses[bus].bInquiryValid = 1;
     }
 
-    unsigned count(unsigned opcode) const { return static_cast<unsigned>(std::count(sent.begin(), sent.end(), opcode)); }
+    unsigned count(unsigned opcode) const
+    {
+        return static_cast<unsigned>(std::count(sent.begin(), sent.end(), opcode));
+    }
 
     bool isRemote() const override { return false; }
     std::uint16_t maxLogicalUnits() const override { return 32; }
@@ -71,10 +75,14 @@ public:
             return false;
         }
         switch (request.bCommand) {
-        case 0x11: return answer(request, identify);
-        case 0x50: return answer(request, configs[request.wUnit]);
-        case 0x12: return answer(request, statuses[request.wUnit]);
-        case 0x65: return answer(request, buses[request.dwDetail]);
+        case 0x11:
+            return answer(request, identify);
+        case 0x50:
+            return answer(request, configs[request.wUnit]);
+        case 0x12:
+            return answer(request, statuses[request.wUnit]);
+        case 0x65:
+            return answer(request, buses[request.dwDetail]);
         }
         return false;
     }

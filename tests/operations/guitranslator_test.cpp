@@ -62,16 +62,16 @@ TEST_F(GUITranslatorTest, AddedRowsDoNotHideTheCatalogAndClearRestoresIt)
 
 TEST_F(GUITranslatorTest, ArrayNumbersBecomeLettersBeyondZ)
 {
-    const char* cases[][2] = {{"0", "A"}, {"25", "Z"}, {"26", "AA"}, {"51", "AZ"}, {"52", "BA"},
-                              {"701", "ZZ"}, {"702", "AAA"}};
+    const char* cases[][2] = {{"0", "A"},   {"25", "Z"},   {"26", "AA"},  {"51", "AZ"},
+                              {"52", "BA"}, {"701", "ZZ"}, {"702", "AAA"}};
     for (const auto& c : cases)
         EXPECT_EQ(display("ATTR_NAME_ARRAY_NUMBER", c[0], kArray), c[1]) << c[0];
 }
 
 TEST_F(GUITranslatorTest, IndexesShowOneBasedButOtherNumbersAreNeverIncremented)
 {
-    for (const char* name : {"ATTR_NAME_DEVICE_NUMBER", "ATTR_NAME_DRIVE_NUMBER", "ATTR_NAME_IO_SLOT",
-                             "ATTR_NAME_BUS", "ATTR_NAME_SCSI_BUS", "ATTR_NAME_HBA_PORT"})
+    for (const char* name : {"ATTR_NAME_DEVICE_NUMBER", "ATTR_NAME_DRIVE_NUMBER", "ATTR_NAME_IO_SLOT", "ATTR_NAME_BUS",
+                             "ATTR_NAME_SCSI_BUS", "ATTR_NAME_HBA_PORT"})
         EXPECT_EQ(display(name, "0"), "1") << name;
     EXPECT_EQ(display("ATTR_NAME_IO_SLOT", "18446744073709551615"), "18446744073709551616");
     EXPECT_EQ(display("ATTR_NAME_SLOT", "0"), "0");
@@ -169,4 +169,4 @@ TEST_F(GUITranslatorTest, ControllerNamesForTheFrontEnd)
     EXPECT_EQ(GUITranslator::ctrlName("", "3", "Rack 2"), "Unknown Controller");
 }
 
-}  // namespace
+} // namespace

@@ -59,4 +59,4 @@ TEST(MessageCatalogTest, TextsKeepTheirExactSpacingAndLineBreaks)
     EXPECT_EQ(GUITranslator::LoadStr("STR_UNKNOWN_CTRL"), "Unknown Controller");
 }
 
-}  // namespace
+} // namespace

@@ -43,7 +43,8 @@ Core::OperationReturn perform(const Core::DevicePtr& device, const char* operati
     if (!op)
         return Core::OperationReturn(ATTR_VALUE_STATUS_FAILURE);
     for (const auto& [name, text] : arguments)
-        op->SetArgument(Core::DeviceOperation::Argument(Core::DeviceOperation::ACTION_SET, Core::Attribute(name, text)));
+        op->SetArgument(
+            Core::DeviceOperation::Argument(Core::DeviceOperation::ACTION_SET, Core::Attribute(name, text)));
     return device->perform(op);
 }
 
@@ -257,8 +258,7 @@ TEST_F(ServerTree, MaskWithoutTypeAllowsNothing)
 
 TEST_F(ServerTree, ControllerThatFailsEveryCommandStaysAndSaysSo)
 {
-    const std::string command =
-        "VNLSIM_STATE=" + state + " " + VNLSIM_TOOL + " comm-error slot3 on >/dev/null";
+    const std::string command = "VNLSIM_STATE=" + state + " " + VNLSIM_TOOL + " comm-error slot3 on >/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     SimTree::rescan(root, state);
     ASSERT_EQ(controllers(), "AC:slot_0 AC:slot_3");
@@ -308,7 +308,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PresetShape{"small", "AC:slot_1", "ATTR_VALUE_CONTROLLER_NAME_VARNEL_V24", "3.42", 8, 0},
                     PresetShape{"scsi", "AC:slot_2", "ATTR_VALUE_CONTROLLER_NAME_TARN_420", "4.18", 6, 1},
                     PresetShape{"firmware", "AC:slot_2", "ATTR_VALUE_CONTROLLER_NAME_KESTREL_2200", "2.04", 4, 1},
-                    PresetShape{"server", "AC:slot_0 AC:slot_3", "ATTR_VALUE_CONTROLLER_NAME_VARNEL_V22I", "5.12", 13, 5},
+                    PresetShape{"server", "AC:slot_0 AC:slot_3", "ATTR_VALUE_CONTROLLER_NAME_VARNEL_V22I", "5.12", 13,
+                                5},
                     PresetShape{"large", "AC:slot_1 AC:slot_2 AC:slot_3 AC:slot_4",
                                 "ATTR_VALUE_CONTROLLER_NAME_VARNEL_V30", "3.10", 256, 128}),
     [](const testing::TestParamInfo<PresetShape>& info) { return std::string(info.param.preset); });
@@ -341,11 +342,11 @@ TEST(PartialRescan, LogicalRescanOfAControllerFindsNewArraysAndKeepsItsDrives)
 
 TEST(UnknownBoard, ControllerOfABoardOutsideTheProductTableIsNotDiscovered)
 {
-    const Core::DevicePtr root = SimTree::build(SimTree::makeState(
-        "", "controller slot1 model=VARNEL_V24 slot=1 pcibus=6\n"
-            "drive 1I:1:1 interface=sas size=72GB\n"
-            "controller slot2 board=0x12345678 slot=2 pcibus=7\n"
-            "drive 1I:1:1 interface=sas size=72GB\n"));
+    const Core::DevicePtr root = SimTree::build(SimTree::makeState("",
+                                                                   "controller slot1 model=VARNEL_V24 slot=1 pcibus=6\n"
+                                                                   "drive 1I:1:1 interface=sas size=72GB\n"
+                                                                   "controller slot2 board=0x12345678 slot=2 pcibus=7\n"
+                                                                   "drive 1I:1:1 interface=sas size=72GB\n"));
     EXPECT_EQ(identifiers(devicesOf(root, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)), "AC:slot_1");
 }
 

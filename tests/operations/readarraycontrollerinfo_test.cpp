@@ -52,8 +52,9 @@ TEST(ControllerReading, TheServerControllerReportsItsSettingsCacheAndBatteries)
     std::string classes;
     for (auto it = capability->beginChild(); it != capability->endChild(); ++it)
         classes += std::string((*it)->getValueFor(Interface::MORUMod::ATTR_NAME_ATTRIBUTE_NAME).c_str()) + " ";
-    EXPECT_EQ(classes, "ATTR_NAME_RAID ATTR_NAME_STRIPE_SIZE ATTR_NAME_CACHE_RATIO ATTR_NAME_REBUILD_PRIORITY "
-                       "ATTR_NAME_EXPAND_PRIORITY ATTR_NAME_SURFACE_ANALYSIS_DELAY ");
+    EXPECT_EQ(classes,
+              "ATTR_NAME_RAID ATTR_NAME_STRIPE_SIZE ATTR_NAME_CACHE_RATIO ATTR_NAME_REBUILD_PRIORITY "
+              "ATTR_NAME_EXPAND_PRIORITY ATTR_NAME_SURFACE_ANALYSIS_DELAY ");
 }
 
 TEST(ControllerReading, FirmwareWithTheKnownDefectMarksTheControllerNotOk)
@@ -62,7 +63,8 @@ TEST(ControllerReading, FirmwareWithTheKnownDefectMarksTheControllerNotOk)
     const Core::DevicePtr controller = controllerIn(root, "AC:slot_2");
     ASSERT_TRUE(controller);
     EXPECT_EQ(value(controller, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_NOT_OK);
-    EXPECT_EQ(value(controller, ATTR_NAME_CONTROLLER_STATE), ATTR_VALUE_CONTROLLER_STATE_KESTREL_204_FIRMWARE_NEEDS_UPGRADE);
+    EXPECT_EQ(value(controller, ATTR_NAME_CONTROLLER_STATE),
+              ATTR_VALUE_CONTROLLER_STATE_KESTREL_204_FIRMWARE_NEEDS_UPGRADE);
     EXPECT_EQ(value(controller, ATTR_NAME_FIRMWARE_VERSION), "2.04");
 }
 
@@ -75,15 +77,17 @@ TEST(ControllerReading, AControllerThatStopsAnsweringSaysSoUntilItAnswersAgain)
     EXPECT_EQ(value(controller, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_OK);
 
     simulate(state, "comm-error slot1 on");
-    const Core::OperationReturn failed = controller->perform(controller->getOperation(
-        Interface::StorageMod::OPERATION_READ_ARRAY_CONTROLLER_INFO));
+    const Core::OperationReturn failed =
+        controller->perform(controller->getOperation(Interface::StorageMod::OPERATION_READ_ARRAY_CONTROLLER_INFO));
     EXPECT_FALSE(failed);
     EXPECT_EQ(value(controller, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_NOT_OK);
-    EXPECT_EQ(value(controller, ATTR_NAME_CONTROLLER_STATE), ATTR_VALUE_CONTROLLER_STATE_CONTROLLER_COMMUNICATION_ERROR);
+    EXPECT_EQ(value(controller, ATTR_NAME_CONTROLLER_STATE),
+              ATTR_VALUE_CONTROLLER_STATE_CONTROLLER_COMMUNICATION_ERROR);
     EXPECT_EQ(value(controller, ATTR_NAME_FIRMWARE_VERSION), "3.42") << "facts read before stay";
 
     simulate(state, "comm-error slot1 off");
-    EXPECT_TRUE(controller->perform(controller->getOperation(Interface::StorageMod::OPERATION_READ_ARRAY_CONTROLLER_INFO)));
+    EXPECT_TRUE(
+        controller->perform(controller->getOperation(Interface::StorageMod::OPERATION_READ_ARRAY_CONTROLLER_INFO)));
     EXPECT_EQ(value(controller, ATTR_NAME_STATUS), ATTR_VALUE_STATUS_OK);
     EXPECT_FALSE(controller->hasAttribute(ATTR_NAME_CONTROLLER_STATE));
 }

@@ -65,10 +65,11 @@ TEST(ArrayLayout, TheServerArraysAreOkWithTheirDriveSizes)
     std::string seen;
     for (const Core::DevicePtr& array : SimTree::devicesOf(root, Interface::MORUMod::ATTR_VALUE_TYPE_ARRAY))
         seen += std::string(array->toString().c_str()) + "=" + value(*array, ATTR_NAME_STATUS) + "/" +
-                value(*array, ATTR_NAME_INTERFACE) + "/" + value(*array, ATTR_NAME_RIS_BLOCKS_PER_PHYSICAL_DRIVE) + " ";
-    EXPECT_EQ(seen, "AC:slot_0,A:0=ATTR_VALUE_STATUS_OK/ATTR_VALUE_INTERFACE_SAS/32768 "
-                    "AC:slot_3,A:0=ATTR_VALUE_STATUS_OK/ATTR_VALUE_INTERFACE_SAS/32768 "
-                    "AC:slot_3,A:1=ATTR_VALUE_STATUS_OK/ATTR_VALUE_INTERFACE_SAS/32768 ");
+            value(*array, ATTR_NAME_INTERFACE) + "/" + value(*array, ATTR_NAME_RIS_BLOCKS_PER_PHYSICAL_DRIVE) + " ";
+    EXPECT_EQ(seen,
+              "AC:slot_0,A:0=ATTR_VALUE_STATUS_OK/ATTR_VALUE_INTERFACE_SAS/32768 "
+              "AC:slot_3,A:0=ATTR_VALUE_STATUS_OK/ATTR_VALUE_INTERFACE_SAS/32768 "
+              "AC:slot_3,A:1=ATTR_VALUE_STATUS_OK/ATTR_VALUE_INTERFACE_SAS/32768 ");
 }
 
 } // namespace

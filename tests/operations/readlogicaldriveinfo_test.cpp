@@ -70,8 +70,8 @@ TEST_F(LogicalDriveReading, APercentageNeverUnderflowsOrDividesByZero)
 TEST_F(LogicalDriveReading, FaultToleranceCodesAreNotInRaidNumberOrder)
 {
     LOGICAL_DRIVE_CONFIG config{};
-    const std::pair<unsigned, const char*> codes[] = {{0, ATTR_VALUE_RAID_0}, {1, ATTR_VALUE_RAID_4},
-                                                      {2, ATTR_VALUE_RAID_1}, {3, ATTR_VALUE_RAID_5},
+    const std::pair<unsigned, const char*> codes[] = {{0, ATTR_VALUE_RAID_0},  {1, ATTR_VALUE_RAID_4},
+                                                      {2, ATTR_VALUE_RAID_1},  {3, ATTR_VALUE_RAID_5},
                                                       {4, ATTR_VALUE_RAID_51}, {5, ATTR_VALUE_RAID_6}};
     for (const auto& [code, level] : codes) {
         config.wFaultTolerance = static_cast<std::uint16_t>(code);

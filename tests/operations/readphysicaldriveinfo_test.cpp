@@ -30,7 +30,8 @@ TEST(PhysicalDriveReading, DrivesOfTheServerShowLocationInterfaceAndQueuing)
     const Core::DevicePtr root = SimTree::build(state);
     const Core::DevicePtr sata = driveIn(root, "AC:slot_3,PD:9");
     ASSERT_TRUE(sata);
-    EXPECT_EQ(value(*sata, ATTR_NAME_PORT) + ":" + value(*sata, ATTR_NAME_BOX) + ":" + value(*sata, ATTR_NAME_BAY), "2E:1:6");
+    EXPECT_EQ(value(*sata, ATTR_NAME_PORT) + ":" + value(*sata, ATTR_NAME_BOX) + ":" + value(*sata, ATTR_NAME_BAY),
+              "2E:1:6");
     EXPECT_EQ(value(*sata, ATTR_NAME_INTERFACE), ATTR_VALUE_INTERFACE_SATA);
     EXPECT_EQ(value(*sata, ATTR_NAME_NCQ_ENABLED), ATTR_VALUE_NCQ_ENABLED_TRUE);
     EXPECT_EQ(value(*sata, ATTR_NAME_TOTAL_BLOCKS), "976562500");

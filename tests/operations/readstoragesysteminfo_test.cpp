@@ -31,11 +31,12 @@ TEST(StorageSystemReading, TheStorageSystemAndItsPairReportChassisRedundancyAndS
     for (const Core::DevicePtr& controller :
          SimTree::devicesOf(system, Interface::MORUMod::ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
         pair += value(controller, Controller::ATTR_NAME_IO_SLOT) + ":" +
-                value(controller, Controller::ATTR_NAME_REDUNDANT_STATE) + ":" +
-                value(controller, Controller::ATTR_NAME_CONTROLLER_SERIAL_NUMBER) + ":" +
-                value(controller, Controller::ATTR_NAME_WWN_PORT) + " ";
-    EXPECT_EQ(pair, "0:ATTR_VALUE_REDUNDANT_STATE_ACTIVE:E7VN100420A:5A0E0D1005110170 "
-                    "1:ATTR_VALUE_REDUNDANT_STATE_STANDBY:E7VN100420B:5A0E0D1005110170 ");
+            value(controller, Controller::ATTR_NAME_REDUNDANT_STATE) + ":" +
+            value(controller, Controller::ATTR_NAME_CONTROLLER_SERIAL_NUMBER) + ":" +
+            value(controller, Controller::ATTR_NAME_WWN_PORT) + " ";
+    EXPECT_EQ(pair,
+              "0:ATTR_VALUE_REDUNDANT_STATE_ACTIVE:E7VN100420A:5A0E0D1005110170 "
+              "1:ATTR_VALUE_REDUNDANT_STATE_STANDBY:E7VN100420B:5A0E0D1005110170 ");
 
     Operations::ReadStorageSystemInfo reader;
     const Core::CapabilityPtr levels = reader.getRaidCapabilityPtr(system);

@@ -194,7 +194,8 @@ TEST_F(ReplyCacheTest, APhysicalDriveIsForgottenByItsIndex)
 TEST_F(ReplyCacheTest, ALockRequestBetweenTwoReadsLetsTheSecondReadAskAgain)
 {
     using CountingSystem = Counting<Schema::StorageSystem>;
-    const Core::DevicePtr held(new CountingSystem("SGV0511017", "model", "fibre", ConcreteBMICDevice(9, true, 32, 128, false)));
+    const Core::DevicePtr held(
+        new CountingSystem("SGV0511017", "model", "fibre", ConcreteBMICDevice(9, true, 32, 128, false)));
     ASSERT_TRUE(root->receive(held));
     auto& system = static_cast<CountingSystem&>(*held);
     const std::function<Core::OperationReturn()> writes[] = {

@@ -28,7 +28,8 @@ namespace Facts = Interface::StorageMod;
 using Interface::MORUMod::ATTR_NAME_TYPE;
 using Interface::MORUMod::ATTR_NAME_UNIQUE_ID;
 
-template <class T, class... Args> Core::DevicePtr add(const Core::DevicePtr& parent, Args&&... args)
+template <class T, class... Args>
+Core::DevicePtr add(const Core::DevicePtr& parent, Args&&... args)
 {
     Core::DevicePtr child(new T(std::forward<Args>(args)...));
     parent->receive(child);

@@ -5,7 +5,10 @@
 #include "controller/concretebmicdevice.h"
 #include "controller/concretepassthrudevice.h"
 
-inline ConcreteBMICDevice testChannel(ImgrHandle handle = 1) { return ConcreteBMICDevice(handle, false, 32, 128, false); }
+inline ConcreteBMICDevice testChannel(ImgrHandle handle = 1)
+{
+    return ConcreteBMICDevice(handle, false, 32, 128, false);
+}
 
 inline ConcretePassThruDevice::_DEVICE_ADDRESS testAddress() { return ConcretePassThruDevice::_DEVICE_ADDRESS(); }
 

@@ -51,10 +51,9 @@ protected:
 TEST_F(TreeDump, NestsEveryDeviceWithItsFactsInTreeOrder)
 {
     const std::string root_id = root->toString().c_str();
-    const std::string expected =
-        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
-        "<tree module=\"MORUMod\">\n"
-        "  <device id=\"" +
+    const std::string expected = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                                 "<tree module=\"MORUMod\">\n"
+                                 "  <device id=\"" +
         root_id +
         "\" type=\"ATTR_VALUE_TYPE_MOD_ROOT\">\n"
         "    <attribute name=\"ATTR_NAME_TYPE\" value=\"ATTR_VALUE_TYPE_MOD_ROOT\"/>\n"

@@ -61,7 +61,7 @@ TEST(Configuration, CreatedLogicalDriveIsThereForTheNextProcess)
         ImgrHandle c = other.localControllers().at(0);
         IDENTIFY_LOGICAL_DRIVE id;
         bool seen = other.children(c, IMGR_ENUM_LOGICAL_DRIVES).size() == 1 && other.sense(c, 0x10, id, 0, 0).ok() &&
-                    id.dwBlocksOnVolume == 1000u * 255 * 63;
+            id.dwBlocksOnVolume == 1000u * 255 * 63;
         ::_exit(seen ? 0 : 1);
     }
     int status = 0;
@@ -129,15 +129,15 @@ TEST(Configuration, RecordsThatCannotBeHonouredAreRefusedWithInvalidParameter)
     LOGICAL_DRIVE_CONFIG wrongCount = record({2, 3}, 2, 1000);
     wrongCount.wAssignedDrives = 3;
     const LOGICAL_DRIVE_CONFIG refused[] = {
-        record({0, 1}, 2, 1000),             // overlaps logical drive 0
-        record({1, 2}, 2, 1000, 600000000),  // shares a drive with another array
-        record({2, 3}, 2, 60000),            // larger than the drives
-        record({2, 3, 4}, 2, 1000),          // RAID 1+0 needs an even count
-        record({2, 40}, 2, 1000),            // no drive 40
-        record({2, 3}, 9, 1000),             // no such RAID level
+        record({0, 1}, 2, 1000), // overlaps logical drive 0
+        record({1, 2}, 2, 1000, 600000000), // shares a drive with another array
+        record({2, 3}, 2, 60000), // larger than the drives
+        record({2, 3, 4}, 2, 1000), // RAID 1+0 needs an even count
+        record({2, 40}, 2, 1000), // no drive 40
+        record({2, 3}, 9, 1000), // no such RAID level
         wrongCount,
     };
-    for (const LOGICAL_DRIVE_CONFIG &config : refused) {
+    for (const LOGICAL_DRIVE_CONFIG& config : refused) {
         BmicResult r = s.write(1, config);
         EXPECT_EQ(r.scsiStatus, 2);
         EXPECT_EQ(r.commandStatus, 255);

@@ -22,9 +22,9 @@ struct EmbeddedBoot {
     std::string image() const
     {
         std::string dir = state.dir() + "/images/";
-        for (const char *name : {"embedded-"}) {
+        for (const char* name : {"embedded-"}) {
             std::string cmd = "ls " + dir + " | grep " + name;
-            FILE *p = ::popen(cmd.c_str(), "r");
+            FILE* p = ::popen(cmd.c_str(), "r");
             char line[256] = {};
             std::fgets(line, sizeof line, p);
             ::pclose(p);
@@ -39,7 +39,7 @@ struct EmbeddedBoot {
 READ_WRITE_BUFFER partitionTable(std::uint32_t sectors)
 {
     READ_WRITE_BUFFER block{};
-    std::uint8_t *entry = block.ARRAY + 446;
+    std::uint8_t* entry = block.ARRAY + 446;
     entry[4] = 0x83;
     std::uint32_t start = 2048;
     std::memcpy(entry + 8, &start, 4);
@@ -65,7 +65,7 @@ TEST(Data, BlockWrittenThroughTheControllerIsInTheImageAndReadsBackBothWays)
     image.read(fromFile, sizeof fromFile);
     ASSERT_TRUE(image);
     EXPECT_EQ(std::memcmp(fromFile, table.ARRAY, 512), 0);
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(s.image().c_str(), &st), 0);
     IDENTIFY_LOGICAL_DRIVE id;
     ASSERT_TRUE(s.lib.sense(s.controller, 0x10, id, 0, 0).ok());
@@ -100,8 +100,16 @@ TEST(Data, ReadsAndWritesOutsideTheLogicalDriveAreRefused)
     EXPECT_EQ(s.lib.set(s.controller, 0x30, block, id.dwBlocksOnVolume, 0).scsiStatus, 2);
     std::uint8_t small[512];
     std::uint32_t last = id.dwBlocksOnVolume - 1;
-    std::vector<std::uint8_t> beyond{0x28, 0, static_cast<std::uint8_t>(last >> 24), static_cast<std::uint8_t>(last >> 16),
-                                     static_cast<std::uint8_t>(last >> 8), static_cast<std::uint8_t>(last), 0, 0, 2, 0};
+    std::vector<std::uint8_t> beyond{0x28,
+                                     0,
+                                     static_cast<std::uint8_t>(last >> 24),
+                                     static_cast<std::uint8_t>(last >> 16),
+                                     static_cast<std::uint8_t>(last >> 8),
+                                     static_cast<std::uint8_t>(last),
+                                     0,
+                                     0,
+                                     2,
+                                     0};
     EXPECT_EQ(s.lib.scsi(s.boot, beyond, small, sizeof small).scsiStatus, 2);
 }
 
@@ -110,7 +118,7 @@ TEST(Data, InquiryPagesIdentifyTheLogicalDriveLikeIdentifyDoes)
     EmbeddedBoot s;
     std::uint8_t standard[96] = {}, page83[157] = {}, page80[128] = {};
     ASSERT_TRUE(s.lib.scsi(s.boot, {0x12, 0, 0, 0, 95, 0}, standard, 95).ok());
-    EXPECT_EQ(std::string(reinterpret_cast<char *>(standard + 8), 5), "Orvex");
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(standard + 8), 5), "Orvex");
     ASSERT_TRUE(s.lib.scsi(s.boot, {0x12, 1, 0x83, 0, 157, 0}, page83, sizeof page83).ok());
     ASSERT_TRUE(s.lib.scsi(s.boot, {0x12, 1, 0x80, 0, 128, 0}, page80, sizeof page80).ok());
     EXPECT_GT(page80[3], 0);
@@ -131,8 +139,9 @@ TEST(Data, PhysicalLunReportListsEveryDeviceWithItsType)
     std::uint32_t listLength = (header[0] << 24) | (header[1] << 16) | (header[2] << 8) | header[3];
     ASSERT_EQ(listLength, 12u * sizeof(PHYSICAL_LUN_ENTRY));
     std::vector<std::uint8_t> all(8 + listLength);
-    ASSERT_TRUE(lib.scsi(slot3, {0xC3, 0x02, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, all.data(),
-                         static_cast<std::uint32_t>(all.size())).ok());
+    ASSERT_TRUE(
+        lib.scsi(slot3, {0xC3, 0x02, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, all.data(), static_cast<std::uint32_t>(all.size()))
+            .ok());
     PHYSICAL_LUN_ENTRY tape;
     std::memcpy(&tape, all.data() + 8 + 11 * sizeof tape, sizeof tape);
     EXPECT_EQ(tape.bDeviceType, 1);
@@ -146,7 +155,8 @@ TEST(Data, AccessListsAndHostModesOfAStorageSystem)
     ImgrHandle remote = lib.children(lib.adapters().at(1), IMGR_ENUM_REMOTE_CONTROLLERS).at(0);
     std::vector<std::uint8_t> report(sizeof(SSP2_ACL_REPORT));
     ASSERT_TRUE(lib.scsi(remote, {0x86, SSP_SERVICE_SSP2_ACL, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xEE, 0xE8, 0, 0},
-                         report.data(), static_cast<std::uint32_t>(report.size())).ok());
+                         report.data(), static_cast<std::uint32_t>(report.size()))
+                    .ok());
     SSP2_ACL_REPORT parsed;
     std::memcpy(&parsed, report.data(), sizeof parsed);
     EXPECT_EQ(parsed.header.bSspEnabled, 1);
@@ -163,8 +173,10 @@ TEST(Data, AccessListsAndHostModesOfAStorageSystem)
     grant.entry = parsed.entry[1];
     grant.entry.pbLunMap[0] = 0x02;
     ASSERT_TRUE(lib.scsi(remote, {0x87, SSP_SERVICE_SSP2_ACL, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 56}, &grant,
-                         sizeof grant, IMGR_SCSI_DIRECTION_OUT).ok());
-    ASSERT_TRUE(lib.scsi(remote, {0x86, SSP_SERVICE_SSP2_ACL}, report.data(), static_cast<std::uint32_t>(report.size())).ok());
+                         sizeof grant, IMGR_SCSI_DIRECTION_OUT)
+                    .ok());
+    ASSERT_TRUE(
+        lib.scsi(remote, {0x86, SSP_SERVICE_SSP2_ACL}, report.data(), static_cast<std::uint32_t>(report.size())).ok());
     std::memcpy(&parsed, report.data(), sizeof parsed);
     EXPECT_EQ(parsed.entry[1].pbLunMap[0], 0x02);
 
@@ -173,8 +185,10 @@ TEST(Data, AccessListsAndHostModesOfAStorageSystem)
     EXPECT_GT(+modes.header.dwEntryCount, 1u);
     EXPECT_STREQ(modes.entry[0].sModeName, "Default");
     std::uint8_t disable[12] = {};
-    ASSERT_TRUE(lib.scsi(remote, {0x87, SSP_SERVICE_HOST_MODES}, disable, sizeof disable, IMGR_SCSI_DIRECTION_OUT).ok());
-    ASSERT_TRUE(lib.scsi(remote, {0x86, SSP_SERVICE_SSP2_ACL}, report.data(), static_cast<std::uint32_t>(report.size())).ok());
+    ASSERT_TRUE(
+        lib.scsi(remote, {0x87, SSP_SERVICE_HOST_MODES}, disable, sizeof disable, IMGR_SCSI_DIRECTION_OUT).ok());
+    ASSERT_TRUE(
+        lib.scsi(remote, {0x86, SSP_SERVICE_SSP2_ACL}, report.data(), static_cast<std::uint32_t>(report.size())).ok());
     EXPECT_EQ(report[4], 0);
 }
 
@@ -200,8 +214,8 @@ TEST(Data, TwoProcessesWritingAtOnceLoseNothing)
             add.entry.bInitiatorID[1] = static_cast<std::uint8_t>(p);
             add.entry.bInitiatorID[7] = static_cast<std::uint8_t>(i);
             add.entry.bHostMode = 1;
-            ok = ok && lib.scsi(remote, {0x87, SSP_SERVICE_HOST_ATTRIBUTES}, &add, sizeof add,
-                                IMGR_SCSI_DIRECTION_OUT).ok();
+            ok = ok &&
+                lib.scsi(remote, {0x87, SSP_SERVICE_HOST_ATTRIBUTES}, &add, sizeof add, IMGR_SCSI_DIRECTION_OUT).ok();
         }
         ::_exit(ok ? 0 : 1);
     }
@@ -212,7 +226,7 @@ TEST(Data, TwoProcessesWritingAtOnceLoseNothing)
     }
     Sim::StateStore store(state.dir());
     std::string error;
-    const Sim::World *world = store.current(error);
+    const Sim::World* world = store.current(error);
     ASSERT_NE(world, nullptr) << error;
     EXPECT_EQ(world->controllers.at(0).initiators.size(), 3u + 2 * kPerProcess);
 }
@@ -241,7 +255,7 @@ TEST(Data, StatisticsLineCountsRequestsByKind)
     if (child == 0) {
         ::setenv("VNLSIM_STATS", stats.c_str(), 1);
         ::setenv("VNL_TEST_STATS_CHILD", "1", 1);
-        ::execl("/proc/self/exe", "tests_sim", static_cast<char *>(nullptr));
+        ::execl("/proc/self/exe", "tests_sim", static_cast<char*>(nullptr));
         ::_exit(127);
     }
     int status = 0;

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string text(const char *field, size_t n) { return std::string(field, strnlen(field, n)); }
+std::string text(const char* field, size_t n) { return std::string(field, strnlen(field, n)); }
 
 TEST(Enumeration, ServerPresetShowsTwoLocalControllersWithTheirLogicalDrives)
 {
@@ -114,12 +114,13 @@ TEST(Enumeration, ExternalPresetReportsNamedInitiatorsWithHostModes)
 }
 
 // The status reply of drive `index` of a preset's local controller `controller`.
-PHYSICAL_DRIVE_STATUS driveStatus(const char *preset, size_t controller, std::uint16_t index)
+PHYSICAL_DRIVE_STATUS driveStatus(const char* preset, size_t controller, std::uint16_t index)
 {
     TempState state(preset);
     SimLibrary lib;
     PHYSICAL_DRIVE_STATUS drive{};
-    EXPECT_TRUE(lib.sense(lib.localControllers().at(controller), 0x15, drive, driveDetail(index), driveUnit(index)).ok());
+    EXPECT_TRUE(
+        lib.sense(lib.localControllers().at(controller), 0x15, drive, driveDetail(index), driveUnit(index)).ok());
     return drive;
 }
 

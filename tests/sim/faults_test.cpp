@@ -8,7 +8,7 @@
 
 namespace {
 
-int tool(const std::string &arguments)
+int tool(const std::string& arguments)
 {
     return std::system((std::string(VNLSIM_TOOL) + " " + arguments + " >/dev/null 2>&1").c_str());
 }
@@ -103,7 +103,7 @@ TEST(Faults, MutedDriveFailsItsCommandsAsAMissingDriveDoesUntilItAnswersAgain)
         return s.lib.sense(s.controller, 0x15, drive, driveDetail(index), driveUnit(index));
     };
     const BmicResult absent = identifyDrive(missing);
-    for (const char *unmute : {"mute-drive slot3 2E:1:5 off", "clear slot3", "restore-drive slot3 2E:1:5"}) {
+    for (const char* unmute : {"mute-drive slot3 2E:1:5 off", "clear slot3", "restore-drive slot3 2E:1:5"}) {
         ASSERT_EQ(tool("mute-drive slot3 2E:1:5 on"), 0);
         const BmicResult silent = identifyDrive(muted);
         EXPECT_EQ(silent.scsiStatus, 2);
@@ -152,7 +152,7 @@ TEST(Faults, ProfileFileInitialisesTheState)
 {
     TempState state("small");
     std::string profile = state.dir() + "/mine.profile";
-    FILE *f = std::fopen(profile.c_str(), "w");
+    FILE* f = std::fopen(profile.c_str(), "w");
     ASSERT_NE(f, nullptr);
     std::fputs("controller only model=TARN_410 slot=7\ndrive 1:0 interface=scsi size=18GB\n", f);
     std::fclose(f);

@@ -13,7 +13,7 @@ using namespace ModelTable;
 unsigned countWith(Trait trait)
 {
     unsigned n = 0;
-    for (const Model &m : models())
+    for (const Model& m : models())
         n += (m.traits & trait) ? 1 : 0;
     return n;
 }
@@ -32,7 +32,7 @@ TEST(ModelTable, BoardsAndKeysAreUniqueAndBoardsPassTheLocalControllerTest)
 {
     std::set<std::uint32_t> boards;
     std::set<std::string_view> keys;
-    for (const Model &m : models()) {
+    for (const Model& m : models()) {
         EXPECT_TRUE(keys.insert(m.key).second) << m.key;
         EXPECT_EQ(m.key.rfind("ATTR_VALUE_CONTROLLER_NAME_", 0), 0u) << m.key;
         EXPECT_FALSE(m.name.empty());
@@ -45,7 +45,7 @@ TEST(ModelTable, BoardsAndKeysAreUniqueAndBoardsPassTheLocalControllerTest)
 
 TEST(ModelTable, LookupsByBoardAndKeyAgree)
 {
-    for (const Model &m : models()) {
+    for (const Model& m : models()) {
         EXPECT_EQ(findByKey(m.key), &m);
         if (m.boardId) {
             EXPECT_EQ(keyOfBoardId(m.boardId), m.key);

@@ -68,7 +68,7 @@ TEST(Profile, LogicalDrivesOfOneArrayFollowEachOther)
     World world;
     std::string error;
     ASSERT_TRUE(loadWorld(*presetText("server"), world, error)) << error;
-    const Controller &slot3 = world.controllers.at(1);
+    const Controller& slot3 = world.controllers.at(1);
     LOGICAL_DRIVE_CONFIG first = configOf(slot3.logicalDrives.at(0)), second = configOf(slot3.logicalDrives.at(1));
     EXPECT_EQ(dataOffset(second), dataOffset(first) + first.qwExtendedBlocksPerDrive);
     EXPECT_NE(slot3.logicalDrives.at(0).volumeId, slot3.logicalDrives.at(1).volumeId);
@@ -78,14 +78,14 @@ TEST(Profile, LogicalDrivesOfOneArrayFollowEachOther)
 
 TEST(Profile, MistakesAreReportedWithTheirLine)
 {
-    const char *bad[] = {
-        "drive 1I:1:1 size=72GB",                                         // before any controller
-        "controller a model=NO_SUCH_MODEL",                               // unknown model
-        "controller a model=TARN_410\ndrive 1:0 interface=scsi",          // no size
-        "controller a model=TARN_410\ndrive 1:0 interface=ide size=9GB",  // unknown interface
-        "controller a model=TARN_410\ndrive x:y size=9GB",                // bad location
+    const char* bad[] = {
+        "drive 1I:1:1 size=72GB", // before any controller
+        "controller a model=NO_SUCH_MODEL", // unknown model
+        "controller a model=TARN_410\ndrive 1:0 interface=scsi", // no size
+        "controller a model=TARN_410\ndrive 1:0 interface=ide size=9GB", // unknown interface
+        "controller a model=TARN_410\ndrive x:y size=9GB", // bad location
         "controller a model=TARN_410\ndrive 1:0 size=9GB\ndrive 1:0 size=9GB",
-        "controller a model=TARN_410\ndrive 0:3 interface=scsi size=9GB",                    // buses count from 1
+        "controller a model=TARN_410\ndrive 0:3 interface=scsi size=9GB", // buses count from 1
         "controller a model=TARN_410\ndrive 1:3 interface=scsi size=9GB\ndrive 01:3 interface=scsi size=9GB",
         "controller a model=TARN_410\ndrive 1:0 size=9GB\nlogicaldrive 0 drives=1:0 size=20GB",
         "controller a model=TARN_410\ndrive 1:0 size=9GB\nlogicaldrive 0 drives=1:0 raid=5",
@@ -95,7 +95,7 @@ TEST(Profile, MistakesAreReportedWithTheirLine)
         "adapter f wwn=00:11:22:33:44:55:66:77\npath controller=a",
         "frobnicate",
     };
-    for (const char *text : bad) {
+    for (const char* text : bad) {
         World world;
         std::string error;
         EXPECT_FALSE(loadWorld(text, world, error)) << text;
@@ -116,11 +116,11 @@ TEST(Profile, ScsiLocationsNameBusesFromOneAndOtherDrivesTakeTheAddressOfTheirIn
                           "tape 1E:1:9\n",
                           world, error))
         << error;
-    const auto address = [](const Drive &d) { return std::to_string(d.bus) + ":" + std::to_string(d.target); };
-    const std::vector<Drive> &scsi = world.controllers.at(0).drives;
+    const auto address = [](const Drive& d) { return std::to_string(d.bus) + ":" + std::to_string(d.target); };
+    const std::vector<Drive>& scsi = world.controllers.at(0).drives;
     EXPECT_EQ(address(scsi.at(0)), "0:0");
     EXPECT_EQ(address(scsi.at(1)), "1:7");
-    const std::vector<Drive> &sas = world.controllers.at(1).drives;
+    const std::vector<Drive>& sas = world.controllers.at(1).drives;
     EXPECT_EQ(address(sas.at(0)), "0:0");
     EXPECT_EQ(address(sas.at(1)), "0:1") << "a box:bay drive";
     EXPECT_EQ(address(sas.at(2)), "0:2") << "the tape drive";
@@ -131,13 +131,14 @@ TEST(Profile, AdapterPortsAndTheNodeNameOfAStorageSystem)
 {
     World world;
     std::string error;
-    ASSERT_TRUE(loadWorld("controller s model=CORVALE_1500 external=yes bustype=4 chassis=C1 node=50:0e:0d:00:00:00:00:01\n"
-                          "adapter f1 wwn=5a:0e:0d:00:00:01:00:01 slot=4\n"
-                          "path controller=s side=A\n"
-                          "path controller=s side=B port=1\n"
-                          "adapter f2 wwn=5a:0e:0d:00:00:01:00:02 slot=5\n"
-                          "path controller=s port=255\n",
-                          world, error))
+    ASSERT_TRUE(
+        loadWorld("controller s model=CORVALE_1500 external=yes bustype=4 chassis=C1 node=50:0e:0d:00:00:00:00:01\n"
+                  "adapter f1 wwn=5a:0e:0d:00:00:01:00:01 slot=4\n"
+                  "path controller=s side=A\n"
+                  "path controller=s side=B port=1\n"
+                  "adapter f2 wwn=5a:0e:0d:00:00:01:00:02 slot=5\n"
+                  "path controller=s port=255\n",
+                  world, error))
         << error;
     EXPECT_EQ(world.adapters.at(0).paths.at(0).port, 0) << "a fibre adapter has at least its first port";
     EXPECT_EQ(world.adapters.at(0).paths.at(1).port, 1);

@@ -10,12 +10,12 @@ namespace {
 
 void setClock(std::int64_t seconds) { ::setenv("VNLSIM_CLOCK", std::to_string(seconds).c_str(), 1); }
 
-bool inject(const TempState &state, std::vector<std::string> words, std::int64_t now)
+bool inject(const TempState& state, std::vector<std::string> words, std::int64_t now)
 {
     Sim::StateStore store(state.dir());
     std::string error, why;
     bool applied = false;
-    bool stored = store.update([&](Sim::World &w) { return applied = Sim::applyFault(w, words, now, why); }, error);
+    bool stored = store.update([&](Sim::World& w) { return applied = Sim::applyFault(w, words, now, why); }, error);
     EXPECT_TRUE(applied) << why;
     return stored && applied;
 }
@@ -96,7 +96,7 @@ TEST(Progress, FailedDataDriveWithASpareRecoversOntoTheSpare)
     for (std::uint16_t number : {0, 1}) {
         LOGICAL_DRIVE_STATUS st = s.status(number);
         EXPECT_EQ(st.bUnitStatus, 5);
-        EXPECT_EQ(st.bDriveRebuilding, 3);            // the spare, 1E:1:4, is drive 3
+        EXPECT_EQ(st.bDriveRebuilding, 3); // the spare, 1E:1:4, is drive 3
         EXPECT_EQ(st.pbBigActiveSpareBitmap[0], 0x08);
         EXPECT_EQ(st.pbBigSpareToReplaceBitmap[3], 1); // standing in for drive 1
         EXPECT_EQ(+st.dwDriveFailureBitmap, 0u);

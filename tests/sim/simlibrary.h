@@ -19,7 +19,7 @@
 // A state directory of its own, made from a preset, and VNLSIM_STATE naming it.
 class TempState {
 public:
-    explicit TempState(const std::string &preset)
+    explicit TempState(const std::string& preset)
     {
         char pattern[] = "/tmp/vnlsim-test-XXXXXX";
         m_dir = ::mkdtemp(pattern);
@@ -30,17 +30,17 @@ public:
         EXPECT_TRUE(store.reset(std::string(*Sim::presetText(preset)), error)) << error;
     }
     ~TempState() { std::system(("rm -rf " + m_dir).c_str()); }
-    const std::string &dir() const { return m_dir; }
+    const std::string& dir() const { return m_dir; }
 
 private:
     std::string m_dir;
 };
 
 // What a shell command prints on its standard output.
-inline std::string run(const std::string &command)
+inline std::string run(const std::string& command)
 {
     std::string out;
-    FILE *pipe = ::popen(command.c_str(), "r");
+    FILE* pipe = ::popen(command.c_str(), "r");
     char buffer[4096];
     for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
         out.append(buffer, n);
@@ -93,13 +93,14 @@ public:
         EXPECT_EQ(open(0, IMGR_OBJECT_HOST_BUS_ADAPTERS, &root, 0, 0), IMGR_STATUS_OK);
         return children(root, IMGR_ENUM_CHILDREN);
     }
-    template <class T> ImgrStatus info(ImgrHandle h, std::uint32_t infoClass, T &out)
+    template <class T>
+    ImgrStatus info(ImgrHandle h, std::uint32_t infoClass, T& out)
     {
         std::uint32_t length = sizeof out;
         return getInfo(h, infoClass, 0, &out, &length);
     }
 
-    BmicResult bmic(ImgrHandle h, std::uint8_t opcode, std::uint32_t direction, void *data, std::uint32_t length,
+    BmicResult bmic(ImgrHandle h, std::uint8_t opcode, std::uint32_t direction, void* data, std::uint32_t length,
                     std::uint32_t detail = 0, std::uint16_t unit = 0)
     {
         ImgrBmicRecord rec;
@@ -114,19 +115,19 @@ public:
         rec.dwSenseLength = sizeof sense;
         return send(h, IMGR_CONTROL_BMIC, direction, rec, sense);
     }
-    template <class T> BmicResult sense(ImgrHandle h, std::uint8_t opcode, T &out, std::uint32_t detail = 0,
-                                        std::uint16_t unit = 0)
+    template <class T>
+    BmicResult sense(ImgrHandle h, std::uint8_t opcode, T& out, std::uint32_t detail = 0, std::uint16_t unit = 0)
     {
         std::memset(&out, 0, sizeof out);
         return bmic(h, opcode, IMGR_BMIC_DIRECTION_FROM_CONTROLLER, &out, sizeof out, detail, unit);
     }
-    template <class T> BmicResult set(ImgrHandle h, std::uint8_t opcode, T &in, std::uint32_t detail = 0,
-                                      std::uint16_t unit = 0)
+    template <class T>
+    BmicResult set(ImgrHandle h, std::uint8_t opcode, T& in, std::uint32_t detail = 0, std::uint16_t unit = 0)
     {
         return bmic(h, opcode, IMGR_BMIC_DIRECTION_TO_CONTROLLER, &in, sizeof in, detail, unit);
     }
 
-    BmicResult scsi(ImgrHandle h, std::vector<std::uint8_t> cdb, void *data, std::uint32_t length,
+    BmicResult scsi(ImgrHandle h, std::vector<std::uint8_t> cdb, void* data, std::uint32_t length,
                     std::uint32_t direction = IMGR_SCSI_DIRECTION_IN)
     {
         ImgrScsiRecord rec;
@@ -150,7 +151,7 @@ public:
 
 private:
     template <class Record>
-    BmicResult send(ImgrHandle h, std::uint32_t code, std::uint32_t direction, Record &rec, const std::uint8_t *sense)
+    BmicResult send(ImgrHandle h, std::uint32_t code, std::uint32_t direction, Record& rec, const std::uint8_t* sense)
     {
         std::uint32_t recordLength = sizeof rec;
         BmicResult r;
@@ -161,13 +162,14 @@ private:
         r.asc = sense[12];
         return r;
     }
-    template <class F> F bind(const char *name)
+    template <class F>
+    F bind(const char* name)
     {
-        void *symbol = m_handle ? ::dlsym(m_handle, name) : nullptr;
+        void* symbol = m_handle ? ::dlsym(m_handle, name) : nullptr;
         EXPECT_NE(symbol, nullptr) << name;
         return reinterpret_cast<F>(symbol);
     }
-    void *m_handle = nullptr;
+    void* m_handle = nullptr;
 };
 
 // Physical drive addressing of BMIC commands to a local controller.

@@ -19,20 +19,20 @@
 
 // The syncs and renames of this program, in order, while a test records them; each call is
 // passed on.
-static std::vector<std::string> *recordedCalls = nullptr;
+static std::vector<std::string>* recordedCalls = nullptr;
 
 extern "C" int fsync(int fd)
 {
     static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
-    struct stat st{};
+    struct stat st {};
     if (recordedCalls && ::fstat(fd, &st) == 0)
         recordedCalls->push_back(S_ISDIR(st.st_mode) ? "sync directory" : "sync file");
     return real(fd);
 }
 
-extern "C" int rename(const char *from, const char *to) noexcept
+extern "C" int rename(const char* from, const char* to) noexcept
 {
-    static const auto real = reinterpret_cast<int (*)(const char *, const char *)>(::dlsym(RTLD_NEXT, "rename"));
+    static const auto real = reinterpret_cast<int (*)(const char*, const char*)>(::dlsym(RTLD_NEXT, "rename"));
     if (recordedCalls)
         recordedCalls->push_back("rename");
     return real(from, to);
@@ -59,7 +59,7 @@ TEST(StateStore, EnsureCreatesOnceAndKeepsWhatIsThere)
     std::string error;
     ASSERT_TRUE(store.ensure(std::string(*presetText("small")), error)) << error;
     ASSERT_TRUE(store.ensure(std::string(*presetText("server")), error)) << error;
-    const World *world = store.current(error);
+    const World* world = store.current(error);
     ASSERT_NE(world, nullptr) << error;
     EXPECT_EQ(world->controllers.size(), 1u);
 }
@@ -71,9 +71,19 @@ TEST(StateStore, AnotherWritersChangeIsSeenAtTheNextRead)
     std::string error;
     ASSERT_TRUE(mine.reset(std::string(*presetText("small")), error));
     ASSERT_EQ(mine.current(error)->controllers[0].firmware, "3.42");
-    ASSERT_TRUE(theirs.update([](World &w) { w.controllers[0].firmware = "9.99"; return true; }, error));
+    ASSERT_TRUE(theirs.update(
+        [](World& w) {
+            w.controllers[0].firmware = "9.99";
+            return true;
+        },
+        error));
     EXPECT_EQ(mine.current(error)->controllers[0].firmware, "9.99");
-    ASSERT_TRUE(theirs.update([](World &w) { w.controllers[0].firmware = "ignored"; return false; }, error));
+    ASSERT_TRUE(theirs.update(
+        [](World& w) {
+            w.controllers[0].firmware = "ignored";
+            return false;
+        },
+        error));
     EXPECT_EQ(mine.current(error)->controllers[0].firmware, "9.99");
 }
 
@@ -88,9 +98,14 @@ TEST(StateStore, ConcurrentUpdatesFromManyStoresAllLand)
             StateStore own(dir.path);
             std::string why;
             for (int i = 0; i < 25; ++i)
-                own.update([](World &w) { ++w.controllers[0].surfaceDelay; return true; }, why);
+                own.update(
+                    [](World& w) {
+                        ++w.controllers[0].surfaceDelay;
+                        return true;
+                    },
+                    why);
         });
-    for (std::thread &t : writers)
+    for (std::thread& t : writers)
         t.join();
     StateStore reader(dir.path);
     EXPECT_EQ(reader.current(error)->controllers[0].surfaceDelay, 30 + 100);
@@ -116,7 +131,12 @@ TEST(StateStore, AChangeReachesTheDiskBeforeAndAfterItsRename)
     ASSERT_TRUE(store.reset(std::string(*presetText("small")), error)) << error;
     std::vector<std::string> calls;
     recordedCalls = &calls;
-    bool stored = store.update([](World &w) { w.controllers[0].firmware = "9.99"; return true; }, error);
+    bool stored = store.update(
+        [](World& w) {
+            w.controllers[0].firmware = "9.99";
+            return true;
+        },
+        error);
     recordedCalls = nullptr;
     ASSERT_TRUE(stored) << error;
     EXPECT_EQ(calls, (std::vector<std::string>{"sync file", "rename", "sync directory"}));
@@ -133,7 +153,7 @@ TEST(StateStore, WhatCannotBeReadInPlaceOfTheStateIsRefusedAndKept)
         {": > state", "empty"},
         {"mkdir state", "not a regular file"},
     };
-    for (const auto &[make, reason] : standIns) {
+    for (const auto& [make, reason] : standIns) {
         Directory dir;
         ASSERT_EQ(std::system(("cd " + dir.path + " && " + make).c_str()), 0) << make;
         const std::string state = dir.path + "/state", listing = "ls -l " + state + " 2>&1";
@@ -144,7 +164,7 @@ TEST(StateStore, WhatCannotBeReadInPlaceOfTheStateIsRefusedAndKept)
         EXPECT_TRUE(store.ensure(std::string(*presetText("server")), error)) << make;
         EXPECT_EQ(store.current(error), nullptr) << make;
         EXPECT_EQ(error, state + ": " + reason);
-        EXPECT_FALSE(store.update([](World &) { return true; }, error)) << make;
+        EXPECT_FALSE(store.update([](World&) { return true; }, error)) << make;
 
         const std::string tool = "VNLSIM_STATE=" + dir.path + " " + VNLSIM_TOOL;
         EXPECT_EQ(run(tool + " show 2>&1"), "vnlsim: " + state + ": " + reason + "\n");
@@ -172,16 +192,16 @@ TEST(StateStore, TemporaryFilesOfWritersThatDiedAreCleared)
     const std::string living = dir.path + "/state.tmp." + std::to_string(::getppid());
     std::ofstream(left) << "half a sta";
     std::ofstream(living) << "being written";
-    ASSERT_TRUE(store.update([](World &) { return true; }, error)) << error;
+    ASSERT_TRUE(store.update([](World&) { return true; }, error)) << error;
     EXPECT_NE(::access(left.c_str(), F_OK), 0);
     EXPECT_EQ(::access(living.c_str(), F_OK), 0);
 }
 
 TEST(VolumeGeometry, PlacementRoundsPartialStripesUpToWholeStripes)
 {
-    EXPECT_EQ(blocksPerDrive(1024, 128, 2), 512u);        // whole stripes, even spread
-    EXPECT_EQ(blocksPerDrive(1000, 128, 2), 512u);        // 7 stripes over 2 drives
-    EXPECT_EQ(blocksPerDrive(256 + 100, 128, 2), 228u);   // 2 stripes and a part
+    EXPECT_EQ(blocksPerDrive(1024, 128, 2), 512u); // whole stripes, even spread
+    EXPECT_EQ(blocksPerDrive(1000, 128, 2), 512u); // 7 stripes over 2 drives
+    EXPECT_EQ(blocksPerDrive(256 + 100, 128, 2), 228u); // 2 stripes and a part
     EXPECT_EQ(blocksPerDrive(1000, 0, 2), 0u);
 }
 
@@ -203,7 +223,7 @@ TEST(VolumeGeometry, BigLogicalDrivesTakeTheirSizeFromTheSixtyFourBitField)
     setParamTable(config, 255, 63, 1000);
     EXPECT_EQ(volumeBlocks(config), 1000u * 255 * 63);
     std::uint8_t sum = 0;
-    const std::uint8_t *table = reinterpret_cast<const std::uint8_t *>(&config.logicalDriveParamTable);
+    const std::uint8_t* table = reinterpret_cast<const std::uint8_t*>(&config.logicalDriveParamTable);
     for (int i = 0; i < 241; ++i)
         sum = static_cast<std::uint8_t>(sum + table[i]);
     EXPECT_EQ(sum, 0);
