@@ -9,7 +9,7 @@ namespace {
 constexpr bool everyEmbeddedStructureHasAnEntry()
 {
     return std::all_of(std::begin(kBmicLayouts), std::end(kBmicLayouts), [](const auto& row) {
-        return row.elementLayout == nullptr || FindBmicLayout(row.elementLayout) != nullptr;
+        return row.elementLayout.empty() || FindBmicLayout(row.elementLayout) < kBmicLayoutCount;
     });
 }
 static_assert(everyEmbeddedStructureHasAnEntry(), "an embedded structure has no table entry");
@@ -24,14 +24,14 @@ void reverseEachElement(std::span<std::uint8_t> bytes, std::size_t elementSize)
 
 void swapMember(const BmicLayoutRow& member, std::span<std::uint8_t> bytes)
 {
-    if (member.elementLayout == nullptr) {
+    if (member.elementLayout.empty()) {
         if (member.elementSize > 1)
             reverseEachElement(bytes, member.elementSize);
         return;
     }
-    const BmicLayoutRow* element = FindBmicLayout(member.elementLayout);
+    const BmicLayoutRow& element = kBmicLayouts[FindBmicLayout(member.elementLayout)];
     for (std::size_t at = 0; at + member.elementSize <= bytes.size(); at += member.elementSize) {
-        SwapByteOrder(*element, bytes.subspan(at, member.elementSize));
+        SwapByteOrder(element, bytes.subspan(at, member.elementSize));
     }
 }
 

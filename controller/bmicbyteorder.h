@@ -12,25 +12,29 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <type_traits>
 
 #include "controller/bmicstructuretable.h"
 
-// The table's row of the structure whose layout is given, or null.
-constexpr const BmicLayoutRow* FindBmicLayout(const void* layout)
+inline constexpr std::size_t kBmicLayoutCount = std::size(kBmicLayouts);
+
+// The index in kBmicLayouts of the row of the structure whose layout is given, or kBmicLayoutCount.
+constexpr std::size_t FindBmicLayout(std::string_view layout)
 {
-    for (const BmicLayoutRow& row : kBmicLayouts) {
-        if (row.member == nullptr && row.layout == layout)
-            return &row;
+    for (std::size_t at = 0; at < kBmicLayoutCount; ++at) {
+        if (kBmicLayouts[at].member == nullptr && kBmicLayouts[at].layout == layout)
+            return at;
     }
-    return nullptr;
+    return kBmicLayoutCount;
 }
 
 template <class T>
-concept BmicBuffer = std::is_integral_v<T> || FindBmicLayout(&kBmicLayoutTag<T>)
-!= nullptr;
+concept BmicBuffer = std::is_integral_v<T> || FindBmicLayout(BmicLayoutId<T>())
+< kBmicLayoutCount;
 
 // Reverses the multi-byte fields in the bytes of the structure whose row of kBmicLayouts is given.
 // Bytes that are not exactly that structure's size are left alone.
@@ -43,8 +47,8 @@ void SwapByteOrder(T& buffer)
     if constexpr (std::is_integral_v<T>) {
         std::reverse(bytes.begin(), bytes.end());
     } else {
-        constexpr const BmicLayoutRow* structure = FindBmicLayout(&kBmicLayoutTag<T>);
-        SwapByteOrder(*structure, bytes);
+        constexpr std::size_t structure = FindBmicLayout(BmicLayoutId<T>());
+        SwapByteOrder(kBmicLayouts[structure], bytes);
     }
 }
 

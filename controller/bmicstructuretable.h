@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 #include <type_traits>
 
 #include "controller/bmiclayouts.h"
@@ -15,13 +16,18 @@
 // in the order the report lists them. Registering twice changes nothing.
 void RegisterBmicStructures(StructureRegistry& registry);
 
-// The identity of a layout in the table, comparable at compile time.
+// The identity of a layout in the table, comparable at compile time: the compiler's own name of
+// the type. (Addresses of tag variables would do in a plain build, but the sanitizers make their
+// comparison something the compiler no longer evaluates at compile time.)
 template <class T>
-inline constexpr char kBmicLayoutTag = 0;
+constexpr std::string_view BmicLayoutId()
+{
+    return __PRETTY_FUNCTION__;
+}
 
 // A structure (member is null) or one member of the structure named last.
 struct BmicLayoutRow {
-    const void* layout; // the structure the row describes or belongs to
+    std::string_view layout; // the structure the row describes or belongs to
     const char* structure;
     const char* member;
     std::size_t offset;
@@ -29,31 +35,37 @@ struct BmicLayoutRow {
     const char* type;
     bool listed; // structure rows: whether the report lists the structure
     std::size_t elementSize; // member rows: one element of an array, else the whole member
-    const void* elementLayout; // member rows whose elements are structures: their layout
+    std::string_view elementLayout; // member rows whose elements are structures: their layout, else empty
 };
 
 template <class Member>
 using BmicElementOf = std::remove_all_extents_t<Member>;
 
 template <class Element>
-constexpr const void* BmicElementLayout()
+constexpr std::string_view BmicElementLayout()
 {
     if constexpr (std::is_class_v<Element>) {
-        return &kBmicLayoutTag<Element>;
+        return BmicLayoutId<Element>();
     } else {
-        return nullptr;
+        return {};
     }
 }
 
 #define STRUCTURE(S)                                                                                                   \
-    BmicLayoutRow { &kBmicLayoutTag<S>, #S, nullptr, 0, sizeof(S), nullptr, true, 0, nullptr }
+    BmicLayoutRow                                                                                                      \
+    {                                                                                                                  \
+        BmicLayoutId<S>(), #S, nullptr, 0, sizeof(S), nullptr, true, 0, {}                                             \
+    }
 // A layout the report does not list: here only so that its bytes can be put in order.
 #define UNLISTED_STRUCTURE(S)                                                                                          \
-    BmicLayoutRow { &kBmicLayoutTag<S>, #S, nullptr, 0, sizeof(S), nullptr, false, 0, nullptr }
+    BmicLayoutRow                                                                                                      \
+    {                                                                                                                  \
+        BmicLayoutId<S>(), #S, nullptr, 0, sizeof(S), nullptr, false, 0, {}                                            \
+    }
 #define MEMBER(S, field, type)                                                                                         \
     BmicLayoutRow                                                                                                      \
     {                                                                                                                  \
-        &kBmicLayoutTag<S>, #S, #field, offsetof(S, field), sizeof(S::field), type, true,                              \
+        BmicLayoutId<S>(), #S, #field, offsetof(S, field), sizeof(S::field), type, true,                               \
             sizeof(BmicElementOf<decltype(S::field)>), BmicElementLayout<BmicElementOf<decltype(S::field)>>()          \
     }
 
