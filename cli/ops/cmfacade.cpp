@@ -111,7 +111,6 @@ const WordTable& configWords()
          {{"low", ATTR_VALUE_REBUILD_PRIORITY_LOW},
           {"medium", ATTR_VALUE_REBUILD_PRIORITY_MEDIUM},
           {"high", ATTR_VALUE_REBUILD_PRIORITY_HIGH}}},
-        {ATTR_NAME_STRIPE_SIZE, {{"128", "256"}, {"16", "32"}}},
     };
     return table;
 }
@@ -383,9 +382,13 @@ std::string CMFacade::capOptions(const Core::CapabilityPtr& capability, const st
         for (auto child = capability->beginChild(); child != capability->endChild(); ++child)
             options += optionLine(*child, attribute);
     }
-    if (options.empty())
-        options = "\n   There are no options currently available.";
-    return "\nAvailable options are:" + options + "\n";
+    return optionsText(options);
+}
+
+std::string CMFacade::optionsText(const std::string& lines) const
+{
+    return std::string("\n") + CLI_MESSAGES::AVAILABLE_OPTIONS +
+        (lines.empty() ? "\n" + std::string(CLI_MESSAGES::NO_OPTIONS) : lines) + "\n";
 }
 
 std::string CMFacade::capOptionsEx(const Core::DevicePtr& device, const std::string& operation,
@@ -452,6 +455,10 @@ bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& o
 
 std::string CMFacade::toConfigMod(const std::string& attribute, const std::string& word) const
 {
+    // Stripe sizes are typed in KB and kept in blocks of 512 bytes.
+    long long kilobytes = 0;
+    if (attribute == ATTR_NAME_STRIPE_SIZE && readNumber(word, kilobytes))
+        return std::to_string(kilobytes * 2);
     auto byAttribute = configWords().find(attribute);
     if (byAttribute == configWords().end())
         return word;
