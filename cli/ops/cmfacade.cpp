@@ -199,6 +199,13 @@ std::string stripTag(const std::string& part) { return part.substr(0, part.find(
 
 void logError(const std::string& message, const std::string& detail = "") { CError::log(message, detail, 1); }
 
+Core::CapabilityPtr findCapability(const Core::CapabilityPtr& start, const std::string& attribute)
+{
+    Core::CapabilityFinder finder(start);
+    finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(attribute)));
+    return finder.find();
+}
+
 } // namespace
 
 bool CMFacade::isTargetType(const Core::DevicePtr& device, const std::string& type) const
@@ -334,9 +341,7 @@ Core::CapabilityPtr CMFacade::attributeCapability(const Core::DevicePtr& device,
     Core::DeviceOperationPtr op = device ? device->getOperation(fromStdString(operation)) : Core::DeviceOperationPtr();
     if (!op)
         return Core::CapabilityPtr();
-    Core::CapabilityFinder finder(op->getCapabilityPtr(device));
-    finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(attribute)));
-    return finder.find();
+    return findCapability(op->getCapabilityPtr(device), attribute);
 }
 
 Core::CapabilityPtr CMFacade::hasCapOption(const Core::DevicePtr& device, const std::string& operation,
@@ -414,14 +419,20 @@ bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& o
         logError(CLI_MESSAGES::NOT_SUPPORTED);
         return false;
     }
-    Core::CapabilityPtr root = op->getCapabilityPtr(device);
+    const Core::CapabilityPtr root = op->getCapabilityPtr(device);
+    // Choices may depend on earlier ones (the sizes of a RAID level and
+    // stripe size hang below that choice): each parameter is looked for below
+    // the option chosen for the one before it, then in the whole tree.
+    Core::CapabilityPtr scope = root;
     for (auto& [name, value] : params) {
         if (!CError::isOK())
             return false;
-        Core::CapabilityFinder finder(root);
-        finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(name)));
-        Core::CapabilityPtr capability = finder.find();
+        Core::CapabilityPtr capability = findCapability(scope, name);
+        if (!capability)
+            capability = findCapability(root, name);
         Core::CapabilityPtr option = hasCapOption2(capability, name, toConfigMod(name, value));
+        if (option)
+            scope = option;
         std::string options = capOptions(capability, name);
         if (value == "?") {
             ConsoleOutput::stream() << options << std::endl;
