@@ -27,6 +27,7 @@
 #include "operations/readstoragesysteminfo.h"
 #include "operations/scopedassociations.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
+#include "operations/writeconfigureunusedspace.h"
 #include "operations/writecreatearray.h"
 #include "operations/writecreatelogicaldrive.h"
 #include "operations/writedeletearray.h"
@@ -116,7 +117,7 @@ void InitializeModule()
 {
     declare<StorageSystemType, WriteCreateArray, WriteLockStorageSystem, WriteUnlockStorageSystem>();
     declare<ControllerType, WriteCreateArray>();
-    declare<ArrayType, WriteCreateLogicalDrive, WriteDeleteArray>();
+    declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray>();
 }
 
 } // namespace Interface::ConfigMod

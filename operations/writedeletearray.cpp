@@ -36,8 +36,6 @@ void unassign(const Core::Device& scope, const Schema::Array::DriveSet& drives)
 
 } // namespace
 
-Common::string WriteDeleteArray::nameImpl() const { return Interface::ConfigMod::OPERATION_WRITE_DELETE_ARRAY; }
-
 Core::OperationReturn WriteDeleteArray::visit(Schema::Array& array)
 {
     const Core::DevicePtr parent = array.hasParent() ? array.pParent() : Core::DevicePtr();

@@ -9,18 +9,16 @@
 #ifndef VNL_OPERATIONS_WRITEDELETEARRAY_H
 #define VNL_OPERATIONS_WRITEDELETEARRAY_H
 
-#include "core/deviceoperation.h"
+#include "operations/writeoperation.h"
+#include "schema/configmod.h"
 #include "schema/schemaarray.h"
 
 namespace Operations {
 
-class WriteDeleteArray : public Schema::VisitorArray, public Core::DeviceOperation {
+class WriteDeleteArray : public Schema::VisitorArray,
+                         public WriteOperation<Interface::ConfigMod::OPERATION_WRITE_DELETE_ARRAY> {
 public:
     Core::OperationReturn visit(Schema::Array& array) override;
-
-protected:
-    Common::string nameImpl() const override;
-    EnType eTypeImpl() const override { return TYPE_WRITE; }
 };
 
 } // namespace Operations

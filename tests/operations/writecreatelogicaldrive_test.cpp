@@ -280,6 +280,23 @@ TEST(CreateLogicalDrive, LeftOutArgumentsTakeTheOfferedDefaults)
     EXPECT_EQ(std::uint64_t{stored.logicalDriveParamTable.wMaxCylinders} * kCylinder63, offered);
 }
 
+TEST(ConfigureUnusedSpace, FillsTheArrayWithTheLevelAsked)
+{
+    Tree tree(hardware(3));
+    const Core::DevicePtr array = tree.newArray(3);
+    const unsigned long long offered = maximumOffered(array, Facts::ATTR_VALUE_RAID_0);
+    const Core::OperationReturn result = Tree::perform(array, Config::OPERATION_WRITE_CONFIGURE_UNUSED_SPACE,
+                                                       {{Facts::ATTR_NAME_RAID, Facts::ATTR_VALUE_RAID_0}});
+    ASSERT_TRUE(result) << status(result);
+    EXPECT_EQ(result.getValueFor(Facts::ATTR_NAME_DRIVE_NUMBER), "0");
+    const LOGICAL_DRIVE_CONFIG stored = tree.stored(0);
+    EXPECT_EQ(+stored.wFaultTolerance, 0);
+    const std::uint64_t blocks = stored.qwBigBlocksInLogicalDrive != 0
+        ? std::uint64_t{stored.qwBigBlocksInLogicalDrive}
+        : std::uint64_t{stored.logicalDriveParamTable.wMaxCylinders} * kCylinder63;
+    EXPECT_EQ(blocks, offered);
+}
+
 TEST(CreateLogicalDrive, ArgumentsTheArrayCannotTakeAreRefusedByName)
 {
     Tree tree(hardware(2));
