@@ -72,6 +72,9 @@ Core::OperationReturn WriteCreateArray::create(Core::Device& device)
                                             Schema::Array::DriveSet(), Schema::Array::DriveSet(),
                                             Schema::Array::DriveSet()));
     PublishDevice(device, array);
+    // Its drives give its size and free space at once: the create-logical-drive capability that
+    // follows offers sizes from them.
+    array->Refresh();
     Core::OperationReturnList ignored;
     array->RegisterWriteOperationsFor(Interface::StorageMod::DefaultReenumeratePredicate(array), ignored);
     Core::OperationReturn result;
