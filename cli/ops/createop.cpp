@@ -111,6 +111,10 @@ bool CCreateOp::ldSetup(const Core::DevicePtr& array)
         !m_facade.processParams(array, OPERATION_WRITE_CREATE_LOGICAL_DRIVE, accelerator))
         return false;
     Core::DeviceOperationPtr op = array->getOperation(OPERATION_WRITE_CREATE_LOGICAL_DRIVE);
+    if (!op) {
+        logError(CLI_MESSAGES::NOT_SUPPORTED);
+        return false;
+    }
     for (const auto& [name, value] : accelerator)
         if (value != "default")
             setArgument(op, name, value);
