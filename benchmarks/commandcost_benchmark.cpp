@@ -7,6 +7,10 @@
 //
 // With VNLSIM_LATENCY_US unset the numbers are the tool's own work; VNLSIM_STATS counts the
 // commands sent.
+//
+// BM_OneShotCreate makes one logical drive on the `large` hardware, with the last logical drive of
+// the controller in slot 4 left out so that its last array has room; it makes that hardware in a
+// state directory of its own before each run (not timed).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -16,6 +20,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -93,5 +98,57 @@ void BM_ConsoleCommand(benchmark::State& state)
     state.SetLabel(COMMANDS[state.range(0)]);
 }
 BENCHMARK(BM_ConsoleCommand)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+// The `large` hardware with room on the last array of slot 4, in a fresh state directory.
+class LargeWithRoom {
+public:
+    LargeWithRoom()
+    {
+        char pattern[] = "/tmp/vnl-bench-state-XXXXXX";
+        m_path = mkdtemp(pattern) ? pattern : "/tmp";
+        std::ifstream preset(LARGE_PROFILE);
+        std::ofstream profile(m_path + "/large.profile");
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(preset, line);)
+            lines.push_back(line);
+        std::size_t last = lines.size();
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (lines[i].rfind("logicaldrive", 0) == 0)
+                last = i;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (i != last)
+                profile << lines[i] << "\n";
+    }
+    ~LargeWithRoom() { std::filesystem::remove_all(m_path); }
+    // A fresh copy of the hardware; false when vnlsim refuses it.
+    bool reset() const
+    {
+        setenv("VNLSIM_STATE", (m_path + "/sim").c_str(), 1);
+        std::filesystem::remove_all(m_path + "/sim");
+        const std::string command =
+            std::string(VNLSIM_PATH) + " init --profile " + m_path + "/large.profile >/dev/null";
+        return std::system(command.c_str()) == 0;
+    }
+
+private:
+    std::string m_path;
+};
+
+void BM_OneShotCreate(benchmark::State& state)
+{
+    const PrivateLockDir lockDir;
+    setenv("VNLXE_LOCK_FILES_DIR", lockDir.prefix().c_str(), 1);
+    const LargeWithRoom hardware;
+    const std::vector<std::string> words =
+        CLI_HELPERS::cli_split("controller slot=4 array H create type=ld size=1000", false, ' ');
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool ready = hardware.reset();
+        state.ResumeTiming();
+        if (!ready || !runOneShot(words))
+            state.SkipWithError("vnlcli failed");
+    }
+}
+BENCHMARK(BM_OneShotCreate)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -95,6 +95,24 @@ inline constexpr char EXACT_DRIVES[] = "The drives specified must match the driv
 inline constexpr char INVALID_VALUE[] = "Invalid value \"";
 inline constexpr char INVALID_VALUE_END[] = "\". See help for the values allowed.";
 
+// ---- create --------------------------------------------------------------------
+inline constexpr char EXPECTING_TYPE_LD[] = "Expecting \"type=logicaldrive\"";
+inline constexpr char CREATE_TARGET[] = "The specified target must either be a controller or an array.";
+inline constexpr char SIZE_SYNTAX_END[] = "\", expecting numeric characters (implied size is MB).";
+inline constexpr char ARRAY_TARGET_DRIVES[] =
+    "If you target an array when creating a logical drive, you cannot specify any physical drive parameters. "
+    "This is because the logical drive will be created using the physical drives contained in the array.";
+inline constexpr char NO_UNASSIGNED_DRIVES[] =
+    "The specified controller does not have any unassigned physical drives on it.";
+inline constexpr char DRIVES_NOT_DETECTED[] =
+    "None of the specified physical drives where detected. Use the \"show\" command on devices to show "
+    "additional details about the configuration.";
+inline constexpr char DIFFERING_DRIVE_TYPES[] =
+    "The array could not be created because drives of differing types were specified (e.g. you can't mix sas "
+    "and sata, etc). Use the \"drivetype\" parameter to specify drive type.";
+inline constexpr char AVAILABLE_OPTIONS[] = "Available options are:";
+inline constexpr char NO_OPTIONS[] = "   There are no options currently available.";
+
 inline constexpr char CONFIG_NEEDS_CONTROLLER[] =
     "The target must be a controller when using the \"config\" parameter.";
 inline constexpr char SSP_NEEDS_CONTROLLER[] = "The specified target must be a controller.";

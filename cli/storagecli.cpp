@@ -1,11 +1,14 @@
 #include "cli/storagecli.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "cli/clierror.h"
 #include "cli/climessages.h"
+#include "cli/clirangeexpander.h"
 #include "cli/clisort.h"
 #include "cli/devlister.h"
+#include "cli/ops/createop.h"
 #include "cli/ops/showop.h"
 #include "cli/ops/statusop.h"
 #include "cli/smart_help.h"
@@ -27,6 +30,23 @@ bool startsWith(const std::string& text, const std::string& head) { return text.
 
 // Parameters that may be set to the empty text.
 bool mayBeEmpty(const std::string& name) { return name == "chassisname" || name == "connectionname"; }
+
+// A size as typed: "?", "default", "max" or a whole number of MB.
+bool isSizeWord(const std::string& size)
+{
+    return size == "?" || size == "default" || size == "max" ||
+        (!size.empty() && std::all_of(size.begin(), size.end(), [](unsigned char c) { return std::isdigit(c); }));
+}
+
+// The values given as "?"; one command asks one question.
+int queryCount(const CCreateOp::Params& params)
+{
+    int count = 0;
+    for (const std::string* value :
+         {&params.raid, &params.size, &params.stripeSize, &params.sectors, &params.arrayAccelerator, &params.driveType})
+        count += *value == "?";
+    return count;
+}
 
 bool takeFirst(ParamList& params, const std::string& name)
 {
@@ -161,15 +181,65 @@ void StorageCLI::ExecuteCommand()
         // while the handler walks the devices.
         Core::DeviceLock lock(*m_devices.front());
         ExecuteShowCommand();
+    } else if (!m_devices.empty() && CError::errorCode() == 0 && keyword == "create") {
+        ExecuteCreateCommand();
     } else if (!m_devices.empty() && CError::errorCode() == 0) {
-        // No handler changes a configuration in this release: say so rather
-        // than end as if the change had been made.
+        // The other changing commands are not built yet: say so rather than
+        // end as if the change had been made.
         CError::log(CLI_MESSAGES::NOT_SUPPORTED, "", 1);
     }
     m_targetFilter.ReportUnreadControllers();
 }
 
 void StorageCLI::ExecuteRescanCommand() { m_targetFilter.Rescan(); }
+
+void StorageCLI::ExecuteCreateCommand()
+{
+    if (!m_params.empty() && m_params.front() == std::pair<std::string, std::string>("type", "logicaldrive")) {
+        m_params.pop_front();
+        CreateLogicalDrive();
+    } else {
+        CError::log(CLI_MESSAGES::EXPECTING_TYPE_LD, "", 1);
+    }
+    // Only the controller written to is read again; the other controllers
+    // are as this command found them.
+    m_targetFilter.RescanController(m_facade.controller(m_devices.front()));
+}
+
+void StorageCLI::CreateLogicalDrive()
+{
+    CCreateOp::Params params;
+    params.drives = CLI_HELPERS::popValue(m_params, "drives", "");
+    params.raid = CLI_HELPERS::popValue(m_params, "raid", "default");
+    params.size = CLI_HELPERS::popValue(m_params, "size", "default");
+    params.stripeSize = CLI_HELPERS::popValue(m_params, "stripesize", "default");
+    params.sectors = CLI_HELPERS::popValue(m_params, "sectors", "default");
+    params.arrayAccelerator = CLI_HELPERS::popValue(m_params, "arrayaccelerator", "default");
+    params.driveType = CLI_HELPERS::popValue(m_params, "drivetype", "");
+    bool error = false;
+    extraneousCheck(error);
+    if (error)
+        return;
+    const Core::DevicePtr target = m_devices.front();
+    const bool onArray = m_facade.isTargetType(target, ATTR_VALUE_TYPE_ARRAY);
+    if (!onArray && !m_facade.isTargetType(target, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+        CError::log(CLI_MESSAGES::CREATE_TARGET, "", 1);
+    else if (!isSizeWord(params.size))
+        CError::log(CLI_MESSAGES::SYNTAX_ERROR + params.size + CLI_MESSAGES::SIZE_SYNTAX_END, "", 1);
+    else if (onArray && (!params.drives.empty() || !params.driveType.empty()))
+        CError::log(CLI_MESSAGES::ARRAY_TARGET_DRIVES, "", 1);
+    else if (queryCount(params) > 1)
+        CError::log(CLI_MESSAGES::ONE_QUERY, "", 1);
+    if (!CError::isOK())
+        return;
+    if (!params.drives.empty())
+        params.drives = CRangeExpander::expandDriveNumbers(params.drives);
+    if (!CError::isOK())
+        return;
+    Core::DeviceLock lock(*target);
+    CCreateOp create(params, m_out);
+    create(target);
+}
 
 void StorageCLI::ProcessOp(const std::string& operation, const OpParams& params)
 {

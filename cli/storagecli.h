@@ -42,6 +42,9 @@ public:
     // selected storage systems locked around the handler.
     virtual void ExecuteCommand();
     void ExecuteRescanCommand();
+    // "create type=logicaldrive ...", then a rescan of the controller written.
+    void ExecuteCreateCommand();
+    void CreateLogicalDrive();
     void ExecuteShowCommand();
     // "show config": the whole configuration of each selected controller.
     void ExecuteShowAllCommand(bool detail);

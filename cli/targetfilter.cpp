@@ -243,6 +243,12 @@ void TargetFilter::process()
 
 void TargetFilter::Rescan() { CDRXModRoot::Rescan(); }
 
+void TargetFilter::RescanController(const Core::DevicePtr& controller)
+{
+    if (controller)
+        reenumerate(DevicesHome(controller));
+}
+
 Core::DevicePtr TargetFilter::root() const { return CDRXModRoot::pModRoot(); }
 
 Core::OperationReturnList TargetFilter::reenumerate(const Core::DevicePtr& device)

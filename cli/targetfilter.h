@@ -56,6 +56,9 @@ public:
     void process();
     // Rescans the whole device tree.
     virtual void Rescan();
+    // Reads one controller (with the storage system it sits in) again, after
+    // a command wrote to it.
+    void RescanController(const Core::DevicePtr& controller);
 
     // The storage-system locks of a changing command; a command takes and
     // gives them back through one StorageSystemLock.

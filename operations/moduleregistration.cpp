@@ -27,6 +27,10 @@
 #include "operations/readstoragesysteminfo.h"
 #include "operations/scopedassociations.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
+#include "operations/writeconfigureunusedspace.h"
+#include "operations/writecreatearray.h"
+#include "operations/writecreatelogicaldrive.h"
+#include "operations/writedeletearray.h"
 #include "operations/writelockstoragesystem.h"
 #include "operations/writestoragereenumerate.h"
 #include "operations/writeunlockstoragesystem.h"
@@ -109,7 +113,12 @@ void InitializeModule()
 namespace Interface::ConfigMod {
 
 // The module's operation classes are registered here as they are written.
-void InitializeModule() { declare<StorageSystemType, WriteLockStorageSystem, WriteUnlockStorageSystem>(); }
+void InitializeModule()
+{
+    declare<StorageSystemType, WriteCreateArray, WriteLockStorageSystem, WriteUnlockStorageSystem>();
+    declare<ControllerType, WriteCreateArray>();
+    declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray>();
+}
 
 } // namespace Interface::ConfigMod
 

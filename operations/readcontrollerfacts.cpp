@@ -9,6 +9,7 @@
 #include "operations/hextext.h"
 #include "operations/readoperation.h"
 #include "schema/morumod.h"
+#include "schema/schemaarraycontroller.h"
 #include "schema/storagemod.h"
 
 namespace Operations {
@@ -338,6 +339,19 @@ unsigned long long cacheBlocks(unsigned megabytes, unsigned shiftFactor)
     if (shiftFactor > 16)
         return 0;
     return (static_cast<unsigned long long>(megabytes) << shiftFactor) * Conversion::SizeConvert::BLOCKS_PER_MB;
+}
+
+bool supportsOver2TB(const Core::Device& below)
+{
+    for (Core::DevicePtr device = below.hasParent() ? below.pParent() : Core::DevicePtr(); device;
+         device = device->hasParent() ? device->pParent() : Core::DevicePtr()) {
+        if (const auto* controller = dynamic_cast<const Schema::ArrayController*>(device.get()))
+            return controller->over2TBSupport();
+        const Common::Any flags = device->getPrivateValueFor(PRIVATE_CONTROLLER_FLAGS);
+        if (const unsigned* value = flags.get<unsigned>())
+            return (*value & CONTROLLER_FLAG_OVER_2TB) != 0;
+    }
+    return false;
 }
 
 Core::CapabilityPtr raidCapability(const Core::Device& device)

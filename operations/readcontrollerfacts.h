@@ -49,6 +49,10 @@ bool senseController(BMICDevice& channel, typename Trait::BufferType& reply, Cor
 inline constexpr char PRIVATE_REBUILDING_DRIVES[] = "PRIVATE_REBUILDING_DRIVES";
 using RebuildingDrives = Common::map<unsigned, unsigned>;
 
+// Whether the controller or storage system above `below` counts blocks in 64 bits (logical
+// drives over 2 TB).
+bool supportsOver2TB(const Core::Device& below);
+
 // Identify facts a storage system shares with a controller: drive counts and feature flags.
 void publishDriveCounts(Core::Device& device, const IDENTIFY_CONTROLLER& identify);
 void publishIdentifyInfo(Core::Device& device, const IDENTIFY_CONTROLLER& identify);

@@ -48,20 +48,6 @@ bool isParityLevel(const Common::string& level)
         level == Facts::ATTR_VALUE_RAID_6 || level == Facts::ATTR_VALUE_RAID_51;
 }
 
-// Whether the controller holding the drive counts blocks in 64 bits.
-bool supportsOver2TB(const Core::Device& drive)
-{
-    for (Core::DevicePtr device = drive.hasParent() ? drive.pParent() : Core::DevicePtr(); device;
-         device = device->hasParent() ? device->pParent() : Core::DevicePtr()) {
-        if (const auto* controller = dynamic_cast<const Schema::ArrayController*>(device.get()))
-            return controller->over2TBSupport();
-        const Common::Any flags = device->getPrivateValueFor(PRIVATE_CONTROLLER_FLAGS);
-        if (const unsigned* value = flags.get<unsigned>())
-            return (*value & CONTROLLER_FLAG_OVER_2TB) != 0;
-    }
-    return false;
-}
-
 void markRebuilding(Schema::LogicalDrive& drive, std::uint16_t number, unsigned driveIndex)
 {
     const Core::DevicePtr box = drive.hasParent() ? Core::storageSystemFinder(drive.getDevicePtr()) : Core::DevicePtr();

@@ -6,11 +6,13 @@
 //
 // The class also holds what the controller's codes for logical drives mean: the status codes of
 // a logical drive, the fault-tolerance codes of the RAID levels, and how many member drives each
-// level needs and how many of them carry data.
+// level needs and how many of them carry data; and how a new logical drive's configuration
+// record is sized and stamped (schema/logicaldrivegeometry.cpp).
 #ifndef VNL_SCHEMA_SCHEMALOGICALDRIVE_H
 #define VNL_SCHEMA_SCHEMALOGICALDRIVE_H
 
 #include "controller/bmicforwarddevice.h"
+#include "controller/bmiclayouts_logicaldrive.h"
 #include "controller/concretescsidevice.h"
 #include "schema/keyeddevice.h"
 #include "schema/schemacapacities.h"
@@ -53,6 +55,36 @@ public:
     // Whether `driveCount` member drives make a logical drive of `level`; if so, `dataDrives`
     // is how many of them carry data. An unknown level is never valid and leaves it unchanged.
     static bool isDriveCountValidFor(const Common::string& level, unsigned driveCount, unsigned& dataDrives);
+
+    // Geometry constants of a logical drive's drive parameter table.
+    static constexpr unsigned HEADS = 255;
+    static constexpr unsigned SECTORS_32 = 32;
+    static constexpr unsigned SECTORS_63 = 63;
+
+    // The largest logical drive, in blocks, that `blocks` free blocks of an array of
+    // `driveCount` drives (`dataDrives` of them carrying data) hold with `sectors` sectors per
+    // track: each drive's share is aligned down to `alignment` blocks, a size below the boot
+    // boundary of `sectors` is rounded down to whole cylinders, and without `over2TB` support
+    // the size is capped at 32 bits and at the boot boundary (`limitToBoot` with `capAtBoot`)
+    // or at 65535 cylinders. False, with `result` 0, when driveCount or alignment is 0.
+    static bool MaxUserSize(bool over2TB, bool limitToBoot, unsigned long long blocks, unsigned sectors,
+                            unsigned long long alignment, unsigned driveCount, unsigned dataDrives,
+                            unsigned long long& result, bool capAtBoot);
+    // The alignment of a logical drive's share of each drive for a stripe of `stripe` blocks
+    // on `device` (an array or anything below a controller): the stripe itself on the models
+    // that align on it, 512 blocks on every other.
+    static unsigned long long maxStripeAlignment(const Core::Device& device, unsigned long long stripe);
+    // Fills the drive parameter table of `config` and its checksum (which also covers the bytes
+    // that follow the table in the record, so it is set after them).
+    static void SetDriveParameterTable(LOGICAL_DRIVE_CONFIG& config, unsigned heads, unsigned sectors,
+                                       unsigned cylinders);
+    // Marks `config` as written by this tool: the versions and options of the configuration
+    // record, bConfigModMajorVer telling which extended fields a reader must understand. The
+    // drive parameter table (set before) has its checksum made to add up again, as these
+    // fields are among the bytes it covers.
+    static void Stamp(LOGICAL_DRIVE_CONFIG& config);
+    // A new record signature from the local time; its top four bits are 1010.
+    static void GenerateSignature(std::uint32_t& signature);
 };
 
 } // namespace Schema

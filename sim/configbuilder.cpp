@@ -65,12 +65,12 @@ void setGeometry(LOGICAL_DRIVE_CONFIG& config, std::uint64_t size, unsigned sect
     config.wOS = sectors == 32 ? 0xFD00 : 0xFE00;
     std::uint64_t cylinders = size / (kHeads * sectors);
     if (cylinders <= 65535) {
-        setParamTable(config, kHeads, sectors, static_cast<unsigned>(cylinders));
+        setDriveParameterTable(config, kHeads, sectors, static_cast<unsigned>(cylinders));
         config.qwBigBlocksInLogicalDrive = 0;
     } else {
         config.bLogicalDriveProperty |= 1;
         config.qwBigBlocksInLogicalDrive = size;
-        setParamTable(config, kHeads, sectors, 65535);
+        setDriveParameterTable(config, kHeads, sectors, 65535);
     }
 }
 

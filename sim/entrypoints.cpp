@@ -106,8 +106,16 @@ Controller* controllerIn(World& world, int index)
 }
 
 // A fault that ends the command before the firmware sees it, if any.
-// Counted faults are used up one per command.
-bool injectedFault(StateStore& s, int controller, CommandOutcome& out)
+// Counted faults are used up one per command; `opcode` is the BMIC opcode, or
+// kNotBmic for a SCSI command.
+constexpr int kNotBmic = -1;
+
+bool matchesOpcode(const Faults& f, int opcode)
+{
+    return f.opcodeCheckConditions > 0 && opcode == static_cast<int>(f.checkConditionOpcode);
+}
+
+bool injectedFault(StateStore& s, int controller, int opcode, CommandOutcome& out)
 {
     std::string error;
     const World* w = s.current(error);
@@ -116,7 +124,7 @@ bool injectedFault(StateStore& s, int controller, CommandOutcome& out)
         out.lowLevel = kStatusNoResponse;
         return true;
     }
-    if (c->faults.checkConditions == 0 && c->faults.unitAttentions == 0)
+    if (c->faults.checkConditions == 0 && c->faults.unitAttentions == 0 && !matchesOpcode(c->faults, opcode))
         return false;
     s.update(
         [&](World& world) {
@@ -124,6 +132,9 @@ bool injectedFault(StateStore& s, int controller, CommandOutcome& out)
             if (live && live->faults.unitAttentions > 0) {
                 --live->faults.unitAttentions;
                 checkCondition(out, 0x06, 0x29);
+            } else if (live && matchesOpcode(live->faults, opcode)) {
+                --live->faults.opcodeCheckConditions;
+                checkCondition(out, 0x04, 0x44);
             } else if (live && live->faults.checkConditions > 0) {
                 --live->faults.checkConditions;
                 checkCondition(out, 0x04, 0x44);
@@ -135,11 +146,11 @@ bool injectedFault(StateStore& s, int controller, CommandOutcome& out)
 }
 
 template <class Run>
-CommandOutcome runOnController(StateStore& s, const HandleTarget& t, bool mayChange, std::uint8_t* reply,
+CommandOutcome runOnController(StateStore& s, const HandleTarget& t, int opcode, bool mayChange, std::uint8_t* reply,
                                std::uint32_t replyLength, Run run)
 {
     CommandOutcome out;
-    if (injectedFault(s, t.controller, out))
+    if (injectedFault(s, t.controller, opcode, out))
         return out;
     SimContext context{simNow(), s.imageDirectory()};
     std::string error;
@@ -188,7 +199,7 @@ ImgrStatus controlBmic(StateStore& s, const HandleTarget& t, std::uint32_t direc
                   rec.pData ? rec.dwDataLength : 0,
                   t.remote,
                   t.side};
-    CommandOutcome out = runOnController(s, t, bmicMayChange(rec.bCommand), call.data, call.length,
+    CommandOutcome out = runOnController(s, t, rec.bCommand, bmicMayChange(rec.bCommand), call.data, call.length,
                                          [&](Controller& c, const SimContext& ctx) { return runBmic(c, call, ctx); });
     return finishRecord(out, rec);
 }
@@ -211,7 +222,7 @@ ImgrStatus controlScsi(StateStore& s, const HandleTarget& t, ImgrScsiRecord& rec
     call.logicalDrive = static_cast<std::uint16_t>(t.logicalDrive < 0 ? 0 : t.logicalDrive);
     if (address)
         std::memcpy(call.address.data(), address, 8);
-    CommandOutcome out = runOnController(s, t, scsiMayChange(call), call.data, call.length,
+    CommandOutcome out = runOnController(s, t, kNotBmic, scsiMayChange(call), call.data, call.length,
                                          [&](Controller& c, const SimContext& ctx) { return runScsi(c, call, ctx); });
     return finishRecord(out, rec);
 }

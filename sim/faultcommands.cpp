@@ -26,6 +26,15 @@ struct Args {
         auto r = std::from_chars(w.data(), w.data() + w.size(), value);
         return (r.ec == std::errc() && r.ptr == w.data() + w.size() && value <= limit) || fail("bad number: " + w);
     }
+    bool opcode(size_t i, std::uint32_t& value)
+    {
+        std::string_view w = words[i];
+        if (w.starts_with("0x") || w.starts_with("0X"))
+            w.remove_prefix(2);
+        auto r = std::from_chars(w.data(), w.data() + w.size(), value, 16);
+        return (!w.empty() && r.ec == std::errc() && r.ptr == w.data() + w.size() && value <= 0xFF) ||
+            fail("bad opcode: " + words[i]);
+    }
     bool onOff(size_t i, bool& value)
     {
         value = words[i] == "on";
@@ -129,6 +138,11 @@ bool commErrorCmd(Args& a) { return a.onOff(2, a.controller->faults.communicatio
 bool lockOtherCmd(Args& a) { return a.onOff(2, a.controller->faults.lockedByOtherHost); }
 bool garbageCmd(Args& a) { return a.onOff(2, a.controller->faults.garbage); }
 bool checkConditionCmd(Args& a) { return a.number(2, 1000000, a.controller->faults.checkConditions); }
+bool opcodeCheckConditionCmd(Args& a)
+{
+    Faults& f = a.controller->faults;
+    return a.opcode(2, f.checkConditionOpcode) && a.number(3, 1000000, f.opcodeCheckConditions);
+}
 bool unitAttentionCmd(Args& a) { return a.number(2, 1000000, a.controller->faults.unitAttentions); }
 
 bool clearCmd(Args& a)
@@ -170,6 +184,10 @@ const std::vector<Entry>& entries()
         {{"check-condition", "CONTROLLER COUNT", "the next COUNT commands end in check condition"},
          1,
          checkConditionCmd},
+        {{"check-condition-on", "CONTROLLER OPCODE COUNT",
+          "the next COUNT BMIC commands of OPCODE (hexadecimal) end in check condition"},
+         2,
+         opcodeCheckConditionCmd},
         {{"unit-attention", "CONTROLLER COUNT", "the next COUNT commands end in unit attention"}, 1, unitAttentionCmd},
         {{"lock-other", "CONTROLLER on|off", "the storage system is locked by another host"}, 1, lockOtherCmd},
         {{"garbage", "CONTROLLER on|off", "every reply buffer is filled with random bytes"}, 1, garbageCmd},

@@ -1,6 +1,7 @@
 // Firmware commands addressed to logical drives: identity, status, the
 // configuration records, transformations, labels and block I/O.
 #include "controller/bmiclayouts_logicaldrive.h"
+#include "controller/driveparametertable.h"
 #include "sim/fwcommand.h"
 #include "sim/volumegeometry.h"
 #include "sim/volumeimage.h"
@@ -95,6 +96,34 @@ bool validRecord(const Controller& c, std::uint16_t number, LOGICAL_DRIVE_CONFIG
     if (size == 0 || dataOffset(config) + config.qwExtendedBlocksPerDrive > smallestUsable(c, data))
         return false;
     return fitsBesideOthers(c, number, config, previous, transformation);
+}
+
+// A drive is free for an array when no other array holds it as a data drive
+// (fitsBesideOthers) or as a spare, and a spare is no other array's data drive.
+bool drivesFree(const Controller& c, std::uint16_t number, const LOGICAL_DRIVE_CONFIG& config)
+{
+    DriveSet data = dataSetOf(config);
+    DriveSet spares = spareSetOf(config);
+    for (const auto& [otherNumber, other] : c.logicalDrives) {
+        LOGICAL_DRIVE_CONFIG oc = configOf(other);
+        if (otherNumber == number || dataSetOf(oc) == data)
+            continue;
+        if ((data & spareSetOf(oc)).any() || (spares & dataSetOf(oc)).any())
+            return false;
+    }
+    return true;
+}
+
+// A configured number takes a record again only for what may change in place
+// (spares, flags): its drives, extent, level and stripe stay. The table
+// checksum is checked on the record of a new logical drive, where the tool
+// has just computed it; a record sent back with changed spares is taken as
+// it is (the firmware makes the checksum add up again when it stores it).
+bool keepsLayout(const LOGICAL_DRIVE_CONFIG& stored, const LOGICAL_DRIVE_CONFIG& sent)
+{
+    return dataSetOf(stored) == dataSetOf(sent) && dataOffset(stored) == dataOffset(sent) &&
+        volumeBlocks(stored) == volumeBlocks(sent) && stored.wFaultTolerance == sent.wFaultTolerance &&
+        stored.wDistribution == sent.wDistribution;
 }
 
 std::uint32_t freshVolumeId(const Controller& c)
@@ -202,7 +231,9 @@ void setConfiguration(Command& cmd)
     }
     bool exists = it != cmd.ctl.logicalDrives.end();
     DriveSet previous = exists ? dataSetOf(configOf(it->second)) : DriveSet{};
-    if (!validRecord(cmd.ctl, number, config, previous, false) || (exists && previous != dataSetOf(config)))
+    bool checksumWrong = config.logicalDriveParamTable.bChecksum != parameterTableChecksum(config);
+    if ((exists ? !keepsLayout(configOf(it->second), config) : checksumWrong) || !drivesFree(cmd.ctl, number, config) ||
+        !validRecord(cmd.ctl, number, config, previous, false))
         return cmd.fail(kKeyIllegalRequest, kAscInvalidFieldInParameters);
     if (!exists) {
         LogicalDrive ld;

@@ -222,6 +222,8 @@ void bindController(B& b, C& c)
     b("commerror", c.faults.communicationError);
     b("checkconditions", c.faults.checkConditions);
     b("unitattentions", c.faults.unitAttentions);
+    b("opcodecheckconditions", c.faults.opcodeCheckConditions);
+    b("checkconditionopcode", c.faults.checkConditionOpcode);
     b("lockedbyother", c.faults.lockedByOtherHost);
     b("garbage", c.faults.garbage);
 }

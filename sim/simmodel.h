@@ -80,6 +80,8 @@ struct Faults {
     bool communicationError = false; // every command fails at the library level
     std::uint32_t checkConditions = 0; // the next n commands end in check condition
     std::uint32_t unitAttentions = 0; // the next n commands end in unit attention
+    std::uint32_t opcodeCheckConditions = 0; // the next n BMIC commands of checkConditionOpcode fail
+    std::uint32_t checkConditionOpcode = 0;
     bool lockedByOtherHost = false;
     bool garbage = false; // random bytes in every reply buffer
 };

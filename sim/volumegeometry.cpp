@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "controller/driveparametertable.h"
+
 namespace Sim {
 
 DriveSet driveSetFromBytes(const std::uint8_t (&bytes)[16])
@@ -89,6 +91,7 @@ void completeConfig(LOGICAL_DRIVE_CONFIG& config)
     config.dwBlocksPerDrive = per > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<std::uint32_t>(per);
     config.qwExtendedBlocksPerDrive = per;
     config.qwExtendedOffsetToData = offset;
+    config.logicalDriveParamTable.bChecksum = parameterTableChecksum(config);
 }
 
 LOGICAL_DRIVE_CONFIG configOf(const LogicalDrive& ld)
@@ -102,23 +105,6 @@ LOGICAL_DRIVE_CONFIG configOf(const LogicalDrive& ld)
 void storeConfig(LogicalDrive& ld, const LOGICAL_DRIVE_CONFIG& config)
 {
     std::memcpy(ld.config.data(), &config, sizeof config);
-}
-
-void setParamTable(LOGICAL_DRIVE_CONFIG& config, unsigned heads, unsigned sectors, unsigned cylinders)
-{
-    DRIVE_PARAM_TABLE& t = config.logicalDriveParamTable;
-    t.bMaxHeads = static_cast<std::uint8_t>(heads);
-    t.bSectorsPerTrack = static_cast<std::uint8_t>(sectors);
-    t.wMaxCylinders = static_cast<std::uint16_t>(cylinders);
-    t.wLandingZone = static_cast<std::uint16_t>(cylinders);
-    t.bDriveControl = heads > 8 ? 8 : 0;
-    t.wPreCompCylinder = 0xFFFF;
-    t.bChecksum = 0;
-    const std::uint8_t* first = reinterpret_cast<const std::uint8_t*>(&t);
-    unsigned sum = 0;
-    for (unsigned i = 0; i < 241; ++i)
-        sum += first[i];
-    t.bChecksum = static_cast<std::uint8_t>(0x100 - (sum & 0xFF));
 }
 
 } // namespace Sim

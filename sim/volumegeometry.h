@@ -5,6 +5,7 @@
 #define VNL_SIM_VOLUMEGEOMETRY_H
 
 #include "controller/bmiclayouts_logicaldrive.h"
+#include "controller/driveparametertable.h"
 #include "sim/simmodel.h"
 
 #include <bitset>
@@ -36,15 +37,13 @@ std::uint64_t blocksPerDrive(std::uint64_t size, unsigned stripe, unsigned dataD
 std::uint64_t dataOffset(const LOGICAL_DRIVE_CONFIG& config);
 
 // Fills the fields the firmware computes itself: blocks per drive, blocks on
-// volume and the extended forms of offset and blocks per drive.
+// volume and the extended forms of offset and blocks per drive, and makes the
+// drive parameter table's checksum add up over them.
 void completeConfig(LOGICAL_DRIVE_CONFIG& config);
 
 // The record of a stored logical drive, and back.
 LOGICAL_DRIVE_CONFIG configOf(const LogicalDrive& ld);
 void storeConfig(LogicalDrive& ld, const LOGICAL_DRIVE_CONFIG& config);
-
-// Sets the drive parameter table for heads, sectors and cylinders, with its checksum.
-void setParamTable(LOGICAL_DRIVE_CONFIG& config, unsigned heads, unsigned sectors, unsigned cylinders);
 
 } // namespace Sim
 

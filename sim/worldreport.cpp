@@ -49,6 +49,13 @@ std::string locations(const Controller& c, const DriveSet& set)
     return out.empty() ? "-" : out;
 }
 
+std::string opcodeText(std::uint32_t opcode)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(opcode & 0xFF));
+    return text;
+}
+
 std::string faultText(const Controller& c)
 {
     std::string out;
@@ -57,6 +64,9 @@ std::string faultText(const Controller& c)
         out += " communication-error";
     if (f.checkConditions)
         out += " check-condition(" + std::to_string(f.checkConditions) + ")";
+    if (f.opcodeCheckConditions)
+        out += " check-condition(" + std::to_string(f.opcodeCheckConditions) + " of " +
+            opcodeText(f.checkConditionOpcode) + ")";
     if (f.unitAttentions)
         out += " unit-attention(" + std::to_string(f.unitAttentions) + ")";
     if (f.lockedByOtherHost)

@@ -111,7 +111,6 @@ const WordTable& configWords()
          {{"low", ATTR_VALUE_REBUILD_PRIORITY_LOW},
           {"medium", ATTR_VALUE_REBUILD_PRIORITY_MEDIUM},
           {"high", ATTR_VALUE_REBUILD_PRIORITY_HIGH}}},
-        {ATTR_NAME_STRIPE_SIZE, {{"128", "256"}, {"16", "32"}}},
     };
     return table;
 }
@@ -199,6 +198,13 @@ bool isBoxBayDrive(const Core::DevicePtr& drive) { return has(drive, ATTR_NAME_B
 std::string stripTag(const std::string& part) { return part.substr(0, part.find('*')); }
 
 void logError(const std::string& message, const std::string& detail = "") { CError::log(message, detail, 1); }
+
+Core::CapabilityPtr findCapability(const Core::CapabilityPtr& start, const std::string& attribute)
+{
+    Core::CapabilityFinder finder(start);
+    finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(attribute)));
+    return finder.find();
+}
 
 } // namespace
 
@@ -335,9 +341,7 @@ Core::CapabilityPtr CMFacade::attributeCapability(const Core::DevicePtr& device,
     Core::DeviceOperationPtr op = device ? device->getOperation(fromStdString(operation)) : Core::DeviceOperationPtr();
     if (!op)
         return Core::CapabilityPtr();
-    Core::CapabilityFinder finder(op->getCapabilityPtr(device));
-    finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(attribute)));
-    return finder.find();
+    return findCapability(op->getCapabilityPtr(device), attribute);
 }
 
 Core::CapabilityPtr CMFacade::hasCapOption(const Core::DevicePtr& device, const std::string& operation,
@@ -383,9 +387,13 @@ std::string CMFacade::capOptions(const Core::CapabilityPtr& capability, const st
         for (auto child = capability->beginChild(); child != capability->endChild(); ++child)
             options += optionLine(*child, attribute);
     }
-    if (options.empty())
-        options = "\n   There are no options currently available.";
-    return "\nAvailable options are:" + options + "\n";
+    return optionsText(options);
+}
+
+std::string CMFacade::optionsText(const std::string& lines) const
+{
+    return std::string("\n") + CLI_MESSAGES::AVAILABLE_OPTIONS +
+        (lines.empty() ? "\n" + std::string(CLI_MESSAGES::NO_OPTIONS) : lines) + "\n";
 }
 
 std::string CMFacade::capOptionsEx(const Core::DevicePtr& device, const std::string& operation,
@@ -411,14 +419,20 @@ bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& o
         logError(CLI_MESSAGES::NOT_SUPPORTED);
         return false;
     }
-    Core::CapabilityPtr root = op->getCapabilityPtr(device);
+    const Core::CapabilityPtr root = op->getCapabilityPtr(device);
+    // Choices may depend on earlier ones (the sizes of a RAID level and
+    // stripe size hang below that choice): each parameter is looked for below
+    // the option chosen for the one before it, then in the whole tree.
+    Core::CapabilityPtr scope = root;
     for (auto& [name, value] : params) {
         if (!CError::isOK())
             return false;
-        Core::CapabilityFinder finder(root);
-        finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(name)));
-        Core::CapabilityPtr capability = finder.find();
+        Core::CapabilityPtr capability = findCapability(scope, name);
+        if (!capability)
+            capability = findCapability(root, name);
         Core::CapabilityPtr option = hasCapOption2(capability, name, toConfigMod(name, value));
+        if (option)
+            scope = option;
         std::string options = capOptions(capability, name);
         if (value == "?") {
             ConsoleOutput::stream() << options << std::endl;
@@ -452,6 +466,10 @@ bool CMFacade::processParams(const Core::DevicePtr& device, const std::string& o
 
 std::string CMFacade::toConfigMod(const std::string& attribute, const std::string& word) const
 {
+    // Stripe sizes are typed in KB and kept in blocks of 512 bytes.
+    long long kilobytes = 0;
+    if (attribute == ATTR_NAME_STRIPE_SIZE && readNumber(word, kilobytes))
+        return std::to_string(kilobytes * 2);
     auto byAttribute = configWords().find(attribute);
     if (byAttribute == configWords().end())
         return word;

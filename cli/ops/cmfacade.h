@@ -50,6 +50,9 @@ public:
     Core::CapabilityPtr hasCapOption2(const Core::CapabilityPtr& capability, const std::string& attribute,
                                       const std::string& word) const;
     std::string capOptions(const Core::CapabilityPtr& capability, const std::string& attribute) const;
+    // The "?" answer around option lines (each "\n   word"), or the line
+    // saying there are none.
+    std::string optionsText(const std::string& lines) const;
     std::string capOptionsEx(const Core::DevicePtr& device, const std::string& operation,
                              const std::string& attribute) const;
     std::string capError(const Core::DevicePtr& device, const std::string& attribute, const std::string& value) const;

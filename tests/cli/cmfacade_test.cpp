@@ -110,8 +110,11 @@ TEST_F(FacadeTest, UserWordsBecomeModelValues)
     EXPECT_EQ(facade.toConfigMod(ATTR_NAME_RAID, "QRX"), ATTR_VALUE_RAID_6);
     EXPECT_EQ(facade.toConfigMod(ATTR_NAME_CACHE_RATIO, "25/75"), ATTR_VALUE_CACHE_RATIO_25_75);
     EXPECT_EQ(facade.toConfigMod(ATTR_NAME_IO_SLOT, "2"), "1");
-    EXPECT_EQ(facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, "128"), "256");
-    EXPECT_EQ(facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, "64"), "64");
+    // Every stripe size is typed in KB and kept in 512-byte blocks.
+    for (int kilobytes : {8, 16, 32, 64, 128, 256, 512, 1024})
+        EXPECT_EQ(facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, std::to_string(kilobytes)), std::to_string(2 * kilobytes));
+    EXPECT_EQ(facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, "default"), "default");
+    EXPECT_EQ(facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, "64k"), "64k");
     EXPECT_EQ(facade.toConfigMod(ATTR_NAME_RAID, "7"), "7");
     EXPECT_EQ(facade.toConfigMod(ATTR_NAME_SLOT, "enable"), "enable");
     EXPECT_EQ(facade.attrNameToKeyword(ATTR_NAME_USEABLE_BLOCKS), "size");
@@ -220,6 +223,21 @@ TEST_F(FacadeTest, OptionMatchingTakesTheLastMatchAndKnowsDefaultAndCurrent)
         EXPECT_TRUE(facade.hasCapOption2(size, ATTR_NAME_USEABLE_BLOCKS, inside)) << inside;
     for (const char* outside : {"0", "1001", "big", "-5", "99999999999999999999999"})
         EXPECT_FALSE(facade.hasCapOption2(size, ATTR_NAME_USEABLE_BLOCKS, outside)) << outside;
+}
+
+TEST_F(FacadeTest, StripeSizesAreTypedAndShownInKilobytes)
+{
+    // The capability holds block counts; the user types and reads KB.
+    Core::CapabilityPtr stripe = optionClass(ATTR_NAME_STRIPE_SIZE, {option("32"), option("128", true), option("512")});
+    EXPECT_EQ(facade.capOptions(stripe, ATTR_NAME_STRIPE_SIZE),
+              "\nAvailable options are:\n   16 KB\n   64 KB (default value)\n   256 KB\n");
+    for (const char* kilobytes : {"16", "64", "256"}) {
+        Core::CapabilityPtr found =
+            facade.hasCapOption2(stripe, ATTR_NAME_STRIPE_SIZE, facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, kilobytes));
+        ASSERT_TRUE(found) << kilobytes;
+        EXPECT_EQ(found->getValueFor(ATTR_NAME_CAPABILITY_INSTANCE), std::to_string(2 * std::stoi(kilobytes)).c_str());
+    }
+    EXPECT_FALSE(facade.hasCapOption2(stripe, ATTR_NAME_STRIPE_SIZE, facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, "32")));
 }
 
 TEST_F(FacadeTest, QueryAnswersListOptionsWithTheirMarks)

@@ -7,6 +7,8 @@
 //   run ARGS             a one-shot run; ARGS split at blanks, "double quotes" keep blanks
 //   input LINE           a line typed into the console (a transcript without "run" is a console run)
 //   exit N               the expected exit status
+//   varies LABEL         lines starting (after their indent) with LABEL are compared only up to it:
+//                        their value differs from run to run (a signature taken from the clock)
 // Everything after "----" is the exact output. VNL_GOLDEN_UPDATE=1 rewrites the outputs instead of
 // comparing them; a rewritten transcript must be read and checked before it is committed.
 #include <gtest/gtest.h>
@@ -28,6 +30,7 @@ struct Transcript {
     std::vector<std::string> simCommands;
     std::vector<std::string> args;
     std::string input;
+    std::vector<std::string> varying;
     int status = 0;
     std::string output;
 };
@@ -71,6 +74,8 @@ void applyDirective(Transcript& transcript, const std::string& line)
         transcript.args = splitArguments(value);
     else if (name == "input")
         transcript.input += value + "\n";
+    else if (name == "varies")
+        transcript.varying.push_back(value);
     else if (name == "exit")
         transcript.status = std::stoi(value);
     else
@@ -126,6 +131,23 @@ std::vector<std::filesystem::path> transcripts()
     return files;
 }
 
+// The output with the value after each varying label cut off.
+std::string withoutVaryingValues(const std::string& output, const std::vector<std::string>& labels)
+{
+    if (labels.empty())
+        return output;
+    std::istringstream in(output);
+    std::string result;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t text = line.find_first_not_of(' ');
+        for (const std::string& label : labels)
+            if (text != std::string::npos && line.compare(text, label.size(), label) == 0)
+                line.resize(text + label.size());
+        result += line + "\n";
+    }
+    return result;
+}
+
 class Golden : public testing::TestWithParam<std::filesystem::path> {};
 
 TEST_P(Golden, OutputMatchesTheTranscript)
@@ -145,7 +167,8 @@ TEST_P(Golden, OutputMatchesTheTranscript)
         rewrite(transcript, run);
         return;
     }
-    EXPECT_EQ(run.output, transcript.output);
+    EXPECT_EQ(withoutVaryingValues(run.output, transcript.varying),
+              withoutVaryingValues(transcript.output, transcript.varying));
     EXPECT_EQ(run.status, transcript.status);
 }
 

@@ -2,6 +2,7 @@
 // process, reflected in identify data, status and drive maps, and checked
 // before they are accepted.
 #include "controller/bmiclayouts.h"
+#include "controller/driveparametertable.h"
 #include "sim/profile.h"
 #include "tests/sim/simlibrary.h"
 
@@ -31,6 +32,7 @@ LOGICAL_DRIVE_CONFIG record(std::initializer_list<unsigned> drives, unsigned rai
     c.logicalDriveParamTable.bMaxHeads = 255;
     c.logicalDriveParamTable.bSectorsPerTrack = 63;
     c.logicalDriveParamTable.wMaxCylinders = static_cast<std::uint16_t>(cylinders);
+    c.logicalDriveParamTable.bChecksum = parameterTableChecksum(c);
     return c;
 }
 
@@ -145,6 +147,34 @@ TEST(Configuration, RecordsThatCannotBeHonouredAreRefusedWithInvalidParameter)
         EXPECT_EQ(r.asc, 0x26);
     }
     EXPECT_EQ(s.configuredCount(), 1);
+}
+
+// What a real controller refuses from a tool that got the record wrong: a table checksum that
+// does not add up, a drive another array holds as a spare, a configured number written over.
+TEST(Configuration, RecordsFromAFaultyToolAreRefusedAndChangeNothing)
+{
+    SmallController s;
+    ASSERT_TRUE(s.write(0, record({0, 1, 2}, 3, 1000, 0, {3})).ok());
+    LOGICAL_DRIVE_CONFIG badChecksum = record({4, 5}, 2, 1000);
+    badChecksum.logicalDriveParamTable.bChecksum ^= 0x01;
+    LOGICAL_DRIVE_CONFIG stored;
+    ASSERT_TRUE(s.lib.sense(s.controller, 0x50, stored, 0, 0).ok());
+    const std::pair<std::uint16_t, LOGICAL_DRIVE_CONFIG> refused[] = {
+        {1, badChecksum},
+        {1, record({3, 4}, 2, 1000)}, // drive 3 is the spare of logical drive 0
+        {1, record({4, 5}, 2, 1000, 0, {0})}, // drive 0 holds data of logical drive 0
+        {0, record({0, 1, 2}, 3, 500)}, // logical drive 0 is configured
+    };
+    for (const auto& [number, config] : refused) {
+        BmicResult r = s.write(number, config);
+        EXPECT_EQ(r.scsiStatus, 2);
+        EXPECT_EQ(r.asc, 0x26);
+    }
+    EXPECT_EQ(s.configuredCount(), 1);
+    LOGICAL_DRIVE_CONFIG after;
+    ASSERT_TRUE(s.lib.sense(s.controller, 0x50, after, 0, 0).ok());
+    EXPECT_EQ(std::memcmp(&after, &stored, sizeof after), 0);
+    EXPECT_EQ(after.logicalDriveParamTable.bChecksum, parameterTableChecksum(after));
 }
 
 TEST(Configuration, ShortBufferOnASetCommandIsAParameterLengthError)

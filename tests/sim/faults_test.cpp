@@ -53,6 +53,18 @@ TEST(Faults, CountedCheckConditionsAndUnitAttentionsAreUsedUpOnePerCommand)
     EXPECT_TRUE(s.identify().ok());
 }
 
+TEST(Faults, CheckConditionsOnOneOpcodeLeaveOtherCommandsAlone)
+{
+    ServerState s;
+    ASSERT_EQ(tool("check-condition-on slot3 0x11 1"), 0);
+    LOGICAL_DRIVE_CONFIG config;
+    EXPECT_TRUE(s.lib.sense(s.controller, 0x50, config, 0, 0).ok());
+    BmicResult failed = s.identify();
+    EXPECT_EQ(failed.scsiStatus, 2);
+    EXPECT_EQ(failed.senseKey, 4);
+    EXPECT_TRUE(s.identify().ok());
+}
+
 TEST(Faults, LockManagementReportsWhoHoldsTheStorageSystem)
 {
     TempState state("external");
@@ -131,6 +143,8 @@ TEST(Faults, ControlToolRejectsWhatItCannotApply)
     EXPECT_NE(tool("mute-drive slot1 1I:1:1 maybe"), 0);
     EXPECT_NE(tool("mute-drive slot1 1I:1:1"), 0);
     EXPECT_NE(tool("check-condition slot1"), 0);
+    EXPECT_NE(tool("check-condition-on slot1 0x151 1"), 0);
+    EXPECT_NE(tool("check-condition-on slot1 zz 1"), 0);
     EXPECT_NE(tool("frobnicate slot1"), 0);
     EXPECT_NE(tool("init --preset nosuch"), 0);
 }

@@ -220,7 +220,7 @@ TEST(VolumeGeometry, DataDrivesPerRaidLevel)
 TEST(VolumeGeometry, BigLogicalDrivesTakeTheirSizeFromTheSixtyFourBitField)
 {
     LOGICAL_DRIVE_CONFIG config{};
-    setParamTable(config, 255, 63, 1000);
+    setDriveParameterTable(config, 255, 63, 1000);
     EXPECT_EQ(volumeBlocks(config), 1000u * 255 * 63);
     std::uint8_t sum = 0;
     const std::uint8_t* table = reinterpret_cast<const std::uint8_t*>(&config.logicalDriveParamTable);
