@@ -42,7 +42,7 @@ TEST(CreateArray, TakesTheDrivesAndNumbersArraysInOrderWithoutSendingAnything)
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->dataDriveList().count(), 2u);
     EXPECT_TRUE(arrays.front()->hasOperation(Config::OPERATION_WRITE_CREATE_LOGICAL_DRIVE));
-    EXPECT_EQ(tree.stored(0).wAssignedDrives, 0);
+    EXPECT_EQ(+tree.stored(0).wAssignedDrives, 0);
     // A rescan keeps the arrays the controller does not know yet.
     tree.rescan();
     EXPECT_EQ(tree.arrays().size(), 2u);
@@ -83,7 +83,7 @@ TEST(DeleteArray, AnArrayWithLogicalDrivesIsNotRemovedHere)
     EXPECT_EQ(status(Tree::perform(array, Config::OPERATION_WRITE_DELETE_ARRAY, {})),
               Interface::MORUMod::ATTR_VALUE_STATUS_FAILURE);
     EXPECT_EQ(tree.arrays().size(), 1u);
-    EXPECT_EQ(tree.stored(0).wAssignedDrives, 2);
+    EXPECT_EQ(+tree.stored(0).wAssignedDrives, 2);
 }
 
 } // namespace

@@ -137,7 +137,7 @@ TEST(CreateLogicalDrive, TakesTheLowestFreeNumberAndStartsAfterTheArraysLastDriv
     ASSERT_TRUE(next) << status(next);
     EXPECT_EQ(next.getValueFor(Facts::ATTR_NAME_DRIVE_NUMBER), "4");
     const LOGICAL_DRIVE_CONFIG before = tree.stored(1);
-    EXPECT_EQ(tree.stored(4).dwDataOffset, before.qwExtendedOffsetToData + before.qwExtendedBlocksPerDrive);
+    EXPECT_EQ(+tree.stored(4).dwDataOffset, before.qwExtendedOffsetToData + before.qwExtendedBlocksPerDrive);
 }
 
 unsigned driveCountOf(const Core::DevicePtr& array)
@@ -320,7 +320,7 @@ TEST(CreateLogicalDrive, ArgumentsTheArrayCannotTakeAreRefusedByName)
         EXPECT_EQ(status(result), ATTR_VALUE_STATUS_ARGUMENT_INVALID) << c.argument;
         EXPECT_EQ(result.getValueFor(ATTR_NAME_ARGUMENT_NAME), c.argument);
     }
-    EXPECT_EQ(tree.stored(0).wAssignedDrives, 0);
+    EXPECT_EQ(+tree.stored(0).wAssignedDrives, 0);
 }
 
 // Another process configured number 0 since this tree was read: nothing is written over it.
@@ -344,9 +344,9 @@ TEST(CreateLogicalDrive, AFailingConfigurationCommandLeavesNothingBehind)
     const Core::OperationReturn failed = create(array, request(Facts::ATTR_VALUE_RAID_1, 1000 * kCylinder63));
     EXPECT_FALSE(failed);
     EXPECT_TRUE(failed.getValueFor(Facts::ATTR_NAME_DRIVE_NUMBER).empty());
-    EXPECT_EQ(tree.stored(0).wAssignedDrives, 0);
+    EXPECT_EQ(+tree.stored(0).wAssignedDrives, 0);
     ASSERT_TRUE(create(array, request(Facts::ATTR_VALUE_RAID_1, 1000 * kCylinder63)));
-    EXPECT_EQ(tree.stored(0).wAssignedDrives, 2);
+    EXPECT_EQ(+tree.stored(0).wAssignedDrives, 2);
 }
 
 TEST(CreateLogicalDrive, LowestFreeNumberStepsPastEveryNumberInUse)
