@@ -27,6 +27,8 @@
 #include "operations/readstoragesysteminfo.h"
 #include "operations/scopedassociations.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
+#include "operations/writeautoconfigurestorage.h"
+#include "operations/writeconfigureunassignedphysicaldrive.h"
 #include "operations/writeconfigureunusedspace.h"
 #include "operations/writecreatearray.h"
 #include "operations/writecreatelogicaldrive.h"
@@ -115,8 +117,9 @@ namespace Interface::ConfigMod {
 // The module's operation classes are registered here as they are written.
 void InitializeModule()
 {
-    declare<StorageSystemType, WriteCreateArray, WriteLockStorageSystem, WriteUnlockStorageSystem>();
-    declare<ControllerType, WriteCreateArray>();
+    declare<StorageSystemType, WriteAutoConfigureStorage, WriteConfigureUnassignedPhysicalDrive, WriteCreateArray,
+            WriteLockStorageSystem, WriteUnlockStorageSystem>();
+    declare<ControllerType, WriteAutoConfigureStorage, WriteConfigureUnassignedPhysicalDrive, WriteCreateArray>();
     declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray>();
 }
 

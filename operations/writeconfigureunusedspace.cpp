@@ -1,10 +1,16 @@
 #include "operations/writeconfigureunusedspace.h"
 
+#include "operations/filtercreatelogicaldrive.h"
 #include "operations/writecreatelogicaldrive.h"
 #include "schema/configmod.h"
 #include "schema/storagemod.h"
 
 namespace Operations {
+
+Core::FilterPtr WriteConfigureUnusedSpace::pFilterImpl() const
+{
+    return Core::FilterPtr(new FilterCreateLogicalDrive());
+}
 
 Core::OperationReturn WriteConfigureUnusedSpace::visit(Schema::Array& array)
 {

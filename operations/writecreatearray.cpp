@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/devicefinder.h"
+#include "operations/filtercreatearray.h"
 #include "schema/configmod.h"
 #include "schema/defaultreenumeratepredicate.h"
 #include "schema/schemaarray.h"
@@ -40,6 +41,8 @@ Core::OperationReturn invalidDriveArgument()
 } // namespace
 
 Common::string WriteCreateArray::nameImpl() const { return Interface::ConfigMod::OPERATION_WRITE_CREATE_ARRAY; }
+
+Core::FilterPtr WriteCreateArray::pFilterImpl() const { return Core::FilterPtr(new FilterCreateArray()); }
 
 Core::OperationReturn WriteCreateArray::visit(Schema::ArrayController& controller) { return create(controller); }
 

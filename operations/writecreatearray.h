@@ -12,6 +12,7 @@
 //   is ATTR_VALUE_STATUS_ARGUMENT_MISSING.
 // - On success the new array's number (the count of arrays the device held) is in the result
 //   as ATTR_NAME_ARRAY_NUMBER, and the array has its write operations at once.
+// - It applies where an unassigned drive is left (FilterCreateArray).
 #ifndef VNL_OPERATIONS_WRITECREATEARRAY_H
 #define VNL_OPERATIONS_WRITECREATEARRAY_H
 
@@ -31,6 +32,7 @@ public:
 protected:
     Common::string nameImpl() const override;
     EnType eTypeImpl() const override { return TYPE_WRITE; }
+    Core::FilterPtr pFilterImpl() const override;
 
 private:
     Core::OperationReturn create(Core::Device& device);

@@ -11,6 +11,7 @@
 #include "core/devicefinder.h"
 #include "operations/createlogicaldrivecapability.h"
 #include "operations/discoveroperation.h"
+#include "operations/filtercreatelogicaldrive.h"
 #include "operations/replycache.h"
 #include "operations/writedeletelogicaldrive.h"
 #include "operations/writestoragereenumerate.h"
@@ -100,6 +101,8 @@ Common::string WriteCreateLogicalDrive::nameImpl() const
 {
     return Interface::ConfigMod::OPERATION_WRITE_CREATE_LOGICAL_DRIVE;
 }
+
+Core::FilterPtr WriteCreateLogicalDrive::pFilterImpl() const { return Core::FilterPtr(new FilterCreateLogicalDrive()); }
 
 Core::CapabilityPtr WriteCreateLogicalDrive::getCapabilityPtr(const Core::DevicePtr& device)
 {

@@ -21,6 +21,7 @@
 //   read again (WriteDeleteLogicalDrive::ResetDefaults); other creates leave the tree for the
 //   caller's rescan. The controller's SCSI bus is rescanned, and the result carries
 //   ATTR_NAME_DRIVE_NUMBER = the new number.
+// - It applies to arrays with room for a logical drive (FilterCreateLogicalDrive).
 #ifndef VNL_OPERATIONS_WRITECREATELOGICALDRIVE_H
 #define VNL_OPERATIONS_WRITECREATELOGICALDRIVE_H
 
@@ -43,6 +44,7 @@ public:
 protected:
     Common::string nameImpl() const override;
     EnType eTypeImpl() const override { return TYPE_WRITE; }
+    Core::FilterPtr pFilterImpl() const override;
 
 private:
     // The arguments, checked.

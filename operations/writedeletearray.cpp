@@ -36,6 +36,16 @@ void unassign(const Core::Device& scope, const Schema::Array::DriveSet& drives)
 
 } // namespace
 
+Core::FilterReturn WriteDeleteArray::DeleteableArrayFilter::applyImpl(const Core::DevicePtr& device) const
+{
+    const auto* array = dynamic_cast<const Schema::Array*>(device.get());
+    if (array != nullptr && !holdsLogicalDrives(*array))
+        return Core::FilterReturn();
+    return Core::FilterReturn(ATTR_VALUE_UNAVAILABLE_REASON_NOT_ALL_LOGICAL_DRIVES_DELETEABLE);
+}
+
+Core::FilterPtr WriteDeleteArray::pFilterImpl() const { return Core::FilterPtr(new DeleteableArrayFilter()); }
+
 Core::OperationReturn WriteDeleteArray::visit(Schema::Array& array)
 {
     const Core::DevicePtr parent = array.hasParent() ? array.pParent() : Core::DevicePtr();

@@ -84,6 +84,13 @@ struct Tree {
         return device->perform(op);
     }
 
+    // Why `device` lacks `operation` (its filter's reason); empty when it has it.
+    static std::string unavailableReason(const Core::DevicePtr& device, const char* operation)
+    {
+        const Core::AttributeSourcePtr reason = device->getUnavailableOperationReason(operation);
+        return reason ? reason->getValueFor(Interface::MORUMod::ATTR_NAME_UNAVAILABLE_REASON).c_str() : "";
+    }
+
     // The record the firmware holds for a logical drive number.
     LOGICAL_DRIVE_CONFIG stored(unsigned number) const
     {

@@ -1,6 +1,7 @@
 // Making arrays of unassigned drives and removing them again while they hold no logical drive.
 #include <gtest/gtest.h>
 
+#include "operations/writedeletearray.h"
 #include "schema/schemaarray.h"
 
 #include "tests/operations/configurationwrites.h"
@@ -63,11 +64,26 @@ TEST(CreateArray, AnUnknownDriveOrNoDriveMakesNoArray)
     EXPECT_TRUE(tree.arrays().empty());
 }
 
+TEST(CreateArray, OfferedOnlyWhereAnUnassignedDriveIsLeft)
+{
+    const char* const consumers[] = {Config::OPERATION_WRITE_CREATE_ARRAY,
+                                     Config::OPERATION_WRITE_CONFIGURE_UNASSIGNED_PHYSICAL_DRIVE,
+                                     Config::OPERATION_WRITE_AUTO_CONFIGURE_STORAGE};
+    Tree spare(hardware(3) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=1 size=1GB\n");
+    Tree taken(hardware(2) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=1 size=1GB\n");
+    for (const char* operation : consumers) {
+        EXPECT_TRUE(spare.controller()->hasOperation(operation)) << operation;
+        EXPECT_EQ(Tree::unavailableReason(taken.controller(), operation),
+                  Interface::MORUMod::ATTR_VALUE_UNAVAILABLE_REASON_UNASSIGNED_DRIVES_FOR_CREATION_NOT_AVAILABLE);
+    }
+}
+
 TEST(DeleteArray, AnEmptyArrayGoesAndItsDrivesAreFreeAgain)
 {
     Tree tree(hardware(3));
     const Core::DevicePtr array = tree.newArray(2);
     ASSERT_TRUE(array);
+    EXPECT_EQ(Tree::unavailableReason(array, Config::OPERATION_WRITE_DELETE_ARRAY), "");
     ASSERT_TRUE(Tree::perform(array, Config::OPERATION_WRITE_DELETE_ARRAY, {}));
     EXPECT_TRUE(tree.arrays().empty());
     for (const Core::DevicePtr& drive : tree.drives())
@@ -80,7 +96,10 @@ TEST(DeleteArray, AnArrayWithLogicalDrivesIsNotRemovedHere)
 {
     Tree tree(hardware(2) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=1 size=1GB\n");
     const Core::DevicePtr array = tree.arrays().front();
-    EXPECT_EQ(status(Tree::perform(array, Config::OPERATION_WRITE_DELETE_ARRAY, {})),
+    EXPECT_EQ(Tree::unavailableReason(array, Config::OPERATION_WRITE_DELETE_ARRAY),
+              Interface::MORUMod::ATTR_VALUE_UNAVAILABLE_REASON_NOT_ALL_LOGICAL_DRIVES_DELETEABLE);
+    Operations::WriteDeleteArray remove;
+    EXPECT_EQ(status(remove.visit(dynamic_cast<Schema::Array&>(*array))),
               Interface::MORUMod::ATTR_VALUE_STATUS_FAILURE);
     EXPECT_EQ(tree.arrays().size(), 1u);
     EXPECT_EQ(+tree.stored(0).wAssignedDrives, 2);

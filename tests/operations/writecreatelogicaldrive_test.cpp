@@ -349,6 +349,28 @@ TEST(CreateLogicalDrive, AFailingConfigurationCommandLeavesNothingBehind)
     EXPECT_EQ(+tree.stored(0).wAssignedDrives, 2);
 }
 
+TEST(CreateLogicalDrive, OfferedOnlyOnAnArrayWithRoomBelowTheLogicalDriveLimit)
+{
+    const char* const carvers[] = {Config::OPERATION_WRITE_CREATE_LOGICAL_DRIVE,
+                                   Config::OPERATION_WRITE_CONFIGURE_UNUSED_SPACE};
+    std::string profile = hardware(4);
+    for (unsigned number = 0; number < 32; ++number)
+        profile += "logicaldrive " + std::to_string(number) + " drives=1I:1:1,1I:1:2 raid=1 size=1GB\n";
+    Tree limit(profile);
+    Tree full(hardware(2));
+    const Core::DevicePtr room = full.newArray(2);
+    for (const char* operation : carvers) {
+        EXPECT_EQ(Tree::unavailableReason(limit.arrays().front(), operation),
+                  ATTR_VALUE_UNAVAILABLE_REASON_MAX_LOGICAL_DRIVE_COUNT_REACHED);
+        EXPECT_EQ(Tree::unavailableReason(room, operation), "");
+    }
+    ASSERT_TRUE(Tree::perform(room, Config::OPERATION_WRITE_CONFIGURE_UNUSED_SPACE, {}));
+    full.rescan();
+    for (const char* operation : carvers)
+        EXPECT_EQ(Tree::unavailableReason(full.arrays().front(), operation),
+                  ATTR_VALUE_UNAVAILABLE_REASON_SPACE_FOR_CREATION_NOT_AVAILABLE);
+}
+
 TEST(CreateLogicalDrive, LowestFreeNumberStepsPastEveryNumberInUse)
 {
     Tree tree(hardware(4) +
