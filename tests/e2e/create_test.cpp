@@ -68,3 +68,14 @@ TEST_F(Create, ACreateRefusedByAnotherInstanceChangesNothing)
     }
     EXPECT_EQ(configuration(), before);
 }
+
+TEST_F(Create, ANewProcessSeesTheLogicalDriveAsItWasAskedFor)
+{
+    Outcome made = run({"ctrl", "slot=1", "create", "type=ld", "drives=1I:1:1-1I:1:3", "raid=5", "size=2000",
+                        "stripesize=32", "sectors=32"});
+    ASSERT_EQ(made.status, 0) << made.output;
+    const std::string detail = run({"ctrl", "slot=1", "ld", "1", "show", "detail"}).output;
+    for (const char* line :
+         {"Size: 2.0 GB\n", "Fault Tolerance: RAID 5\n", "Stripe Size: 32 KB\n", "Sectors Per Track: 32\n"})
+        expectHas(detail, line);
+}
