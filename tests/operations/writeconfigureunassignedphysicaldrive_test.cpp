@@ -96,6 +96,17 @@ TEST(ConfigureUnassigned, ALevelTheDataDrivesCannotMakeWritesNothing)
     }
 }
 
+TEST(ConfigureUnassigned, AnArrayWhoseLogicalDriveCouldNotBeWrittenIsTakenAwayAgain)
+{
+    Tree tree(hardware(2));
+    tree.tool("check-condition-on slot1 0x51 1");
+    EXPECT_FALSE(Tree::perform(tree.controller(), Config::OPERATION_WRITE_CONFIGURE_UNASSIGNED_PHYSICAL_DRIVE,
+                               level(Facts::ATTR_VALUE_RAID_1)));
+    EXPECT_TRUE(tree.arrays().empty());
+    for (const Core::DevicePtr& drive : tree.drives())
+        EXPECT_EQ(drive->getValueFor(Drive::ATTR_NAME_DRIVE_TYPE), Drive::ATTR_VALUE_DRIVE_TYPE_UNASSIGNED);
+}
+
 TEST(AutoConfigure, FillsTheArraysWithRoomAfterConsumingTheUnassignedDrives)
 {
     Tree tree(hardware(6) +
