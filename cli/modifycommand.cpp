@@ -5,6 +5,7 @@
 // others check their values here and perform their operation directly.
 #include <algorithm>
 #include <cctype>
+#include <functional>
 
 #include "cli/clierror.h"
 #include "cli/climessages.h"
@@ -82,11 +83,11 @@ void setArgument(const Core::DeviceOperationPtr& operation, const char* name, co
 } // namespace
 
 struct StorageCLI::ModifyRow {
-    std::vector<ModifyParam> params; // the keyword first
-    bool forced; // the row also takes "forced"
     Target target;
+    bool forced; // the row also takes "forced"
     ModifyHandler handler;
-    const char* operation;
+    const char* operation; // for the rows that go through ProcessOp
+    std::vector<ModifyParam> params; // the keyword first
 };
 
 struct StorageCLI::ModifyCall {
@@ -97,61 +98,40 @@ struct StorageCLI::ModifyCall {
 
 const StorageCLI::ModifyRow* StorageCLI::modifyRow(const std::string& keyword)
 {
+    using S = StorageCLI;
+    const bool FORCED = true;
     const char* const PARAMETERS = OPERATION_WRITE_MANAGE_CONTROLLER_PARAMETERS;
+    // In the order they are tested.
+    // clang-format off
     static const std::vector<ModifyRow> rows = {
-        {{{"rebuildpriority", "", ATTR_NAME_REBUILD_PRIORITY}},
-         false,
-         CONTROLLER,
-         &StorageCLI::modifySetting,
-         PARAMETERS},
-        {{{"expandpriority", "", ATTR_NAME_EXPAND_PRIORITY}},
-         false,
-         CONTROLLER,
-         &StorageCLI::modifySetting,
-         PARAMETERS},
-        {{{"surfacescandelay", "", nullptr}}, false, CONTROLLER, &StorageCLI::modifySurfaceScanDelay, nullptr},
-        {{{"failpd", "", nullptr}}, false, PHYSICAL_DRIVE, &StorageCLI::modifyFailDrive, nullptr},
-        {{{"cacheratio", "", ATTR_NAME_CACHE_RATIO}}, false, CONTROLLER, &StorageCLI::modifySetting, PARAMETERS},
-        {{{"spares", "", nullptr}}, false, ANY, &StorageCLI::modifyNotBuilt, nullptr},
-        {{{"led", "", nullptr}}, false, ANY, &StorageCLI::modifyLed, nullptr},
-        {{{"drivewritecache", "", ATTR_NAME_DRIVE_WRITE_CACHE}},
-         true,
-         CONTROLLER,
-         &StorageCLI::modifyDriveWriteCache,
-         OPERATION_WRITE_SET_DRIVE_WRITE_CACHE},
-        {{{"redundantcontroller", "", nullptr}}, true, CONTROLLER, &StorageCLI::modifyRedundantController, nullptr},
-        {{{"number", "", nullptr}}, false, LOGICAL_DRIVE, &StorageCLI::modifyNumber, nullptr},
-        {{{"raid", "current", ATTR_NAME_RAID}, {"stripesize", "default", ATTR_NAME_STRIPE_SIZE}},
-         false,
-         LOGICAL_DRIVE,
-         &StorageCLI::modifySetting,
-         OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE},
-        {{{"size", "", ATTR_NAME_USEABLE_BLOCKS}},
-         true,
-         LOGICAL_DRIVE,
-         &StorageCLI::modifyExtend,
-         OPERATION_WRITE_EXTEND_LOGICAL_DRIVE},
-        {{{"ssp", "", nullptr}}, true, CONTROLLER, &StorageCLI::modifyNotBuilt, nullptr},
-        {{{"mask", "", nullptr}, {"unmask", "", nullptr}}, true, LOGICAL_DRIVE, &StorageCLI::modifyNotBuilt, nullptr},
-        {{{"chassisslot", "", ATTR_NAME_IO_SLOT}},
-         false,
-         LOGICAL_DRIVE,
-         &StorageCLI::modifyChassisSlot,
-         OPERATION_WRITE_SET_PREFERRED_PATH},
-        {{{"preferredpathmode", "", ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE}},
-         false,
-         CONTROLLER,
-         &StorageCLI::modifySetting,
-         OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE},
-        {{{"chassisname", "", nullptr}}, false, CONTROLLER, &StorageCLI::modifyChassisName, nullptr},
-        {{{"adapterid", "", nullptr}, {"connectionname", "NOT_FOUND", nullptr}, {"hostmode", "", nullptr}},
-         false,
-         CONTROLLER,
-         &StorageCLI::modifyNotBuilt,
-         nullptr},
-        {{{"arrayaccelerator", "", nullptr}}, false, LOGICAL_DRIVE, &StorageCLI::modifyArrayAccelerator, nullptr},
-        {{{"reenable", "", nullptr}}, true, LOGICAL_DRIVE, &StorageCLI::modifyReenable, nullptr},
+        {CONTROLLER, !FORCED, &S::modifySetting, PARAMETERS, {{"rebuildpriority", "", ATTR_NAME_REBUILD_PRIORITY}}},
+        {CONTROLLER, !FORCED, &S::modifySetting, PARAMETERS, {{"expandpriority", "", ATTR_NAME_EXPAND_PRIORITY}}},
+        {CONTROLLER, !FORCED, &S::modifySurfaceScanDelay, nullptr, {{"surfacescandelay", "", nullptr}}},
+        {PHYSICAL_DRIVE, !FORCED, &S::modifyFailDrive, nullptr, {{"failpd", "", nullptr}}},
+        {CONTROLLER, !FORCED, &S::modifySetting, PARAMETERS, {{"cacheratio", "", ATTR_NAME_CACHE_RATIO}}},
+        {ANY, !FORCED, &S::modifyNotBuilt, nullptr, {{"spares", "", nullptr}}},
+        {ANY, !FORCED, &S::modifyLed, nullptr, {{"led", "", nullptr}}},
+        {CONTROLLER, FORCED, &S::modifyDriveWriteCache, OPERATION_WRITE_SET_DRIVE_WRITE_CACHE,
+            {{"drivewritecache", "", ATTR_NAME_DRIVE_WRITE_CACHE}}},
+        {CONTROLLER, FORCED, &S::modifyRedundantController, nullptr, {{"redundantcontroller", "", nullptr}}},
+        {LOGICAL_DRIVE, !FORCED, &S::modifyNumber, nullptr, {{"number", "", nullptr}}},
+        {LOGICAL_DRIVE, !FORCED, &S::modifySetting, OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
+            {{"raid", "current", ATTR_NAME_RAID}, {"stripesize", "default", ATTR_NAME_STRIPE_SIZE}}},
+        {LOGICAL_DRIVE, FORCED, &S::modifyExtend, OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
+            {{"size", "", ATTR_NAME_USEABLE_BLOCKS}}},
+        {CONTROLLER, FORCED, &S::modifyNotBuilt, nullptr, {{"ssp", "", nullptr}}},
+        {LOGICAL_DRIVE, FORCED, &S::modifyNotBuilt, nullptr, {{"mask", "", nullptr}, {"unmask", "", nullptr}}},
+        {LOGICAL_DRIVE, !FORCED, &S::modifyChassisSlot, OPERATION_WRITE_SET_PREFERRED_PATH,
+            {{"chassisslot", "", ATTR_NAME_IO_SLOT}}},
+        {CONTROLLER, !FORCED, &S::modifySetting, OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
+            {{"preferredpathmode", "", ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE}}},
+        {CONTROLLER, !FORCED, &S::modifyChassisName, nullptr, {{"chassisname", "", nullptr}}},
+        {CONTROLLER, !FORCED, &S::modifyNotBuilt, nullptr,
+            {{"adapterid", "", nullptr}, {"connectionname", "NOT_FOUND", nullptr}, {"hostmode", "", nullptr}}},
+        {LOGICAL_DRIVE, !FORCED, &S::modifyArrayAccelerator, nullptr, {{"arrayaccelerator", "", nullptr}}},
+        {LOGICAL_DRIVE, FORCED, &S::modifyReenable, nullptr, {{"reenable", "", nullptr}}},
     };
+    // clang-format on
     for (const ModifyRow& row : rows)
         for (const ModifyParam& param : row.params)
             if (keyword == param.name)
@@ -217,27 +197,29 @@ void StorageCLI::modifySetting(const ModifyCall& call)
 // Settings whose handlers are not part of this tool yet.
 void StorageCLI::modifyNotBuilt(const ModifyCall&) { CError::log(CLI_MESSAGES::NOT_SUPPORTED, "", 1); }
 
-void StorageCLI::modifySurfaceScanDelay(const ModifyCall& call)
+void StorageCLI::eachSelected(const std::function<void(const Core::DevicePtr&)>& work)
 {
     for (const Core::DevicePtr& device : m_devices)
         if (CError::isOK())
-            SurfaceScanDelay(device, call.values[0]);
+            work(device);
+}
+
+void StorageCLI::modifySurfaceScanDelay(const ModifyCall& call)
+{
+    eachSelected([&](const Core::DevicePtr& device) { SurfaceScanDelay(device, call.values[0]); });
 }
 
 void StorageCLI::modifyFailDrive(const ModifyCall&)
 {
-    for (const Core::DevicePtr& drive : m_devices)
-        if (CError::isOK())
-            FailDrive(drive);
+    eachSelected([&](const Core::DevicePtr& drive) { FailDrive(drive); });
 }
 
 void StorageCLI::modifyLed(const ModifyCall& call)
 {
     bool error = false;
     valueCheck(error, "led", call.values[0], "on", "off");
-    for (const Core::DevicePtr& device : m_devices)
-        if (!error && CError::isOK())
-            BlinkDevice(device, call.values[0] == "on");
+    if (!error)
+        eachSelected([&](const Core::DevicePtr& device) { BlinkDevice(device, call.values[0] == "on"); });
 }
 
 void StorageCLI::modifyDriveWriteCache(const ModifyCall& call)
@@ -314,25 +296,20 @@ void StorageCLI::modifyChassisSlot(const ModifyCall& call)
 
 void StorageCLI::modifyChassisName(const ModifyCall& call)
 {
-    for (const Core::DevicePtr& device : m_devices)
-        if (CError::isOK())
-            ChangeBoxname(device, call.values[0]);
+    eachSelected([&](const Core::DevicePtr& device) { ChangeBoxname(device, call.values[0]); });
 }
 
 void StorageCLI::modifyArrayAccelerator(const ModifyCall& call)
 {
-    for (const Core::DevicePtr& drive : m_devices)
-        if (CError::isOK())
-            ChangeArrayAccel(drive, call.values[0]);
+    eachSelected([&](const Core::DevicePtr& drive) { ChangeArrayAccel(drive, call.values[0]); });
 }
 
 void StorageCLI::modifyReenable(const ModifyCall& call)
 {
     bool error = false;
     forcedCheck(error, call.forced, CLI_MESSAGES::REENABLE_PROMPT);
-    for (const Core::DevicePtr& drive : m_devices)
-        if (!error && CError::isOK())
-            ReenableLD(drive);
+    if (!error)
+        eachSelected([&](const Core::DevicePtr& drive) { ReenableLD(drive); });
 }
 
 // ---- the settings changed without ProcessOp --------------------------------

@@ -8,6 +8,7 @@
 #ifndef VNL_CLI_STORAGECLI_H
 #define VNL_CLI_STORAGECLI_H
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -106,6 +107,8 @@ private:
     using ModifyHandler = void (StorageCLI::*)(const ModifyCall&);
     static const ModifyRow* modifyRow(const std::string& keyword);
     void rereadWritten(bool wholeTree);
+    // Applies `work` to each selected device until an error is reported.
+    void eachSelected(const std::function<void(const Core::DevicePtr&)>& work);
     void modifySetting(const ModifyCall& call);
     void modifyNotBuilt(const ModifyCall& call);
     void modifySurfaceScanDelay(const ModifyCall& call);
