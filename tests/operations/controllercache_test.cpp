@@ -1,10 +1,12 @@
-// Turning the array accelerator on and off per logical drive on the simulated controllers.
+// The controller's cache on the simulated controllers: the array accelerator turned on and off
+// per logical drive, only where there is a cache board, and the cache flushed and disabled.
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "operations/writeflushdisablecache.h"
 #include "tests/operations/configurationwrites.h"
 
 namespace {
@@ -48,7 +50,7 @@ std::string enabledAsRead(const Tree& tree)
     return enabled;
 }
 
-TEST(ManageArrayAccelerator, SetMakesExactlyTheNamedDrivesEnabledAddAndRemoveChangeOne)
+TEST(ControllerCache, AcceleratorSetMakesExactlyTheNamedDrivesEnabledAddAndRemoveChangeOne)
 {
     Tree tree(kFourDrives);
     ASSERT_TRUE(manage(tree, {{Core::DeviceOperation::ACTION_SET, 0}, {Core::DeviceOperation::ACTION_SET, 2}}));
@@ -65,7 +67,7 @@ TEST(ManageArrayAccelerator, SetMakesExactlyTheNamedDrivesEnabledAddAndRemoveCha
     EXPECT_EQ(none.bDisableFlag, 1);
 }
 
-TEST(ManageArrayAccelerator, ADriveOfAnotherControllerIsRefusedWithNothingWritten)
+TEST(ControllerCache, AcceleratorForADriveOfAnotherControllerIsRefusedWithNothingWritten)
 {
     Tree tree(kFourDrives);
     const Core::DevicePtr controller = tree.controller();
@@ -76,6 +78,36 @@ TEST(ManageArrayAccelerator, ADriveOfAnotherControllerIsRefusedWithNothingWritte
     const Core::OperationReturn result = controller->perform(op);
     EXPECT_EQ(result.getValueFor(ATTR_NAME_STATUS), ATTR_VALUE_STATUS_ARGUMENT_INVALID);
     EXPECT_EQ(log.count("C0"), 0u);
+}
+
+TEST(ControllerCache, AcceleratorIsOfferedOnlyWithACacheBoard)
+{
+    const Tree tree("controller slot1 model=VARNEL_V24 slot=1 pcibus=6 cache=0\n"
+                    "drive 1I:1:1 interface=sas size=300GB\n");
+    const Core::DevicePtr controller = tree.controller();
+    EXPECT_FALSE(controller->hasOperation(Config::OPERATION_WRITE_MANAGE_ARRAY_ACCELERATOR));
+    const Core::AttributeSourcePtr why =
+        controller->getUnavailableOperationReason(Config::OPERATION_WRITE_MANAGE_ARRAY_ACCELERATOR);
+    ASSERT_TRUE(why);
+    EXPECT_EQ(why->getValueFor(ATTR_NAME_UNAVAILABLE_REASON), ATTR_VALUE_UNAVAILABLE_REASON_CACHE_BOARD_NOT_PRESENT);
+}
+
+TEST(ControllerCache, FlushDisableNeedsItsFlagAndLeavesTheCacheOffWhenAsked)
+{
+    namespace Facts = Interface::StorageMod::ArrayController;
+    Tree tree(kFourDrives);
+    const Core::DeviceOperationPtr flush(new Operations::WriteFlushDisableCache());
+    EXPECT_EQ(tree.controller()->perform(flush).getValueFor(ATTR_NAME_STATUS), ATTR_VALUE_STATUS_ARGUMENT_MISSING);
+    flush->SetArgument({Core::DeviceOperation::ACTION_SET,
+                        Core::Attribute(Config::ATTR_NAME_CACHE_FLAG, Config::ATTR_VALUE_CACHE_FLAG_FLUSH)});
+    ASSERT_TRUE(tree.controller()->perform(flush));
+    EXPECT_EQ(Tree(Tree::SameControllers{}, tree).controller()->getValueFor(Facts::ATTR_NAME_CACHE_STATUS),
+              Facts::ATTR_VALUE_CACHE_STATUS_OK);
+    flush->SetArgument({Core::DeviceOperation::ACTION_SET,
+                        Core::Attribute(Config::ATTR_NAME_CACHE_FLAG, Config::ATTR_VALUE_CACHE_FLAG_DISABLE)});
+    ASSERT_TRUE(tree.controller()->perform(flush));
+    EXPECT_EQ(Tree(Tree::SameControllers{}, tree).controller()->getValueFor(Facts::ATTR_NAME_CACHE_STATUS),
+              Facts::ATTR_VALUE_CACHE_STATUS_TEMPORARILY_DISABLED);
 }
 
 } // namespace
