@@ -47,7 +47,8 @@ constexpr Target PHYSICAL_DRIVE = {ATTR_VALUE_TYPE_PHYSICAL_DRIVE, CLI_MESSAGES:
 // A whole decimal number within [low, high]; false for anything else.
 bool readNumber(const std::string& text, unsigned low, unsigned high, unsigned& number)
 {
-    if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit))
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
         return false;
     number = static_cast<unsigned>(std::stoul(text));
     return number >= low && number <= high;

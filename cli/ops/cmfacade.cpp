@@ -155,7 +155,8 @@ long long roundedMB(const std::string& blocks)
 // A whole decimal number; false for anything else.
 bool readNumber(const std::string& word, long long& number)
 {
-    if (word.empty() || word.size() > 18 || !std::all_of(word.begin(), word.end(), ::isdigit))
+    if (word.empty() || word.size() > 18 ||
+        !std::all_of(word.begin(), word.end(), [](unsigned char c) { return std::isdigit(c); }))
         return false;
     number = std::stoll(word);
     return true;
