@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 
 #include "tests/e2e/vnlprocess.h"
 
@@ -25,21 +26,28 @@ protected:
     {
         EXPECT_NE(text.find(part), std::string::npos) << "no \"" << part << "\" in:\n" << text;
     }
-    // The setting commands one run sends.
-    unsigned long setCommands(const Words& args, const std::string& input = "")
+    // The requests of one run by kind and BMIC opcode ("bmic.63").
+    std::map<std::string, unsigned long> requests(const Words& args, const std::string& input = "")
     {
         const std::string stats = dir.path + "/stats";
-        std::remove(stats.c_str());
         setenv("VNLSIM_STATS", stats.c_str(), 1);
         last = run(args, input);
         unsetenv("VNLSIM_STATS");
-        unsigned long sets = 0;
-        std::ifstream counts(stats);
-        for (std::string field; counts >> field;)
-            for (const char* opcode : SET_OPCODES)
-                if (field.rfind("bmic." + std::string(opcode) + "=", 0) == 0)
-                    sets += std::stoul(field.substr(field.find('=') + 1));
+        std::map<std::string, unsigned long> counts;
+        std::ifstream line(stats);
+        for (std::string field; line >> field;)
+            if (field.find('=') != std::string::npos)
+                counts[field.substr(0, field.find('='))] = std::stoul(field.substr(field.find('=') + 1));
         std::remove(stats.c_str());
+        return counts;
+    }
+    // The setting commands one run sends.
+    unsigned long setCommands(const Words& args, const std::string& input = "")
+    {
+        std::map<std::string, unsigned long> counts = requests(args, input);
+        unsigned long sets = 0;
+        for (const char* opcode : SET_OPCODES)
+            sets += counts["bmic." + std::string(opcode)];
         return sets;
     }
 
@@ -119,4 +127,14 @@ TEST_F(Modify, ARefusedModifySendsNoSetCommand)
     EXPECT_EQ(setCommands({"ctrl", "all", "modify", "rebuildpriority=high"}), 1u);
     EXPECT_EQ(setCommands({"ctrl", "all", "modify", "drivewritecache=enable"}, "y\n"), 1u);
     expectHas(run({"ctrl", "all", "show", "detail"}).output, "Drive Write Cache: Enabled");
+}
+
+// A controller is identified once by discovery and once more when it is read again after a write.
+TEST_F(Modify, OnlyTheControllerWrittenIsReadAgain)
+{
+    ASSERT_TRUE(dir.usePreset("server")); // two controllers
+    const unsigned long shown = requests({"ctrl", "slot=3", "show"})["bmic.11"];
+    EXPECT_EQ(requests({"ctrl", "slot=3", "modify", "rebuildpriority=?"})["bmic.11"], shown);
+    EXPECT_EQ(requests({"ctrl", "slot=3", "modify", "rebuildpriority=high"})["bmic.11"], shown + 1);
+    EXPECT_EQ(requests({"ctrl", "slot=3", "ld", "1", "modify", "led=on"})["bmic.11"], shown + 1);
 }
