@@ -127,6 +127,8 @@ TEST_F(Modify, ARefusedModifySendsNoSetCommand)
     EXPECT_EQ(setCommands({"ctrl", "all", "modify", "rebuildpriority=high"}), 1u);
     EXPECT_EQ(setCommands({"ctrl", "all", "modify", "drivewritecache=enable"}, "y\n"), 1u);
     expectHas(run({"ctrl", "all", "show", "detail"}).output, "Drive Write Cache: Enabled");
+    EXPECT_EQ(setCommands({"ctrl", "all", "modify", "redundantcontroller=disable"}, "y\n"), 1u);
+    EXPECT_EQ(requests({"ctrl", "all", "modify", "redundantcontroller=disable", "forced"})["bmic.89"], 1u);
 }
 
 // A controller is identified once by discovery and once more when it is read again after a write.
