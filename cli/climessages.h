@@ -92,8 +92,13 @@ inline constexpr char BOTH_ARRAYS_2[] = " and array ";
 inline constexpr char BOTH_ARRAYS_3[] =
     " are being referred to. When targeting an array, make sure to target only the drives within the array.";
 inline constexpr char EXACT_DRIVES[] = "The drives specified must match the drives in the targeted array exactly.";
+// Invalid value "x" for "led": expecting "on" or "off".
 inline constexpr char INVALID_VALUE[] = "Invalid value \"";
-inline constexpr char INVALID_VALUE_END[] = "\". See help for the values allowed.";
+inline constexpr char INVALID_VALUE_FOR[] = "\" for \"";
+inline constexpr char INVALID_VALUE_EXPECTING[] = "\": expecting ";
+inline constexpr char TARGET_CONTROLLER[] = "The specified target must be a controller.";
+inline constexpr char TARGET_LOGICAL_DRIVE[] = "The specified target must be a logicaldrive.";
+inline constexpr char TARGET_PHYSICAL_DRIVE[] = "The specified target must be a physical drive.";
 
 // ---- create --------------------------------------------------------------------
 inline constexpr char EXPECTING_TYPE_LD[] = "Expecting \"type=logicaldrive\"";
@@ -113,9 +118,38 @@ inline constexpr char DIFFERING_DRIVE_TYPES[] =
 inline constexpr char AVAILABLE_OPTIONS[] = "Available options are:";
 inline constexpr char NO_OPTIONS[] = "   There are no options currently available.";
 
+// ---- modify --------------------------------------------------------------------
+inline constexpr char MODIFY_USAGE[] = "Expecting \"<target> modify [param[=value]]\"";
+inline constexpr char DRIVE_WRITE_CACHE_PROMPT[] =
+    "Without the proper safety precautions, use of write cache on physical drives could cause data loss in the "
+    "event of power failure.  To ensure data is properly protected, use redundant power supplies and "
+    "Uninterruptible Power Supplies. Also, if you have multiple storage enclosures, all data should be mirrored "
+    "across them. Use of this feature is not recommended unless these precautions are followed. Continue? (y/n) ";
+inline constexpr char REDUNDANT_CONTROLLER_PROMPT[] =
+    "Continuing will disable the redundant controller and redundancy will no longer be enabled. After performing "
+    "this task, save the configuration and monitor the controller's front panel display. Once the redundant "
+    "controller has been designated as disabled, you can safely remove it from your system. Continue? (y/n) ";
+inline constexpr char EXTENSION_PROMPT[] =
+    "Extension may not be supported on certain operating systems. Performing extension on these operating "
+    "systems can cause data to become inaccessible. See VNL documentation for details. Continue? (y/n) ";
+inline constexpr char REENABLE_PROMPT[] =
+    "Any previously existing data on the logical drive may not be valid or recoverable. Continue? (y/n) ";
+inline constexpr char SURFACE_SCAN_DELAY[] = "Expecting \"surfacescandelay=#\" where # is between 1 and 30 sec";
+inline constexpr char ENCLOSURE_DRIVES_ONLY[] =
+    "This operation is only available for physical drives connected to an Quor-A.";
+inline constexpr char NO_POWER_DOWN[] = " does not have power down capability.";
+inline constexpr char NUMBER_RANGE[] = "Value must be between 1 and 32";
+inline constexpr char ONE_DEVICE[] = "Must specify only one device for this operation.";
+inline constexpr char MANUAL_PATH_MODE[] =
+    "Preferred path mode must be set to manual to use this command. See help for details.";
+inline constexpr char NO_CHASSISNAME[] = " does not have a chassisname.";
+inline constexpr char CHASSISNAME_CHARACTER[] = "' is not a valid chassisname character.";
+inline constexpr char CHASSISNAME_LENGTH[] = "\" has more than the maximum allowed ";
+inline constexpr char CHASSISNAME_LENGTH_END[] = " characters.";
+inline constexpr char INVALID_ARRAY_ACCELERATOR[] = "Invalid arrayaccelerator setting specified.";
+
 inline constexpr char CONFIG_NEEDS_CONTROLLER[] =
     "The target must be a controller when using the \"config\" parameter.";
-inline constexpr char SSP_NEEDS_CONTROLLER[] = "The specified target must be a controller.";
 inline constexpr char CANNOT_SHOW[] = "Cannot show this device. Not supported by show command.";
 inline constexpr char CANNOT_SHOW_STATUS[] = "Cannot show status for this device.";
 inline constexpr char NO_SSP_INFORMATION[] = "There is no ssp information available for this device.";

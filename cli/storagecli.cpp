@@ -71,6 +71,7 @@ void StorageCLI::ReInitialize()
     m_commandTokens.clear();
     m_params.clear();
     m_devices.clear();
+    m_written.clear();
     m_error = false;
 }
 
@@ -183,6 +184,8 @@ void StorageCLI::ExecuteCommand()
         ExecuteShowCommand();
     } else if (!m_devices.empty() && CError::errorCode() == 0 && keyword == "create") {
         ExecuteCreateCommand();
+    } else if (!m_devices.empty() && CError::errorCode() == 0 && keyword == "modify") {
+        ExecuteModifyCommand();
     } else if (!m_devices.empty() && CError::errorCode() == 0) {
         // The other changing commands are not built yet: say so rather than
         // end as if the change had been made.
@@ -246,12 +249,11 @@ void StorageCLI::ProcessOp(const std::string& operation, const OpParams& params)
     for (const Core::DevicePtr& selected : m_devices) {
         if (!CError::isOK())
             return;
-        Core::DevicePtr device = selected;
-        bool redirected = operation != Interface::ConfigMod::OPERATION_WRITE_DISABLE_OTHER_CONTROLLER &&
-            m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) && device->hasParent() &&
-            m_facade.isTargetType(device->pParent(), ATTR_VALUE_TYPE_STORAGE_SYSTEM);
-        if (redirected)
-            device = device->pParent();
+        // A controller's settings in a storage system are the system's, but
+        // for disabling the other controller.
+        const bool redirected = operation != Interface::ConfigMod::OPERATION_WRITE_DISABLE_OTHER_CONTROLLER &&
+            m_facade.isTargetType(selected, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+        const Core::DevicePtr device = redirected ? m_facade.operationHome(selected) : selected;
         // Each device translates the values as typed: a size converted for
         // one device must not be converted again for the next.
         OpParams translated = params;
@@ -262,8 +264,14 @@ void StorageCLI::ProcessOp(const std::string& operation, const OpParams& params)
             if (value != "default")
                 op->SetArgument(Core::DeviceOperation::Argument(Core::DeviceOperation::ACTION_SET,
                                                                 Core::Attribute(name.c_str(), value.c_str())));
-        m_facade.opErrMsg(device->perform(op));
+        performOn(device, op);
     }
+}
+
+void StorageCLI::performOn(const Core::DevicePtr& device, const Core::DeviceOperationPtr& operation)
+{
+    m_written.push_back(device);
+    m_facade.opErrMsg(device->perform(operation));
 }
 
 void StorageCLI::forcedCheck(bool& error, bool forced, const std::string& prompt)
@@ -286,15 +294,23 @@ void StorageCLI::targetCheck(bool& error, const std::string& type, const std::st
     error = true;
 }
 
-void StorageCLI::valueCheck(bool& error, const std::string& value, const std::string& first, const std::string& second,
-                            const std::string& third, const std::string& fourth)
+void StorageCLI::valueCheck(bool& error, const std::string& keyword, const std::string& value, const std::string& first,
+                            const std::string& second, const std::string& third, const std::string& fourth)
 {
     if (error)
         return;
-    for (const std::string* allowed : {&first, &second, &third, &fourth})
-        if (!allowed->empty() && value == *allowed)
-            return;
-    CError::log(CLI_MESSAGES::INVALID_VALUE + value + CLI_MESSAGES::INVALID_VALUE_END, "", 1);
+    std::vector<std::string> allowed;
+    for (const std::string* word : {&first, &second, &third, &fourth})
+        if (!word->empty())
+            allowed.push_back("\"" + *word + "\"");
+    if (std::find(allowed.begin(), allowed.end(), "\"" + value + "\"") != allowed.end())
+        return;
+    std::string expected = allowed.empty() ? "" : allowed.back();
+    if (allowed.size() > 1)
+        expected = CLI_HELPERS::fuse(allowed.begin(), allowed.end() - 1, ", ") + " or " + expected;
+    CError::log(CLI_MESSAGES::INVALID_VALUE + value + CLI_MESSAGES::INVALID_VALUE_FOR + keyword +
+                    CLI_MESSAGES::INVALID_VALUE_EXPECTING + expected + ".",
+                "", 1);
     error = true;
 }
 

@@ -8,6 +8,7 @@
 #ifndef VNL_CLI_STORAGECLI_H
 #define VNL_CLI_STORAGECLI_H
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ public:
     void ExecuteCreateCommand();
     void CreateLogicalDrive();
     void ExecuteShowCommand();
+    // "modify": changes the one setting named by the first parameter on the
+    // selected devices, then reads again only the controllers written.
+    void ExecuteModifyCommand();
     // "show config": the whole configuration of each selected controller.
     void ExecuteShowAllCommand(bool detail);
     // Runs `operation` with `params` (model attribute names, user values)
@@ -57,8 +61,9 @@ public:
     void forcedCheck(bool& error, bool forced, const std::string& prompt);
     void extraneousCheck(bool& error);
     void targetCheck(bool& error, const std::string& type, const std::string& message);
-    void valueCheck(bool& error, const std::string& value, const std::string& first, const std::string& second = "",
-                    const std::string& third = "", const std::string& fourth = "");
+    // Refuses a value of `keyword` other than the allowed (non-empty) words.
+    void valueCheck(bool& error, const std::string& keyword, const std::string& value, const std::string& first,
+                    const std::string& second = "", const std::string& third = "", const std::string& fourth = "");
 
     bool isError() const { return m_error; }
 
@@ -74,6 +79,8 @@ protected:
     ConsoleOutput::Binding m_output;
     CLIPrinter m_printer;
     std::vector<Core::DevicePtr> m_devices;
+    // The devices this command performed a write on, to be read again.
+    std::vector<Core::DevicePtr> m_written;
     CMFacade m_facade;
     TargetFilter m_targetFilter;
     CImplicitTarget m_implicitTarget;
@@ -89,6 +96,40 @@ private:
     // prints another empty line.
     void applyToSelected(CPerformOp& functor);
     void showConfiguration(const Core::DevicePtr& controller, bool detail);
+    // Performs the operation on `device`, remembers the device as written
+    // and reports a failure.
+    void performOn(const Core::DevicePtr& device, const Core::DeviceOperationPtr& operation);
+
+    // modify: one row a keyword, its handlers, and the work they share.
+    struct ModifyRow;
+    // A row and the values its parameters were given.
+    struct ModifyCall;
+    using ModifyHandler = void (StorageCLI::*)(const ModifyCall&);
+    static const ModifyRow* modifyRow(const std::string& keyword);
+    void rereadWritten(bool wholeTree);
+    // Applies `work` to each selected device until an error is reported.
+    void eachSelected(const std::function<void(const Core::DevicePtr&)>& work);
+    void modifySetting(const ModifyCall& call);
+    void modifyNotBuilt(const ModifyCall& call);
+    void modifySurfaceScanDelay(const ModifyCall& call);
+    void modifyFailDrive(const ModifyCall& call);
+    void modifyLed(const ModifyCall& call);
+    void modifyDriveWriteCache(const ModifyCall& call);
+    void modifyRedundantController(const ModifyCall& call);
+    void modifyNumber(const ModifyCall& call);
+    void modifyMigrate(const ModifyCall& call);
+    void modifyExtend(const ModifyCall& call);
+    void modifyChassisSlot(const ModifyCall& call);
+    void modifyChassisName(const ModifyCall& call);
+    void modifyArrayAccelerator(const ModifyCall& call);
+    void modifyReenable(const ModifyCall& call);
+    void SurfaceScanDelay(const Core::DevicePtr& device, const std::string& value);
+    void FailDrive(const Core::DevicePtr& drive);
+    void ReorderLD(const Core::DevicePtr& drive, const std::string& value);
+    void ChangeBoxname(const Core::DevicePtr& device, const std::string& name);
+    void ChangeArrayAccel(const Core::DevicePtr& drive, const std::string& value);
+    void BlinkDevice(const Core::DevicePtr& device, bool on);
+    void ReenableLD(const Core::DevicePtr& drive);
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "cli/targetfilter.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <sstream>
 #include <unordered_set>
@@ -503,7 +504,7 @@ void TargetFilter::ReportUnreadControllers()
 std::string TargetFilter::selectorOf(const Core::DevicePtr& controller) const
 {
     const std::string slot = valueOf(controller, ATTR_NAME_SLOT);
-    if (!slot.empty() && std::all_of(slot.begin(), slot.end(), ::isdigit))
+    if (!slot.empty() && std::all_of(slot.begin(), slot.end(), [](unsigned char c) { return std::isdigit(c); }))
         return "slot=" + slot;
     const std::string serial = valueOf(controller, ATTR_NAME_CONTROLLER_SERIAL_NUMBER);
     return serial.empty() ? m_controllerSelector : "serialnumber=" + serial;

@@ -33,7 +33,21 @@
 #include "operations/writecreatearray.h"
 #include "operations/writecreatelogicaldrive.h"
 #include "operations/writedeletearray.h"
+#include "operations/writedeviceblink.h"
+#include "operations/writedisableothercontroller.h"
+#include "operations/writefailphysicaldrive.h"
+#include "operations/writeflushdisablecache.h"
 #include "operations/writelockstoragesystem.h"
+#include "operations/writemanagearrayaccelerator.h"
+#include "operations/writemanageboxname.h"
+#include "operations/writemanagecontrollerparameters.h"
+#include "operations/writereenablelogicaldrive.h"
+#include "operations/writerenumberlogicaldrive.h"
+#include "operations/writesetasymmetricalactiveactivesubmode.h"
+#include "operations/writesetdevicebootable.h"
+#include "operations/writesetdrivewritecache.h"
+#include "operations/writesetlogicaldrivename.h"
+#include "operations/writesetpreferredpath.h"
 #include "operations/writestoragereenumerate.h"
 #include "operations/writeunlockstoragesystem.h"
 #include "schema/configmod.h"
@@ -118,17 +132,25 @@ namespace Interface::ConfigMod {
 void InitializeModule()
 {
     declare<StorageSystemType, WriteAutoConfigureStorage, WriteConfigureUnassignedPhysicalDrive, WriteCreateArray,
-            WriteLockStorageSystem, WriteUnlockStorageSystem>();
-    declare<ControllerType, WriteAutoConfigureStorage, WriteConfigureUnassignedPhysicalDrive, WriteCreateArray>();
-    declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray>();
+            WriteManageArrayAccelerator, WriteManageControllerParameters, WriteSetDeviceBootable, WriteDeviceBlink,
+            WriteManageBoxName, WriteLockStorageSystem, WriteUnlockStorageSystem, WriteSetDriveWriteCache,
+            WriteSetAsymmetricalActiveActiveSubmode>();
+    declare<ControllerType, WriteAutoConfigureStorage, WriteConfigureUnassignedPhysicalDrive, WriteCreateArray,
+            WriteManageArrayAccelerator, WriteManageControllerParameters, WriteSetDeviceBootable, WriteDeviceBlink,
+            WriteDisableOtherController, WriteFlushDisableCache>();
+    declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray, WriteDeviceBlink>();
+    declare<LogicalDriveType, WriteReenableLogicalDrive, WriteRenumberLogicalDrive, WriteSetLogicalDriveName,
+            WriteSetPreferredPath, WriteDeviceBlink>();
+    declare<PhysicalDriveType, WriteDeviceBlink>();
+    declare<EnclosureType, WriteDeviceBlink>();
+    declare<DriveCageType, WriteDeviceBlink>();
 }
 
 } // namespace Interface::ConfigMod
 
 namespace Interface::DiagnosticMod {
 
-// The module's operation classes are registered here as they are written; until then the
-// module adds nothing to the registration tables.
-void InitializeModule() {}
+// The module's operation classes are registered here as they are written.
+void InitializeModule() { declare<PhysicalDriveType, WriteFailPhysicalDrive>(); }
 
 } // namespace Interface::DiagnosticMod

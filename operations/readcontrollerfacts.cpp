@@ -148,18 +148,6 @@ void publishCacheSizes(Core::Device& device, const CACHE_CONFIG_STATUS& cache)
                    cacheBlocks(total > unbacked ? total - unbacked : 0, shift));
 }
 
-// A closed class of `values`, the device's current value and default value marked.
-Core::CapabilityPtr closedClass(const char* name, const char* const* first, const char* const* last,
-                                const Common::string& current, const Common::string& preset)
-{
-    Core::CapabilityPtr list(new Core::CapabilityClass(name, ATTR_VALUE_INSTANCE_TYPE_STRING,
-                                                       ATTR_VALUE_CARDINALITY_SINGLE, ATTR_VALUE_ACTION_ABSOLUTE,
-                                                       ATTR_VALUE_INSTANCE_RANGE_CLOSED));
-    for (const char* const* value = first; value != last; ++value)
-        list->Subscribe(Core::CapabilityPtr(new Core::CapabilityInstance(*value, preset == *value, current == *value)));
-    return list;
-}
-
 Core::CapabilityPtr stripeClass()
 {
     Core::CapabilityPtr list(new Core::CapabilityClass(DriveFacts::ATTR_NAME_STRIPE_SIZE,
@@ -323,6 +311,17 @@ void publishSurfaceStatusInfo(Core::Device& device, const SURFACE_STATUS& surfac
     publishReading(device, Facts::ATTR_NAME_SURFACE_ANALYSIS_DELAY, Conversion::toString(tenths / 10.0));
 }
 
+Core::CapabilityPtr closedCapabilityClass(const char* name, const char* const* first, const char* const* last,
+                                          const Common::string& current, const Common::string& preset)
+{
+    Core::CapabilityPtr list(new Core::CapabilityClass(name, ATTR_VALUE_INSTANCE_TYPE_STRING,
+                                                       ATTR_VALUE_CARDINALITY_SINGLE, ATTR_VALUE_ACTION_ABSOLUTE,
+                                                       ATTR_VALUE_INSTANCE_RANGE_CLOSED));
+    for (const char* const* value = first; value != last; ++value)
+        list->Subscribe(Core::CapabilityPtr(new Core::CapabilityInstance(*value, preset == *value, current == *value)));
+    return list;
+}
+
 Common::string cacheRatio(unsigned readPercent, unsigned writePercent)
 {
     const Common::string ratio =
@@ -362,8 +361,8 @@ Core::CapabilityPtr raidCapability(const Core::Device& device)
         levels.insert(levels.end(), {DriveFacts::ATTR_VALUE_RAID_4, DriveFacts::ATTR_VALUE_RAID_5});
     if ((flags & CONTROLLER_FLAG_RAID_6) != 0)
         levels.push_back(DriveFacts::ATTR_VALUE_RAID_6);
-    return closedClass(DriveFacts::ATTR_NAME_RAID, levels.data(), levels.data() + levels.size(), Common::string(),
-                       Common::string());
+    return closedCapabilityClass(DriveFacts::ATTR_NAME_RAID, levels.data(), levels.data() + levels.size(),
+                                 Common::string(), Common::string());
 }
 
 Core::CapabilityPtr controllerCapability(const Core::Device& device)
@@ -372,17 +371,17 @@ Core::CapabilityPtr controllerCapability(const Core::Device& device)
     root->Subscribe(raidCapability(device));
     root->Subscribe(stripeClass());
     if (device.getValueFor(Facts::ATTR_NAME_CACHE_BOARD_PRESENT) == Facts::ATTR_VALUE_CACHE_BOARD_PRESENT_TRUE)
-        root->Subscribe(closedClass(Facts::ATTR_NAME_CACHE_RATIO, std::begin(kCacheRatios), std::end(kCacheRatios),
-                                    device.getValueFor(Facts::ATTR_NAME_CACHE_RATIO),
-                                    device.getValueFor(Facts::ATTR_NAME_DEFAULT_CACHE_RATIO)));
+        root->Subscribe(closedCapabilityClass(Facts::ATTR_NAME_CACHE_RATIO, std::begin(kCacheRatios),
+                                              std::end(kCacheRatios), device.getValueFor(Facts::ATTR_NAME_CACHE_RATIO),
+                                              device.getValueFor(Facts::ATTR_NAME_DEFAULT_CACHE_RATIO)));
     const char* const rebuild[] = {Facts::ATTR_VALUE_REBUILD_PRIORITY_HIGH, Facts::ATTR_VALUE_REBUILD_PRIORITY_MEDIUM,
                                    Facts::ATTR_VALUE_REBUILD_PRIORITY_LOW};
     const char* const expand[] = {Facts::ATTR_VALUE_EXPAND_PRIORITY_HIGH, Facts::ATTR_VALUE_EXPAND_PRIORITY_MEDIUM,
                                   Facts::ATTR_VALUE_EXPAND_PRIORITY_LOW};
-    root->Subscribe(closedClass(Facts::ATTR_NAME_REBUILD_PRIORITY, std::begin(rebuild), std::end(rebuild),
-                                device.getValueFor(Facts::ATTR_NAME_REBUILD_PRIORITY), rebuild[2]));
-    root->Subscribe(closedClass(Facts::ATTR_NAME_EXPAND_PRIORITY, std::begin(expand), std::end(expand),
-                                device.getValueFor(Facts::ATTR_NAME_EXPAND_PRIORITY), expand[2]));
+    root->Subscribe(closedCapabilityClass(Facts::ATTR_NAME_REBUILD_PRIORITY, std::begin(rebuild), std::end(rebuild),
+                                          device.getValueFor(Facts::ATTR_NAME_REBUILD_PRIORITY), rebuild[2]));
+    root->Subscribe(closedCapabilityClass(Facts::ATTR_NAME_EXPAND_PRIORITY, std::begin(expand), std::end(expand),
+                                          device.getValueFor(Facts::ATTR_NAME_EXPAND_PRIORITY), expand[2]));
     root->Subscribe(surfaceDelayClass(device.getValueFor(Facts::ATTR_NAME_SURFACE_ANALYSIS_DELAY)));
     return root;
 }

@@ -74,6 +74,10 @@ unsigned long long cacheBlocks(unsigned megabytes, unsigned shiftFactor);
 // and default values the device carries: RAID levels, stripe sizes, cache ratio, rebuild and
 // expand priority, surface scan delay.
 Core::CapabilityPtr controllerCapability(const Core::Device& device);
+// A closed class of the values first..last for the argument `name`, `current` and `preset`
+// (the default) marked among them.
+Core::CapabilityPtr closedCapabilityClass(const char* name, const char* const* first, const char* const* last,
+                                          const Common::string& current, const Common::string& preset);
 // The RAID levels alone.
 Core::CapabilityPtr raidCapability(const Core::Device& device);
 

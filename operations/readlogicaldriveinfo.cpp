@@ -94,7 +94,25 @@ Core::OperationReturn ReadLogicalDriveInfo::visit(Schema::LogicalDrive& drive)
     CACHE_CONFIG_STATUS cache{};
     if (senseController<SenseControllerCacheConfigStatusTrait>(drive, cache, result))
         publishAcceleratorInfo(drive, cache);
+    readPreferredPath(drive, result);
     return result;
+}
+
+void ReadLogicalDriveInfo::readPreferredPath(Schema::LogicalDrive& drive, Core::OperationReturn& result)
+{
+    namespace System = Interface::StorageMod::StorageSystem;
+    const char* const slot = Interface::StorageMod::ATTR_NAME_IO_SLOT;
+    const Core::DevicePtr box = drive.hasParent() ? Core::storageSystemFinder(drive.getDevicePtr()) : Core::DevicePtr();
+    clearReading(drive, slot);
+    if (!box ||
+        box->getValueFor(System::ATTR_NAME_REDUNDANCY_MODE) !=
+            System::ATTR_VALUE_REDUNDANCY_MODE_ASYMMETRICAL_ACTIVE_ACTIVE)
+        return;
+    std::uint16_t number = 0;
+    REDUNDANT_CONTROLLER_PARAMETERS redundancy{};
+    if (driveNumber(drive, number) && number < 32 &&
+        senseController<SenseRedundantParameterTrait>(drive, redundancy, result))
+        publishReading(drive, slot, (redundancy.dwPrefferedLunOwnership & (1u << number)) != 0 ? 1u : 0u);
 }
 
 void ReadLogicalDriveInfo::publishSspInfo(Schema::LogicalDrive& drive)

@@ -5,8 +5,9 @@
 //
 // What a caller may rely on:
 // - Commands, in order: logical drive configuration, logical drive status, identify logical
-//   drive, surface status, cache configuration; all through the reply cache. A failing command
-//   ends the reading with its failure; the facts published before it stay.
+//   drive, surface status, cache configuration and, in asymmetrical active-active mode, the
+//   redundant controller parameters for the preferred path; all through the reply cache. A
+//   failing command ends the reading with its failure; the facts published before it stay.
 // - The drive mirrors ATTR_NAME_SSP_STATE of its storage system (or controller) before any
 //   command is sent, so the SSP view lists it even when the controller fails to answer.
 // - Sizes are read before the status, so that a progress percentage is always taken against
@@ -47,6 +48,9 @@ public:
     static void publishAcceleratorInfo(Schema::LogicalDrive& drive, const CACHE_CONFIG_STATUS& cache);
     static void publishSurfaceInfo(Schema::LogicalDrive& drive, const SURFACE_STATUS& surface);
 
+    // In asymmetrical active-active mode: the chassis slot of the drive's preferred controller
+    // (ATTR_NAME_IO_SLOT, bit n of dwPrefferedLunOwnership set = slot 1).
+    static void readPreferredPath(Schema::LogicalDrive& drive, Core::OperationReturn& result);
     // The logical drive number the device carries; false when it carries none.
     static bool driveNumber(const Core::Device& drive, std::uint16_t& number);
     // (U - L) * 100 / U as text; 0 when U is 0 or L is not below U.

@@ -13,6 +13,7 @@
 #include "operations/discoveroperation.h"
 #include "operations/filtercreatelogicaldrive.h"
 #include "operations/replycache.h"
+#include "operations/settingcommands.h"
 #include "operations/writedeletelogicaldrive.h"
 #include "operations/writestoragereenumerate.h"
 #include "schema/configmod.h"
@@ -47,13 +48,6 @@ bool parseCount(const Common::string& text, unsigned long long& value)
     return errno == 0 && end != nullptr && *end == '\0';
 }
 
-Core::OperationReturn argumentFailure(const char* status, const char* name)
-{
-    Core::OperationReturn result(status);
-    result.Receive(Core::Attribute(ATTR_NAME_ARGUMENT_NAME, name));
-    return result;
-}
-
 unsigned long long attributeCount(const Core::Device& device, const char* name)
 {
     unsigned long long value = 0;
@@ -81,13 +75,6 @@ void setGeometry(LOGICAL_DRIVE_CONFIG& config, unsigned long long blocks, unsign
     config.bLogicalDriveProperty = static_cast<std::uint8_t>(config.bLogicalDriveProperty | kBigDriveProperty);
     config.qwBigBlocksInLogicalDrive = blocks;
     LogicalDrive::SetDriveParameterTable(config, LogicalDrive::HEADS, sectors, LogicalDrive::MAX_CYLINDERS);
-}
-
-Core::OperationReturn underrunIsSuccess(const Core::OperationReturn& result)
-{
-    return result.getValueFor(ATTR_NAME_STATUS) == Interface::StorageMod::ATTR_VALUE_STATUS_LOW_LEVEL_BUFFER_UNDERRUN
-        ? Core::OperationReturn()
-        : result;
 }
 
 bool allSucceeded(const Core::OperationReturnList& returns)
@@ -193,18 +180,13 @@ Core::OperationReturn WriteCreateLogicalDrive::setAccelerator(Schema::Array& arr
     SenseControllerCommand<SenseControllerCacheConfigStatusTrait> sense;
     if (!executeCommand(sense, array, result) || !result)
         return underrunIsSuccess(result);
-    CACHE_CONFIG_STATUS cache = sense.result();
-    std::uint32_t enabled = cache.bDisableFlag != 0 ? 0u : ~std::uint32_t{cache.dwCacheDisabledMap};
+    std::uint32_t enabled = enabledAccelerators(sense.result());
     const std::uint32_t bit = number < 32 ? 1u << number : 0u;
     if (getArgValue(Facts::ATTR_NAME_ARRAY_ACCELERATOR) != Facts::ATTR_VALUE_ARRAY_ACCELERATOR_DISABLED)
         enabled |= bit;
     else
         enabled &= ~bit;
-    cache.bDisableFlag = enabled == 0 ? 1 : 0;
-    cache.dwCacheDisabledMap = enabled == 0 ? 0xFFFFFFFFu : ~enabled;
-    SetControllerCommand<SetControllerCacheConfigStatusTrait> set(cache);
-    executeWriteCommand(set, array, result);
-    return underrunIsSuccess(result);
+    return writeAcceleratorSet(array, sense.result(), enabled);
 }
 
 Core::OperationReturn WriteCreateLogicalDrive::afterFirstLogicalDrive(Schema::Array& array, Core::Device& controller)

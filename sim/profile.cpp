@@ -353,6 +353,23 @@ void applyParameterFields(const TextRecord& r, Controller& c)
     std::memcpy(c.parameters.data(), &p, sizeof p);
 }
 
+// Storage systems: the redundancy mode the controller pair runs in. Asymmetrical
+// active-active starts with paths chosen by the system (implicit path changes).
+bool applyRedundancyFields(const TextRecord& r, Controller& c)
+{
+    if (!r.has("redundancymode"))
+        return true;
+    const std::string mode = r.get("redundancymode");
+    if (mode != "activestandby" && mode != "activeactive")
+        return false;
+    REDUNDANT_CONTROLLER_PARAMETERS p;
+    std::memcpy(&p, c.redundancy.data(), sizeof p);
+    p.bCurrentMode = mode == "activeactive" ? 0x02 : 0x01;
+    p.wAdditionalFlags = mode == "activeactive" ? 0x0001 : 0;
+    std::memcpy(c.redundancy.data(), &p, sizeof p);
+    return true;
+}
+
 bool parseActiveSpares(const std::string& text, LogicalDrive& ld)
 {
     std::stringstream ss(text);
@@ -433,6 +450,8 @@ private:
             c.boardId = m->boardId;
         }
         applyParameterFields(r, c);
+        if (!applyRedundancyFields(r, c))
+            return fail("redundancymode is activestandby or activeactive");
         m_world.controllers.push_back(std::move(c));
         m_adapter = nullptr;
         return true;

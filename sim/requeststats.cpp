@@ -23,6 +23,22 @@ std::string RequestStats::line() const
     return out + "\n";
 }
 
+void RequestStats::countBmic(std::uint8_t opcode)
+{
+    ++m_bmic[opcode];
+    const char* path = std::getenv("VNLSIM_REQUEST_LOG");
+    if (!path || !*path)
+        return;
+    char text[16];
+    const int length = std::snprintf(text, sizeof text, "bmic.%02X\n", static_cast<unsigned>(opcode));
+    int fd = ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    ssize_t written = ::write(fd, text, static_cast<size_t>(length));
+    (void)written;
+    ::close(fd);
+}
+
 RequestStats::~RequestStats()
 {
     const char* path = std::getenv("VNLSIM_STATS");

@@ -155,7 +155,8 @@ long long roundedMB(const std::string& blocks)
 // A whole decimal number; false for anything else.
 bool readNumber(const std::string& word, long long& number)
 {
-    if (word.empty() || word.size() > 18 || !std::all_of(word.begin(), word.end(), ::isdigit))
+    if (word.empty() || word.size() > 18 ||
+        !std::all_of(word.begin(), word.end(), [](unsigned char c) { return std::isdigit(c); }))
         return false;
     number = std::stoll(word);
     return true;
@@ -204,6 +205,15 @@ Core::CapabilityPtr findCapability(const Core::CapabilityPtr& start, const std::
     Core::CapabilityFinder finder(start);
     finder.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, fromStdString(attribute)));
     return finder.find();
+}
+
+// A storage system goes by the first controller inside it.
+Core::DevicePtr modelController(const Core::DevicePtr& ctrl)
+{
+    Core::DeviceList inside = typeIs(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)
+        ? devicesBelow(ctrl, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
+        : Core::DeviceList();
+    return inside.empty() ? ctrl : inside.front();
 }
 
 } // namespace
@@ -273,15 +283,20 @@ bool CMFacade::isDriveArrayType(const Core::DevicePtr& drive, const Core::Device
         drive->getValueFor(ATTR_NAME_INTERFACE) == other->getValueFor(ATTR_NAME_INTERFACE);
 }
 
+Core::DevicePtr CMFacade::operationHome(const Core::DevicePtr& device) const
+{
+    Core::DevicePtr parent = parentOf(device);
+    return typeIs(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? parent : device;
+}
+
+std::string CMFacade::controllerModel(const Core::DevicePtr& device) const
+{
+    return rawVal(modelController(controller(device)), ATTR_NAME_CONTROLLER_NAME);
+}
+
 std::string CMFacade::ctrlName(const Core::DevicePtr& device) const
 {
-    Core::DevicePtr ctrl = controller(device);
-    if (typeIs(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)) {
-        // A storage system is named after the first controller inside it.
-        Core::DeviceList inside = devicesBelow(ctrl, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
-        if (!inside.empty())
-            ctrl = inside.front();
-    }
+    const Core::DevicePtr ctrl = modelController(controller(device));
     const ModelTable::Model* model = ModelTable::findByKey(rawVal(ctrl, ATTR_NAME_CONTROLLER_NAME));
     if (model == nullptr)
         return "Unknown Controller";

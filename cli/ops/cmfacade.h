@@ -33,6 +33,12 @@ public:
     std::string attrVal(const Core::DevicePtr& device, const std::string& attribute) const;
     Core::DevicePtr controller(const Core::DevicePtr& device) const;
     Core::DevicePtr storagesystem(const Core::DevicePtr& device) const;
+    // Where the settings of a device are changed: the storage system it sits
+    // in when that is its parent, the device itself otherwise.
+    Core::DevicePtr operationHome(const Core::DevicePtr& device) const;
+    // The model identifier of the device's controller (of the first
+    // controller inside it for a storage system); "" when unknown.
+    std::string controllerModel(const Core::DevicePtr& device) const;
     Core::DevicePtr array(const Core::DevicePtr& device) const;
     Core::DeviceList initiatorList(const Core::DevicePtr& device) const;
     bool isDriveArrayType(const Core::DevicePtr& drive, const Core::DevicePtr& other) const;

@@ -147,7 +147,7 @@ bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPt
         if (isController)
             ShowSSP(device);
         else
-            CError::log(CLI_MESSAGES::SSP_NEEDS_CONTROLLER, "", 1);
+            CError::log(CLI_MESSAGES::TARGET_CONTROLLER, "", 1);
     } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE)) {
         ShowPD(device);
     } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_TAPE_DRIVE)) {

@@ -117,16 +117,20 @@ protected:
 
 } // namespace
 
-TEST_F(HandlerChecks, ValueCheckAcceptsOnlyTheAllowedWords)
+TEST_F(HandlerChecks, ValueCheckAcceptsOnlyTheAllowedWordsAndNamesThem)
 {
     bool error = false;
-    cli.valueCheck(error, "enable", "enable", "disable");
+    cli.valueCheck(error, "led", "off", "on", "off");
     EXPECT_FALSE(error);
     // An empty allowed word never matches an empty value.
-    cli.valueCheck(error, "", "enable", "disable");
+    cli.valueCheck(error, "led", "", "on", "", "off");
     EXPECT_TRUE(error);
-    EXPECT_NE(cli.output.str().find("Error: Invalid value \"\"."), std::string::npos) << cli.output.str();
+    EXPECT_EQ(cli.output.str(), errorText("Invalid value \"\" for \"led\": expecting \"on\" or \"off\"."));
     EXPECT_EQ(CError::errorCode(), 1);
+    error = false;
+    cli.output.str("");
+    cli.valueCheck(error, "mode", "x", "a", "b", "c");
+    EXPECT_EQ(cli.output.str(), errorText("Invalid value \"x\" for \"mode\": expecting \"a\", \"b\" or \"c\"."));
 }
 
 TEST_F(HandlerChecks, ChecksDoNothingOnceAnEarlierOneFailed)
@@ -134,7 +138,7 @@ TEST_F(HandlerChecks, ChecksDoNothingOnceAnEarlierOneFailed)
     ConsoleInput answer("n\n");
     bool error = true;
     cli.select({server.ld1});
-    cli.valueCheck(error, "x", "y");
+    cli.valueCheck(error, "led", "x", "y");
     cli.targetCheck(error, ATTR_VALUE_TYPE_ARRAY_CONTROLLER, "never printed");
     cli.forcedCheck(error, false, "never asked");
     EXPECT_EQ(cli.output.str(), "");

@@ -4,9 +4,14 @@
 #ifndef TESTS_OPERATIONS_CONFIGURATIONWRITES_H
 #define TESTS_OPERATIONS_CONFIGURATIONWRITES_H
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <unistd.h>
 
 #include "controller/bmiccommands.h"
 #include "controller/executecommand.h"
@@ -31,11 +36,60 @@ inline std::string hardware(unsigned count, const std::string& size = "300GB",
     return text;
 }
 
+// What a controller answers to a controller-level question, asked through `device`'s channel.
+template <class Trait>
+typename Trait::BufferType sensed(const Core::DevicePtr& device)
+{
+    auto* channel = dynamic_cast<BMICDevice*>(device.get());
+    SenseControllerCommand<Trait> sense;
+    Core::OperationReturn result;
+    EXPECT_TRUE(channel && executeCommand(sense, *channel, result) && result);
+    return sense.result();
+}
+
+// The BMIC requests the simulated library receives while the log lives, by opcode.
+class RequestLog {
+public:
+    RequestLog()
+    {
+        char pattern[] = "/tmp/vnl-requests-XXXXXX";
+        const int fd = mkstemp(pattern);
+        EXPECT_GE(fd, 0);
+        if (fd >= 0)
+            close(fd);
+        m_path = pattern;
+        setenv("VNLSIM_REQUEST_LOG", m_path.c_str(), 1);
+    }
+    ~RequestLog()
+    {
+        unsetenv("VNLSIM_REQUEST_LOG");
+        std::remove(m_path.c_str());
+    }
+    RequestLog(const RequestLog&) = delete;
+    RequestLog& operator=(const RequestLog&) = delete;
+
+    // How often the opcode (two hexadecimal digits, "63") was sent.
+    unsigned count(const std::string& opcode) const
+    {
+        std::ifstream in(m_path);
+        unsigned n = 0;
+        for (std::string line; std::getline(in, line);)
+            n += line == "bmic." + opcode ? 1 : 0;
+        return n;
+    }
+
+private:
+    std::string m_path;
+};
+
 struct Tree {
     explicit Tree(const std::string& profile) : state(SimTree::makeState("", profile)), root(SimTree::build(state)) {}
     // A second tree of the same simulated controllers, as another process would read them.
     struct SameControllers {};
     Tree(SameControllers, const Tree& other) : state(other.state), root(SimTree::build(state)) {}
+    // A tree of a state made elsewhere (SimTree::makeState of a preset).
+    struct FromState {};
+    Tree(const std::string& madeState, FromState) : state(madeState), root(SimTree::build(state)) {}
 
     Core::DevicePtr controller() const
     {
