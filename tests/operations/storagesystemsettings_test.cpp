@@ -96,7 +96,7 @@ TEST(StorageSystemSettings, DriveWriteCacheTurnsOnAndOffAndIsOfferedWithItsState
 
 TEST(StorageSystemSettings, PreferredPathModeAndPathsAreReadBackAndLinkTheChosenController)
 {
-    Tree tree(kActiveActive);
+    Tree tree(SimTree::makeState("activeactive"), Tree::FromState{});
     ASSERT_TRUE(Tree::perform(systemOf(tree), Config::OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
                               {{System::ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
                                 System::ATTR_VALUE_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE_EXPLICIT}}));
