@@ -48,6 +48,7 @@
 #include "operations/writesetdrivewritecache.h"
 #include "operations/writesetlogicaldrivename.h"
 #include "operations/writesetpreferredpath.h"
+#include "operations/writesetstorageenclosureserialnumber.h"
 #include "operations/writestoragereenumerate.h"
 #include "operations/writeunlockstoragesystem.h"
 #include "schema/configmod.h"
@@ -142,7 +143,7 @@ void InitializeModule()
     declare<LogicalDriveType, WriteReenableLogicalDrive, WriteRenumberLogicalDrive, WriteSetLogicalDriveName,
             WriteSetPreferredPath, WriteDeviceBlink>();
     declare<PhysicalDriveType, WriteDeviceBlink>();
-    declare<EnclosureType, WriteDeviceBlink>();
+    declare<EnclosureType, WriteDeviceBlink, WriteSetStorageEnclosureSerialNumber>();
     declare<DriveCageType, WriteDeviceBlink>();
 }
 

@@ -1,9 +1,19 @@
 #include "operations/settingcommands.h"
 
+#include "core/devicefinder.h"
 #include "schema/morumod.h"
 #include "schema/storagemod.h"
 
 namespace Operations {
+
+Core::DevicePtr logicalDriveBelow(const Core::Device& scope, const Common::string& id)
+{
+    using namespace Interface::MORUMod;
+    Core::DeviceFinder finder(scope.getDevicePtr());
+    finder.Add(Core::Attribute(ATTR_NAME_TYPE, ATTR_VALUE_TYPE_LOGICAL_DRIVE));
+    finder.Add(Core::Attribute(ATTR_NAME_UNIQUE_ID, id));
+    return finder.find(Core::DeviceFinder::DIRECTION_DOWN);
+}
 
 Core::OperationReturn argumentFailure(const char* status, const char* name)
 {

@@ -1,6 +1,6 @@
 // What the controller-settings writes share: the sense-modify-set round of a settings block,
-// the write-back of the set of logical drives whose array accelerator is on, and the returns
-// they give for a bad argument.
+// the write-back of the set of logical drives whose array accelerator is on, the logical drive
+// an argument names, and the returns they give for a bad argument.
 //
 // What a caller may rely on:
 // - changeSettings senses the block with SenseTrait, lets `change` edit it and sends it back
@@ -18,10 +18,14 @@
 #include "controller/bmiccommands.h"
 #include "controller/bmicdevice.h"
 #include "controller/bmiclayouts.h"
+#include "core/device.h"
 #include "core/operationreturn.h"
 #include "operations/replycache.h"
 
 namespace Operations {
+
+// The logical drive below `scope` whose unique identifier is `id`, or none.
+Core::DevicePtr logicalDriveBelow(const Core::Device& scope, const Common::string& id);
 
 // A return of `status` naming the argument `name`.
 Core::OperationReturn argumentFailure(const char* status, const char* name);

@@ -67,6 +67,14 @@ Core::FilterReturn EnclosureControllerFilter::applyImpl(const Core::DevicePtr& d
                         ATTR_VALUE_UNAVAILABLE_REASON_NOT_APPLICABLE);
 }
 
+Core::FilterReturn ExternalEnclosureFilter::applyImpl(const Core::DevicePtr& device) const
+{
+    namespace Enclosure = Interface::StorageMod::StorageEnclosure;
+    return acceptedWhen(
+        device && device->getValueFor(Enclosure::ATTR_NAME_LOCATION) == Enclosure::ATTR_VALUE_LOCATION_EXTERNAL,
+        ATTR_VALUE_UNAVAILABLE_REASON_SERIAL_NUMBER_NOT_CHANGEABLE);
+}
+
 Core::FilterReturn FailedLogicalDriveFilter::applyImpl(const Core::DevicePtr& device) const
 {
     namespace Drive = Interface::StorageMod::LogicalDrive;

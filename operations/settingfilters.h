@@ -11,6 +11,8 @@
 //   (ATTR_VALUE_UNAVAILABLE_REASON_REDUNDANCY_MODE_NOT_ASYMMETRICAL_ACTIVE_ACTIVE).
 // - EnclosureControllerFilter: a drive behind the enclosure controller model, the only one that
 //   powers a drive down on request (ATTR_VALUE_UNAVAILABLE_REASON_NOT_APPLICABLE).
+// - ExternalEnclosureFilter: an enclosure of a storage system, whose processor keeps the chassis
+//   serial number (ATTR_VALUE_UNAVAILABLE_REASON_SERIAL_NUMBER_NOT_CHANGEABLE).
 // - FailedLogicalDriveFilter: a logical drive whose status is failed
 //   (ATTR_VALUE_UNAVAILABLE_REASON_LOGICAL_DRIVE_NOT_DISABLED).
 #ifndef VNL_OPERATIONS_SETTINGFILTERS_H
@@ -36,6 +38,11 @@ protected:
 };
 
 class EnclosureControllerFilter : public Core::Filter {
+protected:
+    Core::FilterReturn applyImpl(const Core::DevicePtr& device) const override;
+};
+
+class ExternalEnclosureFilter : public Core::Filter {
 protected:
     Core::FilterReturn applyImpl(const Core::DevicePtr& device) const override;
 };

@@ -1,9 +1,7 @@
 #include "operations/writemanagearrayaccelerator.h"
 
-#include <cstdlib>
-
 #include "controller/bmiccommands.h"
-#include "core/devicefinder.h"
+#include "operations/readlogicaldriveinfo.h"
 #include "operations/settingcommands.h"
 #include "operations/settingfilters.h"
 #include "schema/storagemod.h"
@@ -12,19 +10,13 @@ namespace Operations {
 namespace {
 
 using namespace Interface::MORUMod;
-namespace Drive = Interface::StorageMod::LogicalDrive;
 
 // The bit of the logical drive `id` names below `scope`; false when there is none.
 bool driveBit(const Core::Device& scope, const Common::string& id, std::uint32_t& bit)
 {
-    Core::DeviceFinder finder(scope.getDevicePtr());
-    finder.Add(Core::Attribute(ATTR_NAME_TYPE, ATTR_VALUE_TYPE_LOGICAL_DRIVE));
-    finder.Add(Core::Attribute(ATTR_NAME_UNIQUE_ID, id));
-    const Core::DevicePtr drive = finder.find(Core::DeviceFinder::DIRECTION_DOWN);
-    if (!drive || !drive->hasAttribute(Drive::ATTR_NAME_DRIVE_NUMBER))
-        return false;
-    const unsigned long number = std::strtoul(drive->getValueFor(Drive::ATTR_NAME_DRIVE_NUMBER).c_str(), nullptr, 10);
-    if (number >= 32)
+    const Core::DevicePtr drive = logicalDriveBelow(scope, id);
+    std::uint16_t number = 0;
+    if (!drive || !ReadLogicalDriveInfo::driveNumber(*drive, number) || number >= 32)
         return false;
     bit = 1u << number;
     return true;

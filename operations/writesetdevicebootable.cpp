@@ -1,7 +1,6 @@
 #include "operations/writesetdevicebootable.h"
 
 #include "controller/bmiccommands.h"
-#include "core/devicefinder.h"
 #include "operations/readlogicaldriveinfo.h"
 #include "operations/settingcommands.h"
 
@@ -29,10 +28,7 @@ Core::OperationReturn WriteSetDeviceBootable::makeBootable(Core::Device& scope, 
 {
     if (!hasArgument(ATTR_NAME_UNIQUE_ID))
         return argumentFailure(ATTR_VALUE_STATUS_ARGUMENT_MISSING, ATTR_NAME_UNIQUE_ID);
-    Core::DeviceFinder finder(scope.getDevicePtr());
-    finder.Add(Core::Attribute(ATTR_NAME_TYPE, ATTR_VALUE_TYPE_LOGICAL_DRIVE));
-    finder.Add(Core::Attribute(ATTR_NAME_UNIQUE_ID, getArgValue(ATTR_NAME_UNIQUE_ID)));
-    const Core::DevicePtr drive = finder.find(Core::DeviceFinder::DIRECTION_DOWN);
+    const Core::DevicePtr drive = logicalDriveBelow(scope, getArgValue(ATTR_NAME_UNIQUE_ID));
     std::uint16_t number = 0;
     if (!drive || !ReadLogicalDriveInfo::driveNumber(*drive, number))
         return argumentFailure(ATTR_VALUE_STATUS_ARGUMENT_INVALID, ATTR_NAME_UNIQUE_ID);

@@ -1,10 +1,11 @@
-// Writes that concern logical and physical drives on the simulated controllers: the order and
-// names of logical drives, re-enabling a failed one, the identification LEDs and failing a
-// drive on request; each read back by a new tree where the firmware keeps it.
+// Writes that concern logical and physical drives on the simulated controllers: the order,
+// names and boot flag of logical drives, re-enabling a failed one, the identification LEDs and
+// failing a drive on request; each read back by a new tree where the firmware keeps it.
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "operations/writesetdevicebootable.h"
 #include "operations/writesetlogicaldrivename.h"
 #include "schema/diagnosticmod.h"
 #include "tests/operations/configurationwrites.h"
@@ -71,6 +72,30 @@ TEST(DriveSettings, ANameIsWrittenForTheDriveItsVolumeIdentifierNames)
         {Core::DeviceOperation::ACTION_SET, Core::Attribute(Drive::ATTR_NAME_LOGICAL_DRIVE_NAME, "logs")});
     ASSERT_TRUE(logicalDrive(tree, "1")->perform(name));
     EXPECT_EQ(numberedNames(tree), "0:alpha 1:logs 2:gamma");
+}
+
+TEST(DriveSettings, BootingFromADriveClearsOnlyItsBootFlag)
+{
+    Tree tree(kThreeLogicalDrives);
+    LOGICAL_DRIVE_CONFIG record = tree.stored(2);
+    record.bBIOSDisableFlag = 1;
+    SetLogicalDriveCommand<SetLogicalDriveConfigurationTrait> disable(2, record);
+    Core::OperationReturn written;
+    ASSERT_TRUE(executeCommand(disable, *dynamic_cast<BMICDevice*>(tree.controller().get()), written) && written);
+    tree.rescan();
+    ASSERT_EQ(logicalDrive(tree, "2")->getValueFor(Drive::ATTR_NAME_BOOT_SUPPORT),
+              Drive::ATTR_VALUE_BOOT_SUPPORT_DISABLED);
+    const Core::DeviceOperationPtr bootable(new Operations::WriteSetDeviceBootable());
+    bootable->SetArgument(
+        {Core::DeviceOperation::ACTION_SET, Core::Attribute(ATTR_NAME_UNIQUE_ID, logicalDrive(tree, "2")->toString())});
+    ASSERT_TRUE(tree.controller()->perform(bootable));
+    const LOGICAL_DRIVE_CONFIG stored = tree.stored(2);
+    EXPECT_EQ(stored.bBIOSDisableFlag, 0);
+    EXPECT_EQ(+stored.dwSignature, +record.dwSignature);
+    EXPECT_EQ(+stored.wAssignedDrives, +record.wAssignedDrives);
+    const Tree other(Tree::SameControllers{}, tree);
+    EXPECT_EQ(logicalDrive(other, "2")->getValueFor(Drive::ATTR_NAME_BOOT_SUPPORT),
+              Drive::ATTR_VALUE_BOOT_SUPPORT_ENABLED);
 }
 
 TEST(DriveSettings, OnlyAFailedLogicalDriveIsReenabledAndReadsOkAfterwards)

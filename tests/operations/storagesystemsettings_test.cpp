@@ -1,6 +1,7 @@
-// The settings of a storage system on the simulated hardware: chassis name, drive write cache,
-// preferred path mode and preferred paths, and the partner controller's disabling; each read
-// back by a new tree, as the next process reads it, and offered only where the hardware has it.
+// The settings of a storage system on the simulated hardware: chassis name and serial number,
+// drive write cache, preferred path mode and preferred paths, and the partner controller's
+// disabling; each read back by a new tree, as the next process reads it, and offered only where
+// the hardware has it.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -95,7 +96,7 @@ TEST(StorageSystemSettings, DriveWriteCacheTurnsOnAndOffAndIsOfferedWithItsState
 
 TEST(StorageSystemSettings, PreferredPathModeAndPathsAreReadBackAndLinkTheChosenController)
 {
-    Tree tree(kActiveActive);
+    Tree tree(SimTree::makeState("activeactive"), Tree::FromState{});
     ASSERT_TRUE(Tree::perform(systemOf(tree), Config::OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
                               {{System::ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
                                 System::ATTR_VALUE_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE_EXPLICIT}}));
@@ -140,6 +141,17 @@ TEST(StorageSystemSettings, PathsAndPartnerDisablingAreOfferedOnlyOnRedundantPai
     for (const Core::DevicePtr& controller : SimTree::devicesOf(local.root, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
         EXPECT_EQ(reason(controller, Config::OPERATION_WRITE_DISABLE_OTHER_CONTROLLER),
                   ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_CONTROLLER_NOT_REDUNDANT);
+}
+
+TEST(StorageSystemSettings, AnExternalEnclosureTakesANewChassisSerialNumber)
+{
+    Tree tree(kActiveActive);
+    const Core::DeviceList enclosures = SimTree::devicesOf(tree.root, ATTR_VALUE_TYPE_STORAGE_ENCLOSURE);
+    ASSERT_FALSE(enclosures.empty());
+    ASSERT_TRUE(Tree::perform(enclosures.front(), Config::OPERATION_WRITE_SET_STORAGE_ENCLOSURE_SERIAL_NUMBER,
+                              {{Interface::StorageMod::ATTR_NAME_SERIAL_NUMBER, "SGV0999999"}}));
+    EXPECT_EQ(value(systemOf(Tree(Tree::SameControllers{}, tree)), System::ATTR_NAME_CHASSIS_SERIAL_NUMBER),
+              "SGV0999999");
 }
 
 } // namespace
