@@ -26,6 +26,21 @@ Core::DevicePtr parentOf(const Core::DevicePtr& device)
     return device && device->hasParent() ? device->pParent() : Core::DevicePtr();
 }
 
+// The controller a drive answers to: the nearest ancestor that names its
+// model, or, for the drives of a storage system, the system's first controller.
+Core::DevicePtr modelControllerAbove(const Core::DevicePtr& device)
+{
+    for (Core::DevicePtr above = parentOf(device); above; above = parentOf(above)) {
+        if (above->hasAttribute(Controller::ATTR_NAME_CONTROLLER_NAME))
+            return above;
+        if (isType(above, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+            for (auto child = above->beginChild(); child != above->endChild(); ++child)
+                if (isType(*child, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+                    return *child;
+    }
+    return Core::DevicePtr();
+}
+
 } // namespace
 
 Core::FilterReturn CacheBoardFilter::applyImpl(const Core::DevicePtr& device) const
@@ -57,9 +72,7 @@ Core::FilterReturn ActiveActiveFilter::applyImpl(const Core::DevicePtr& device) 
 
 Core::FilterReturn EnclosureControllerFilter::applyImpl(const Core::DevicePtr& device) const
 {
-    Core::DevicePtr controller = parentOf(device);
-    while (controller && !controller->hasAttribute(Controller::ATTR_NAME_CONTROLLER_NAME))
-        controller = parentOf(controller);
+    const Core::DevicePtr controller = modelControllerAbove(device);
     const std::string_view enclosure = ModelTable::enclosureControllerKey();
     return acceptedWhen(controller &&
                             controller->getValueFor(Controller::ATTR_NAME_CONTROLLER_NAME) ==

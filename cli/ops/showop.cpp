@@ -238,7 +238,9 @@ void CShowOp::showControllerShort(const Core::DevicePtr& controller)
     if (identity.empty()) {
         print(m_facade.ctrlName(controller) + "\n");
     } else {
-        print(m_facade.ctrlName(controller), 30);
+        // A name that fills the column still keeps a blank before "(".
+        const std::string name = m_facade.ctrlName(controller);
+        print(name.size() < 30 ? name : name + " ", 30);
         print("(" + identity + ")\n");
     }
     showRows(controller, LOCATION_ROWS, 1);
