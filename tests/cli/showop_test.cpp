@@ -155,7 +155,7 @@ TEST_F(ShowOpTest, StandbyControllerIsLeftOutOfTheOneLineListing)
                                     {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "B2"},
                                     {ATTR_NAME_WWN_PORT, "500B"},
                                     {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_STANDBY}});
-    EXPECT_EQ(shortForm({active, standby}), "Orvex Corvale 1000 Storage at Rack(sn: A1, wwn: 500A)\n");
+    EXPECT_EQ(shortForm({active, standby}), "Orvex Corvale 1000 Storage at Rack (sn: A1, wwn: 500A)\n");
     std::string detail = longForm({active});
     EXPECT_NE(detail.find("   Chassis Slot: 2\n   Redundant Controller: \n      Chassis Slot: 1, sn: B2, wwn: 500B\n"),
               std::string::npos)

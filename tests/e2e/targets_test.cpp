@@ -301,7 +301,8 @@ TEST(Targets, StandbyControllerOfARedundantPairIsNeverSelected)
     LockDir dir;
     ASSERT_TRUE(vnlsim(dir, "init --preset external"));
     Outcome all = runVnlcli(dir, {"ctrl", "all", "show"});
-    EXPECT_EQ(all.output.rfind("\nOrvex Corvale 1500 Storage at Lab Storage(sn: E7VN100420A, csn: SGV0511017, ", 0), 0u)
+    EXPECT_EQ(all.output.rfind("\nOrvex Corvale 1500 Storage at Lab Storage (sn: E7VN100420A, csn: SGV0511017, ", 0),
+              0u)
         << all.output;
     EXPECT_EQ(std::count(all.output.begin(), all.output.end(), '\n'), 3) << all.output;
     // The storage system's serial number and name, and the path to controller A.
