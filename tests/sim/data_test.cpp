@@ -100,16 +100,8 @@ TEST(Data, ReadsAndWritesOutsideTheLogicalDriveAreRefused)
     EXPECT_EQ(s.lib.set(s.controller, 0x30, block, id.dwBlocksOnVolume, 0).scsiStatus, 2);
     std::uint8_t small[512];
     std::uint32_t last = id.dwBlocksOnVolume - 1;
-    std::vector<std::uint8_t> beyond{0x28,
-                                     0,
-                                     static_cast<std::uint8_t>(last >> 24),
-                                     static_cast<std::uint8_t>(last >> 16),
-                                     static_cast<std::uint8_t>(last >> 8),
-                                     static_cast<std::uint8_t>(last),
-                                     0,
-                                     0,
-                                     2,
-                                     0};
+    const auto byte = [last](int shift) { return static_cast<std::uint8_t>(last >> shift); };
+    const std::vector<std::uint8_t> beyond{0x28, 0, byte(24), byte(16), byte(8), byte(0), 0, 0, 2, 0};
     EXPECT_EQ(s.lib.scsi(s.boot, beyond, small, sizeof small).scsiStatus, 2);
 }
 

@@ -47,24 +47,6 @@ TEST(Enumeration, LogicalDriveHandlesCarryNumberAccessNameAndInUseFlag)
     EXPECT_EQ(access.bFlags & IMGR_ACCESS_NAME_IN_USE, IMGR_ACCESS_NAME_IN_USE);
 }
 
-TEST(Enumeration, SmallPresetHasEightDrivesAndNothingConfigured)
-{
-    TempState state("small");
-    SimLibrary lib;
-    std::vector<ImgrHandle> controllers = lib.localControllers();
-    ASSERT_EQ(controllers.size(), 1u);
-    IDENTIFY_CONTROLLER id;
-    ASSERT_TRUE(lib.sense(controllers[0], 0x11, id).ok());
-    EXPECT_EQ(id.bConfiguredLogicalDrives, 0);
-    EXPECT_EQ(+id.dwDrivePresentBitmap, 0xFFu);
-    EXPECT_TRUE(lib.children(controllers[0], IMGR_ENUM_LOGICAL_DRIVES).empty());
-    PHYSICAL_DRIVE_STATUS drive;
-    ASSERT_TRUE(lib.sense(controllers[0], 0x15, drive, driveDetail(4), driveUnit(4)).ok());
-    EXPECT_EQ(text(drive.sPhysicalPort, 2), "2I");
-    EXPECT_EQ(drive.bPhysicalBox, 1);
-    EXPECT_EQ(drive.bPhysicalBay, 5);
-}
-
 TEST(Enumeration, ExternalPresetIsOneStorageSystemBehindTwoAdaptersWithOneActiveController)
 {
     TempState state("external");
@@ -136,34 +118,6 @@ TEST(Enumeration, DrivesReportTheScsiAddressTheirLocationOrDriveIndexGives)
     EXPECT_EQ(text(tape.sPhysicalPort, 2), "2E");
     EXPECT_EQ(tape.bSCSIBus, 0);
     EXPECT_EQ(tape.bSCSIID, 11) << "the tape drive is drive index 11: bus 0, id 11, 16 indexes a bus";
-}
-
-TEST(Enumeration, FirmwarePresetIsTheDefectiveModelRunning204)
-{
-    TempState state("firmware");
-    SimLibrary lib;
-    IDENTIFY_CONTROLLER id;
-    ASSERT_TRUE(lib.sense(lib.localControllers().at(0), 0x11, id).ok());
-    EXPECT_EQ(std::string(id.sRAMFirmwareRev, 4), "2.04");
-    std::string_view key = ModelTable::keyOfBoardId(id.dwBoardID);
-    EXPECT_TRUE(ModelTable::hasTrait(key, ModelTable::TRAIT_FIRMWARE_204_DEFECT));
-}
-
-TEST(Enumeration, LargePresetHasFourControllersOf64DrivesAnd32LogicalDrives)
-{
-    TempState state("large");
-    SimLibrary lib;
-    std::vector<ImgrHandle> controllers = lib.localControllers();
-    ASSERT_EQ(controllers.size(), 4u);
-    for (ImgrHandle h : controllers) {
-        IDENTIFY_CONTROLLER id;
-        ASSERT_TRUE(lib.sense(h, 0x11, id).ok());
-        unsigned present = 0;
-        for (std::uint8_t byte : id.pbBigDrivePresentBitmap)
-            present += static_cast<unsigned>(std::bitset<8>(byte).count());
-        EXPECT_EQ(present, 64u);
-        EXPECT_EQ(id.bConfiguredLogicalDrives, 32);
-    }
 }
 
 TEST(Enumeration, HandlesThatNameNothingAreRefused)
