@@ -114,22 +114,6 @@ TEST_F(ExternalTree, AccessListLinksLogicalDrivesAndTheStorageSystemToInitiators
               "SGV0511017,I:5A0E0D0000010001 SGV0511017,I:5A0E0D0000010002 SGV0511017,I:5A0E0D0000020001");
 }
 
-TEST_F(ExternalTree, ActiveControllerIsThePreferredPathInActiveStandbyMode)
-{
-    const Core::DeviceList logicalDrives = devicesOf(storageSystem(), ATTR_VALUE_TYPE_LOGICAL_DRIVE);
-    ASSERT_EQ(value(storageSystem(), ATTR_NAME_REDUNDANCY_MODE), ATTR_VALUE_REDUNDANCY_MODE_ACTIVE_STANDBY);
-    for (const Core::DevicePtr& logicalDrive : logicalDrives)
-        EXPECT_EQ(associated(logicalDrive, ASSOCIATION_PREFERRED_PATH), "AC:E7VN100420A_P0");
-    EXPECT_EQ(associated(child(storageSystem(), "AC:E7VN100420A_P0"), ASSOCIATION_PREFERRED_PATH), "")
-        << "the link goes from the drive to the controller only";
-}
-
-TEST_F(ExternalTree, UnassignedDrivesOfTheStorageSystemAreLinkedToIt)
-{
-    EXPECT_EQ(associated(storageSystem(), ASSOCIATION_UNASSIGNED_PHYSICAL_DRIVE),
-              "SGV0511017,PD:5 SGV0511017,PD:6 SGV0511017,PD:7");
-}
-
 TEST_F(ExternalTree, LogicalRescanOfTheStorageSystemKeepsEveryDevice)
 {
     const std::string before = identifiers(devicesOf(root, ""));
