@@ -187,7 +187,6 @@ TEST(Targets, DevicesThatAreNotThereAreNamedInTheError)
             {"ctrl slot=3 pd 9E:1:1 show", noSuchDrive("9e:1:1"), 1},
             {"ctrl slot=0 td all show",
              errorText("The specified controller does not have any tape drives identified by\n       'all'"), 1},
-            {"ctrl slot=3 td all show", "\nOrvex Varnel V30 in Slot 3\n   tapedrive 1:11  (port 1:id 11, OK)\n\n", 0},
         });
 
     ASSERT_TRUE(vnlsim(dir, "init --preset small"));

@@ -82,19 +82,6 @@ TEST(Enumeration, ExternalPresetIsOneStorageSystemBehindTwoAdaptersWithOneActive
     EXPECT_EQ(active, 1);
 }
 
-TEST(Enumeration, ExternalPresetReportsNamedInitiatorsWithHostModes)
-{
-    TempState state("external");
-    SimLibrary lib;
-    ImgrHandle remote = lib.children(lib.adapters().at(0), IMGR_ENUM_REMOTE_CONTROLLERS).at(0);
-    CONNECTION_NAME_INTIATORID_ENTRIES names;
-    ASSERT_TRUE(lib.sense(remote, 0xD7, names).ok());
-    EXPECT_EQ(text(names.entry[0].sConnectionName, 16), "web01");
-    EXPECT_EQ(text(names.entry[2].sConnectionName, 16), "backup");
-    EXPECT_EQ(names.entry[2].bHostMode, 2);
-    EXPECT_EQ(names.entry[3].bInitiatorID[0], 0);
-}
-
 // The status reply of drive `index` of a preset's local controller `controller`.
 PHYSICAL_DRIVE_STATUS driveStatus(const char* preset, size_t controller, std::uint16_t index)
 {
