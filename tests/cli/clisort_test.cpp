@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "tests/cli/targettree.h"
+#include "tests/cli/showtree.h"
 
 namespace {
 
-using namespace TargetTree;
+using namespace ShowTree;
 using Keys = std::vector<std::string>;
 
 Keys keys(const std::vector<Core::DevicePtr>& devices)
@@ -29,12 +29,12 @@ protected:
         arrayA = tree.array(c1, "A1", 0);
         arrayB = tree.array(c1, "B1", 1);
         spare = tree.drive(c1, "s1", "1I", 1, 12, ATTR_VALUE_DRIVE_TYPE_SPARE);
-        Tree::member(arrayA, ASSOCIATION_SPARE_DRIVE, spare);
-        Tree::member(arrayB, ASSOCIATION_SPARE_DRIVE, spare);
-        Tree::member(arrayB, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d3", "1I", 1, 3, ATTR_VALUE_DRIVE_TYPE_DATA));
+        member(arrayA, spare, ASSOCIATION_SPARE_DRIVE);
+        member(arrayB, spare, ASSOCIATION_SPARE_DRIVE);
+        member(arrayB, tree.drive(c1, "d3", "1I", 1, 3, ATTR_VALUE_DRIVE_TYPE_DATA));
         // Bay 10 must follow bay 2: names are compared with padded numbers.
-        Tree::member(arrayA, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d10", "1I", 1, 10, ATTR_VALUE_DRIVE_TYPE_DATA));
-        Tree::member(arrayA, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d2", "1I", 1, 2, ATTR_VALUE_DRIVE_TYPE_DATA));
+        member(arrayA, tree.drive(c1, "d10", "1I", 1, 10, ATTR_VALUE_DRIVE_TYPE_DATA));
+        member(arrayA, tree.drive(c1, "d2", "1I", 1, 2, ATTR_VALUE_DRIVE_TYPE_DATA));
         tree.drive(c1, "u1", "1I", 1, 1, ATTR_VALUE_DRIVE_TYPE_UNASSIGNED);
         tree.logicalDrive(arrayB, "L3", 2);
         tree.logicalDrive(arrayA, "L11", 10);

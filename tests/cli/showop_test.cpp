@@ -51,21 +51,6 @@ const std::string CTRL = "Orvex Varnel V30 in Slot 3";
 
 } // namespace
 
-TEST_F(ShowOpTest, OneLineFormsNameControllerAndArrayOnce)
-{
-    EXPECT_EQ(shortForm({server.ctrl}), "Orvex Varnel V30 in Slot 3    (sn: PVNL30002231)\n");
-    EXPECT_EQ(shortForm({server.ld1}), CTRL + "\n\n   array A\n\n      logicaldrive 1 (100.0 GB, RAID 5, OK)\n");
-    EXPECT_EQ(shortForm({server.pd1, server.pd2, server.spare, server.loose}),
-              CTRL +
-                  "\n\n   array A\n\n"
-                  "      physicaldrive 1I:1:1 (port 1I:box 1:bay 1, SAS, 300 GB, OK)\n"
-                  "      physicaldrive 1I:1:2 (port 1I:box 1:bay 2, SAS, 300 GB, OK)\n"
-                  "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n"
-                  "\n   unassigned\n\n"
-                  "      physicaldrive 2I:1:1 (port 2I:box 1:bay 1, SAS, 300 GB, OK)\n");
-    EXPECT_EQ(shortForm({server.arrayA}), CTRL + "\n   array A (SAS, Unused Space: 0 MB)\n");
-}
-
 TEST_F(ShowOpTest, MissingSizeAndProgressAreShown)
 {
     server.pd2->Clear(ATTR_NAME_TOTAL_BLOCKS);
@@ -103,25 +88,6 @@ TEST_F(ShowOpTest, LongFormsPrintLabelledLinesOfPresentAttributesOnly)
                   "   Surface Scan Delay: 3 sec\n"
                   "      Battery Pack Count: 1\n"
                   "      Battery Status: Recharging\n");
-    EXPECT_EQ(longForm({server.arrayA}),
-              CTRL +
-                  "\n   Array: A\n      Interface Type: SAS\n"
-                  "      Unused Space: 0 MB\n      Status: OK\n");
-    EXPECT_EQ(longForm({server.ld1}),
-              CTRL +
-                  "\n\n   array A\n\n"
-                  "      Logical Drive: 1\n"
-                  "         Size: 100.0 GB\n"
-                  "         Fault Tolerance: RAID 5\n"
-                  "         Status: OK\n"
-                  "         Mount Points: None\n");
-    EXPECT_EQ(longForm({server.pd1}),
-              CTRL +
-                  "\n\n   array A\n\n"
-                  "      physicaldrive 1I:1:1\n"
-                  "         Port: 1I\n         Box: 1\n         Bay: 1\n"
-                  "         Status: OK\n         Drive Type: Data Drive\n"
-                  "         Interface Type: SAS\n         Size: 300 GB\n");
 }
 
 TEST_F(ShowOpTest, LogicalDriveDetailNamesMountPointsAdaptersAndPreferredPath)
@@ -139,43 +105,6 @@ TEST_F(ShowOpTest, LogicalDriveDetailNamesMountPointsAdaptersAndPreferredPath)
     EXPECT_NE(detail.find("         Mount Points: / 20 GB, /data 79 GB\n"), std::string::npos) << detail;
     EXPECT_NE(detail.find("         Unmasked AdapterId's\n            5001438001A2B3C4\n"), std::string::npos)
         << detail;
-}
-
-TEST_F(ShowOpTest, StandbyControllerIsLeftOutOfTheOneLineListing)
-{
-    DevicePtr system = add<SystemDevice>(server.root, "box", {{ATTR_NAME_BOX_NAME, "Rack"}});
-    DevicePtr active = controller(system, "a",
-                                  {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"},
-                                   {ATTR_NAME_IO_SLOT, "1"},
-                                   {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "A1"},
-                                   {ATTR_NAME_WWN_PORT, "500A"}});
-    DevicePtr standby = controller(system, "b",
-                                   {{ATTR_NAME_CONTROLLER_NAME, "ATTR_VALUE_CONTROLLER_NAME_CORVALE_1000"},
-                                    {ATTR_NAME_IO_SLOT, "0"},
-                                    {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "B2"},
-                                    {ATTR_NAME_WWN_PORT, "500B"},
-                                    {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_STANDBY}});
-    EXPECT_EQ(shortForm({active, standby}), "Orvex Corvale 1000 Storage at Rack (sn: A1, wwn: 500A)\n");
-    std::string detail = longForm({active});
-    EXPECT_NE(detail.find("   Chassis Slot: 2\n   Redundant Controller: \n      Chassis Slot: 1, sn: B2, wwn: 500B\n"),
-              std::string::npos)
-        << detail;
-}
-
-TEST_F(ShowOpTest, ConfigurationListingSeparatesSectionsWithoutControllerTitles)
-{
-    std::ostringstream out;
-    CShowOp config(false, &out, false, true);
-    for (const DevicePtr& device : {server.ctrl, server.arrayA, server.ld1, server.pd1, server.spare, server.loose})
-        config(device);
-    EXPECT_EQ(out.str(),
-              "Orvex Varnel V30 in Slot 3    (sn: PVNL30002231)\n"
-              "   array A (SAS, Unused Space: 0 MB)\n"
-              "\n      logicaldrive 1 (100.0 GB, RAID 5, OK)\n"
-              "\n      physicaldrive 1I:1:1 (port 1I:box 1:bay 1, SAS, 300 GB, OK)\n"
-              "      physicaldrive 1I:1:3 (port 1I:box 1:bay 3, SAS, 300 GB, OK, spare)\n"
-              "\n   unassigned\n\n"
-              "      physicaldrive 2I:1:1 (port 2I:box 1:bay 1, SAS, 300 GB, OK)\n");
 }
 
 TEST_F(ShowOpTest, SspViewListsEveryAdapterAndItsAccess)
@@ -245,20 +174,6 @@ TEST_F(ShowOpTest, DrivesAreListedByLocationOrElseBySCSIBusAndId)
                   "      physicaldrive 2:4   (port 2:id 4 , ??? GB)\n")
         << "an absent interface or status shows neither value nor separator";
     EXPECT_EQ(status({boxed}), "physicaldrive 1:3 (box 1:bay 3, ??? GB): \n");
-}
-
-TEST_F(ShowOpTest, TapeDrivesShowBusAndId)
-{
-    DevicePtr tape = add<TapeDevice>(server.ctrl, "t",
-                                     {{ATTR_NAME_SCSI_BUS, "1"},
-                                      {ATTR_NAME_SCSI_ID, "5"},
-                                      {ATTR_NAME_STATUS, ATTR_VALUE_STATUS_OK},
-                                      {ATTR_NAME_VENDOR_ID, "ORVX"}});
-    EXPECT_EQ(shortForm({tape}), CTRL + "\n   tapedrive 2:5   (port 2:id 5, OK)\n");
-    EXPECT_EQ(longForm({tape}),
-              CTRL +
-                  "\ntapedrive 2:5\n   SCSI Bus: 2\n   SCSI ID: 5\n   Status: OK\n"
-                  "   Vendor ID: ORVX\n");
 }
 
 TEST_F(ShowOpTest, MessagesAndFailedBatteriesReadAsSentences)

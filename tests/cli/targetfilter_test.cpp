@@ -13,11 +13,11 @@
 #include "cli/consoleoutput.h"
 #include "cli/storagesystemlock.h"
 #include "schema/configmod.h"
-#include "tests/cli/targettree.h"
+#include "tests/cli/showtree.h"
 
 namespace {
 
-using namespace TargetTree;
+using namespace ShowTree;
 namespace Config = Interface::ConfigMod;
 using Keys = std::vector<std::string>;
 
@@ -115,13 +115,13 @@ protected:
         tree.logicalDrive(arrayA, "L1", 0);
         tree.logicalDrive(arrayA, "L2", 1);
         tree.logicalDrive(arrayB, "L3", 2);
-        Tree::member(arrayA, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d1", "1I", 1, 1, ATTR_VALUE_DRIVE_TYPE_DATA));
-        Tree::member(arrayA, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d2", "1I", 1, 2, ATTR_VALUE_DRIVE_TYPE_DATA));
+        member(arrayA, tree.drive(c1, "d1", "1I", 1, 1, ATTR_VALUE_DRIVE_TYPE_DATA));
+        member(arrayA, tree.drive(c1, "d2", "1I", 1, 2, ATTR_VALUE_DRIVE_TYPE_DATA));
         const Core::DevicePtr spare = tree.drive(c1, "s1", "1I", 1, 3, ATTR_VALUE_DRIVE_TYPE_SPARE);
-        Tree::member(arrayA, ASSOCIATION_SPARE_DRIVE, spare);
+        member(arrayA, spare, ASSOCIATION_SPARE_DRIVE);
         // As discovery links them: from the array to the drive only.
-        Tree::link(arrayB, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d3", "1I", 1, 4, ATTR_VALUE_DRIVE_TYPE_DATA));
-        Tree::member(arrayB, ASSOCIATION_SPARE_DRIVE, spare);
+        link(arrayB, ASSOCIATION_DATA_DRIVE, tree.drive(c1, "d3", "1I", 1, 4, ATTR_VALUE_DRIVE_TYPE_DATA));
+        member(arrayB, spare, ASSOCIATION_SPARE_DRIVE);
         tree.drive(c1, "u1", "2E", 1, 1, ATTR_VALUE_DRIVE_TYPE_UNASSIGNED);
         tree.tape(c1, "t1");
         tree.controller(tree.root, "c2", {{ATTR_NAME_SLOT, "2"}, {ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "SN2"}});
@@ -141,9 +141,9 @@ protected:
                               {ATTR_NAME_REDUNDANT_STATE, ATTR_VALUE_REDUNDANT_STATE_ACTIVE}});
         const Core::DevicePtr arrayX = tree.array(box, "X1", 0);
         tree.logicalDrive(arrayX, "LX", 0);
-        Tree::member(arrayX, ASSOCIATION_DATA_DRIVE, tree.drive(box, "xd", "1E", 1, 1, ATTR_VALUE_DRIVE_TYPE_DATA));
+        member(arrayX, tree.drive(box, "xd", "1E", 1, 1, ATTR_VALUE_DRIVE_TYPE_DATA));
         tree.tape(box, "xt");
-        Tree::link(tree.adapter("h1", {{ATTR_NAME_SLOT, "3"}}), ASSOCIATION_INTERCONNECT_PATH, e1);
+        link(tree.adapter("h1", {{ATTR_NAME_SLOT, "3"}}), ASSOCIATION_INTERCONNECT_PATH, e1);
     }
 
     Tree tree;
@@ -153,27 +153,15 @@ protected:
 
 } // namespace
 
+// The rest of the grammar's refusals are exercised end to end.
 TEST_F(Targets, GrammarErrorsAreReportedAndSelectNothing)
 {
     const std::pair<std::string, std::string> cases[] = {
         {" array A show", "Expecting \"controller\" in target. Type \"help\" for more information."},
-        {"show", "Expecting \"controller\" in target. Type \"help\" for more information."},
-        {"controller show", "Expecting parameters to identify controller"},
-        {"controller foo=1 show",
-         "The controller must be identified by slot, chassisname, wwn, serialnumber, or IPF information."},
-        {"controller slot show", "Expecting \"slot=#\""},
-        {"controller ctrlpath= show", "Expecting \"ctrlpath=#:#\""},
-        {"controller chassisname show", "Expecting \"chassisname=ABC\""},
-        {"controller slot=1 array show", "Expecting parameters to identify array"},
-        {"controller slot=1 array logicaldrive 1 show", "Expecting parameters to identify array"},
-        {"controller slot=1 array A logicaldrive show", "Expecting parameters to identify logicaldrive."},
-        {"controller slot=1 logicaldrive show", "Expecting parameters to identify logicaldrive"},
         {"controller slot=1 array A disk 1 show",
          "Invalid target syntax. \"disk\" is not a valid target. Type \"help\" for more details."},
         {"controller slot=1 enclosure 1 show",
          "Invalid target syntax. \"enclosure\" is not a valid target. Type \"help\" for more details."},
-        {"controller all array A show",
-         "After specifying a wildcard, you cannot specify any further devices in the target."},
         {"controller slot=1 physicaldrive allunassigned extra show",
          "After specifying a wildcard, you cannot specify any further devices in the target."},
     };
@@ -184,13 +172,8 @@ TEST_F(Targets, GrammarErrorsAreReportedAndSelectNothing)
     }
 }
 
-TEST_F(Targets, AnIncompleteLocationReportsEveryMissingWord)
-{
-    EXPECT_EQ(filter.select("controller iocabinet=1 show"), Keys{});
-    EXPECT_EQ(filter.shown, errorText("Expecting \"iobay=#\"") + errorText("Expecting \"iochassis=#\""));
-}
-
-TEST_F(Targets, SelectsEachKindOfDeviceOrSaysWhyNot)
+// What is not there is named in the error; those messages are pinned end to end.
+TEST_F(Targets, SelectsEachKindOfDevice)
 {
     tree.controller(tree.root, "ipf",
                     {{ATTR_NAME_IO_CABINET, "1"}, {ATTR_NAME_IO_BAY, "2"}, {ATTR_NAME_IO_CHASSIS, "3"}});
@@ -205,60 +188,24 @@ TEST_F(Targets, SelectsEachKindOfDeviceOrSaysWhyNot)
         // Slot 2 seen through a second path is taken once; the standby controller and the one
         // in the second chassis slot of the pair are never taken.
         {"controller all show", {"c1", "c2", "e1", "ipf"}, ""},
-        {"controller slot=4 show", {}, "The controller identified by \"slot=4\" was not detected."},
-        {"controller chassisname=Nowhere show",
-         {},
-         "The controller identified by \"chassisname=Nowhere\" was not detected."},
-        {"controller ctrlpath=5:1 show",
-         {},
-         "The controller identified by \"ctrlpath=5:1\" was not detected. There was no host bus adapter found in "
-         "\"slot 5\"."},
-        {"controller ctrlpath=3:1 show",
-         {},
-         "The controller identified by \"ctrlpath=3:1\" was not detected. There was no device found connected to "
-         "\"host bus adapter port 1\"."},
-        {"controller ctrlpath=3 show", {}, "Expecting \"ctrlpath=#:#\""},
         {"controller slot=1 array B show", {"B1"}, ""},
         {"controller slot=1 array all show", {"A1", "B1"}, ""},
         {"controller chassisname=Box array A show", {"X1"}, ""},
-        {"controller slot=1 array Z show",
-         {},
-         "Controller identified by \"slot=1\" does not have an array identified by \"Z\"."},
-        {"controller slot=2 array all show", {}, "Controller identified by \"slot=2\" does not contain any arrays."},
         {"controller slot=1 logicaldrive all show", {"L1", "L2", "L3"}, ""},
         {"controller slot=1 logicaldrive 3 show", {"L3"}, ""},
         {"controller slot=1 array A logicaldrive all show", {"L1", "L2"}, ""},
         {"controller chassisname=Box logicaldrive 1 show", {"LX"}, ""},
-        {"controller slot=1 array A logicaldrive 3 show",
-         {},
-         "The specified device does not have a logicaldrive identified by \"3\""},
-        {"controller slot=2 logicaldrive all show", {}, "The specified device does not have any logical drives."},
-        {"controller slot=1 logicaldrive 1 physicaldrive 1I:1:1 show", {}, "Syntax error at \"logicaldrive\""},
         {"controller slot=1 physicaldrive all show", {"d1", "d2", "s1", "d3", "u1"}, ""},
         {"controller slot=1 physicaldrive allunassigned show", {"u1"}, ""},
         {"controller slot=1 physicaldrive 1i:1:2 show", {"d2"}, ""},
         {"controller slot=1 array B physicaldrive all show", {"d3", "s1"}, ""},
         {"controller chassisname=Box physicaldrive all show", {"xd"}, ""},
-        {"controller slot=1 physicaldrive 1i:1:9 show", {}, noPD + "'1i:1:9'"},
-        {"controller slot=2 physicaldrive all show",
-         {},
-         "The specified controller does not have any physical drives on it."},
         // A range takes the drives of it that exist; a drive named on its own must exist.
         {"controller slot=1 physicaldrive 1i:1:2-1i:1:9 show", {"d2", "s1", "d3"}, ""},
         {"controller slot=1 physicaldrive 2e:1:1,1i:1:1-1i:1:2,1i:1:1 show", {"u1", "d1", "d2"}, ""},
         {"controller slot=1 physicaldrive 1i:1:1,1i:1:7 show", {}, noPD + "'1I:1:7'"},
-        {"controller slot=1 physicaldrive 1i:1:10-1i:1:12 show", {}, noPD + "'1i:1:10-1i:1:12'"},
-        {"controller slot=1 physicaldrive 1i:1:3-1i:1:1 show",
-         {},
-         "The following drive range must be specified in ascending order: 1I:1:3-1I:1:1"},
         {"controller slot=1 tapedrive all show", {"t1"}, ""},
         {"controller chassisname=Box tapedrive all show", {"xt"}, ""},
-        {"controller slot=1 tapedrive 1 show",
-         {},
-         "<controller> td all show [detail] is currently the only syntax supported for targeting tape drives."},
-        {"controller slot=2 tapedrive all show",
-         {},
-         "The specified controller does not have any tape drives identified by 'all'"},
     };
     for (const auto& [line, keys, message] : cases) {
         EXPECT_EQ(filter.select(line), keys) << line;

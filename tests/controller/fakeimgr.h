@@ -224,20 +224,17 @@ inline ControlHandler garbage(unsigned seed)
         ImgrScsiRecord* scsi = call.code == IMGR_CONTROL_SCSI ? static_cast<ImgrScsiRecord*>(record)
             : call.code == IMGR_CONTROL_SCSI_BY_ADDRESS       ? &static_cast<ImgrScsiAddressRecord*>(record)->scsi
                                                               : nullptr;
-        if (scsi) {
-            fill(scsi->pData, scsi->dwDataLength);
-            fill(scsi->pSense, scsi->dwSenseLength);
-            scsi->bScsiStatus = static_cast<std::uint8_t>(next() % 3);
-            scsi->wCommandStatus = static_cast<std::uint16_t>(next() % 5);
-            scsi->dwSenseLength = next();
-        } else {
-            auto* bmic = static_cast<ImgrBmicRecord*>(record);
-            fill(bmic->pData, bmic->dwDataLength);
-            fill(bmic->pSense, bmic->dwSenseLength);
-            bmic->bScsiStatus = static_cast<std::uint8_t>(next() % 3);
-            bmic->wCommandStatus = static_cast<std::uint16_t>(next() % 5);
-            bmic->dwSenseLength = next();
-        }
+        auto scramble = [&](auto* request) {
+            fill(request->pData, request->dwDataLength);
+            fill(request->pSense, request->dwSenseLength);
+            request->bScsiStatus = static_cast<std::uint8_t>(next() % 3);
+            request->wCommandStatus = static_cast<std::uint16_t>(next() % 5);
+            request->dwSenseLength = next();
+        };
+        if (scsi)
+            scramble(scsi);
+        else
+            scramble(static_cast<ImgrBmicRecord*>(record));
         return next() % 4 ? IMGR_STATUS_OK : next();
     };
 }

@@ -52,22 +52,9 @@ TEST_F(ScsiCommandsTest, ServiceCommandsCarryKeyAndLength)
     SSP2ReportACL report;
     report.SSPKeyIs({1, 2, 3, 4, 5, 6, 7, 8});
     EXPECT_TRUE(report(channel));
-    const Bytes expected{SCSI_OPCODE_REPORT_SERVICE,
-                         SCSI_SERVICE_SSP2_ACL,
-                         1,
-                         2,
-                         3,
-                         4,
-                         5,
-                         6,
-                         7,
-                         8,
-                         0x00,
-                         0x00,
-                         0xEE,
-                         0xE8,
-                         0,
-                         0}; // 61160
+    // The allocation length is 61160 bytes.
+    const Bytes expected{
+        SCSI_OPCODE_REPORT_SERVICE, SCSI_SERVICE_SSP2_ACL, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0xEE, 0xE8, 0, 0};
     EXPECT_EQ(fake().calls.back().cdb, expected);
 
     MaintainHostAttributes maintain(2);

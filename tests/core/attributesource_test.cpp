@@ -9,7 +9,6 @@
 #include "core/attributepublisher.h"
 #include "core/filterreturn.h"
 #include "core/modelterms.h"
-#include "core/operationreturn.h"
 #include "core/privateattributesource.h"
 
 namespace {
@@ -77,14 +76,6 @@ TEST(AttributeSourceTest, CompositeChildrenAreRemovedByIdentity)
     parent.clear(b);
     ASSERT_EQ(std::distance(parent.beginChild(), parent.endChild()), 1);
     EXPECT_EQ(*parent.beginChild(), a);
-}
-
-TEST(OperationReturnTest, OnlySuccessIsTrue)
-{
-    EXPECT_TRUE(OperationReturn());
-    EXPECT_EQ(OperationReturn().status(), ATTR_VALUE_STATUS_SUCCESS);
-    EXPECT_FALSE(OperationReturn(ATTR_VALUE_STATUS_FAILURE));
-    EXPECT_TRUE(OperationReturn(ATTR_VALUE_STATUS_SUCCESS));
 }
 
 TEST(FilterReturnTest, VerdictAndReasonMoveTogether)

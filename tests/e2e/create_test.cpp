@@ -32,17 +32,6 @@ protected:
 
 } // namespace
 
-TEST_F(Create, QueriesLeaveNoArrayBehind)
-{
-    const std::string before = configuration();
-    for (const char* query : {"raid=?", "size=?", "stripesize=?", "sectors=?", "arrayaccelerator=?", "drivetype=?"}) {
-        Outcome asked = run({"ctrl", "slot=1", "create", "type=ld", "drives=1I:1:1-1I:1:4", query});
-        EXPECT_EQ(asked.status, 0) << query << asked.output;
-        expectHas(asked.output, "Available options are:");
-        EXPECT_EQ(configuration(), before) << query;
-    }
-}
-
 TEST_F(Create, AFailedWriteLeavesTheConfigurationAsItWas)
 {
     const std::string before = configuration();

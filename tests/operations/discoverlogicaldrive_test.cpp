@@ -15,7 +15,6 @@
 #include "operations/discoverphysicaldrive.h"
 #include "schema/schemalogicaldrive.h"
 #include "schema/schemaphysicaldrive.h"
-#include "schema/schematapedrive.h"
 #include "tests/operations/discoverytree.h"
 
 namespace Facts = Interface::StorageMod;
@@ -77,35 +76,6 @@ std::string typeOf(const Schema::PhysicalDrive* drive)
 }
 
 } // namespace
-
-TEST_F(ServerPreset, TheSlot3ControllerShowsItsArraysLogicalDrivesDrivesAndTape)
-{
-    Schema::ArrayController& slot3 = *m_controllers[1];
-    ASSERT_TRUE(discoverAll(slot3));
-    const auto arrays = childrenOf<Schema::Array>(slot3);
-    ASSERT_EQ(arrays.size(), 2u);
-    const auto logicalDrives = childrenOf<Schema::LogicalDrive>(*arrays[0]);
-    ASSERT_EQ(logicalDrives.size(), 2u);
-    EXPECT_EQ(logicalDrives[0]->getValueFor(Facts::ATTR_NAME_DRIVE_NUMBER), "0");
-    EXPECT_EQ(logicalDrives[0]->getValueFor(Facts::ATTR_NAME_DRIVE_ACCESS_NAME), "/dev/sdb");
-    EXPECT_EQ(logicalDrives[0]->getValueFor(Facts::ATTR_NAME_DRIVE_IN_USE_BY_OS),
-              Facts::ATTR_VALUE_DRIVE_IN_USE_BY_OS_TRUE);
-    EXPECT_EQ(childrenOf<Schema::LogicalDrive>(*arrays[1]).size(), 2u);
-
-    const auto drives = childrenOf<Schema::PhysicalDrive>(slot3);
-    ASSERT_EQ(drives.size(), 11u);
-    std::string types;
-    for (const Schema::PhysicalDrive* drive : drives)
-        types += typeOf(drive).substr(std::string("ATTR_VALUE_DRIVE_TYPE_").size(), 1);
-    EXPECT_EQ(types, "DDDSDDDDUUU");
-
-    const auto tapes = childrenOf<Schema::TapeDrive>(slot3);
-    ASSERT_EQ(tapes.size(), 1u);
-    EXPECT_EQ(tapes[0]->getValueFor(Facts::ATTR_NAME_DEVICE_NUMBER), "11");
-    EXPECT_EQ(tapes[0]->getValueFor(Facts::ATTR_NAME_SERIAL_NUMBER), "TLT4000218");
-    EXPECT_EQ(tapes[0]->getValueFor(Facts::ATTR_NAME_TALVANE_PRODUCT_ID), "ORVX TAPE LT4");
-    EXPECT_EQ(tapes[0]->getValueFor(Facts::ATTR_NAME_REVISION_LEVEL), "T510");
-}
 
 TEST_F(ServerPreset, ASpareStandingInForAFailedDriveIsAnActiveSpareAndAnUncoveredFailureIsKept)
 {

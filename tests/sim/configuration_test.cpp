@@ -1,13 +1,9 @@
-// Logical drives written with configuration records: stored for the next
-// process, reflected in identify data, status and drive maps, and checked
-// before they are accepted.
+// Logical drives written with configuration records: reflected in identify
+// data, status and drive maps, and checked before they are accepted.
 #include "controller/bmiclayouts.h"
 #include "controller/driveparametertable.h"
 #include "sim/profile.h"
 #include "tests/sim/simlibrary.h"
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -52,24 +48,6 @@ struct SmallController {
         return id.bConfiguredLogicalDrives;
     }
 };
-
-TEST(Configuration, CreatedLogicalDriveIsThereForTheNextProcess)
-{
-    SmallController s;
-    ASSERT_TRUE(s.write(0, record({0, 1}, 2, 1000)).ok());
-    pid_t child = ::fork();
-    if (child == 0) {
-        SimLibrary other;
-        ImgrHandle c = other.localControllers().at(0);
-        IDENTIFY_LOGICAL_DRIVE id;
-        bool seen = other.children(c, IMGR_ENUM_LOGICAL_DRIVES).size() == 1 && other.sense(c, 0x10, id, 0, 0).ok() &&
-            id.dwBlocksOnVolume == 1000u * 255 * 63;
-        ::_exit(seen ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-}
 
 TEST(Configuration, IdentifyStatusAndMapsAgreeWithTheStoredRecord)
 {

@@ -5,7 +5,7 @@
 #include "sim/scsilayouts.h"
 #include "tests/sim/simlibrary.h"
 
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,18 +19,12 @@ struct EmbeddedBoot {
     ImgrHandle controller = lib.localControllers().at(0);
     ImgrHandle boot = lib.children(controller, IMGR_ENUM_LOGICAL_DRIVES).at(0);
 
+    // The image file of the embedded controller's boot drive.
     std::string image() const
     {
-        std::string dir = state.dir() + "/images/";
-        for (const char* name : {"embedded-"}) {
-            std::string cmd = "ls " + dir + " | grep " + name;
-            FILE* p = ::popen(cmd.c_str(), "r");
-            char line[256] = {};
-            std::fgets(line, sizeof line, p);
-            ::pclose(p);
-            std::string file(line);
-            return dir + file.substr(0, file.find('\n'));
-        }
+        for (const auto& entry : std::filesystem::directory_iterator(state.dir() + "/images"))
+            if (entry.path().filename().string().rfind("embedded-", 0) == 0)
+                return entry.path().string();
         return {};
     }
 };
@@ -100,16 +94,8 @@ TEST(Data, ReadsAndWritesOutsideTheLogicalDriveAreRefused)
     EXPECT_EQ(s.lib.set(s.controller, 0x30, block, id.dwBlocksOnVolume, 0).scsiStatus, 2);
     std::uint8_t small[512];
     std::uint32_t last = id.dwBlocksOnVolume - 1;
-    std::vector<std::uint8_t> beyond{0x28,
-                                     0,
-                                     static_cast<std::uint8_t>(last >> 24),
-                                     static_cast<std::uint8_t>(last >> 16),
-                                     static_cast<std::uint8_t>(last >> 8),
-                                     static_cast<std::uint8_t>(last),
-                                     0,
-                                     0,
-                                     2,
-                                     0};
+    const auto byte = [last](int shift) { return static_cast<std::uint8_t>(last >> shift); };
+    const std::vector<std::uint8_t> beyond{0x28, 0, byte(24), byte(16), byte(8), byte(0), 0, 0, 2, 0};
     EXPECT_EQ(s.lib.scsi(s.boot, beyond, small, sizeof small).scsiStatus, 2);
 }
 
@@ -229,43 +215,6 @@ TEST(Data, TwoProcessesWritingAtOnceLoseNothing)
     const Sim::World* world = store.current(error);
     ASSERT_NE(world, nullptr) << error;
     EXPECT_EQ(world->controllers.at(0).initiators.size(), 3u + 2 * kPerProcess);
-}
-
-// The requests the statistics line must count. The next test starts this program again with
-// VNL_TEST_STATS_CHILD set; it makes them before any test runs, so that nothing else is counted,
-// and ends.
-const bool statisticsChild = [] {
-    if (!std::getenv("VNL_TEST_STATS_CHILD"))
-        return false;
-    SimLibrary lib;
-    ImgrHandle c = lib.localControllers().at(0);
-    IDENTIFY_CONTROLLER id;
-    lib.sense(c, 0x11, id);
-    lib.sense(c, 0x11, id);
-    std::uint8_t inquiry[96];
-    lib.scsi(c, {0x12, 0, 0, 0, 96, 0}, inquiry, sizeof inquiry);
-    std::exit(0);
-}();
-
-TEST(Data, StatisticsLineCountsRequestsByKind)
-{
-    TempState state("small");
-    std::string stats = state.dir() + "/stats";
-    pid_t child = ::fork();
-    if (child == 0) {
-        ::setenv("VNLSIM_STATS", stats.c_str(), 1);
-        ::setenv("VNL_TEST_STATS_CHILD", "1", 1);
-        ::execl("/proc/self/exe", "tests_sim", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_EQ(status, 0);
-    std::ifstream in(stats);
-    std::string line;
-    ASSERT_TRUE(std::getline(in, line));
-    EXPECT_NE(line.find(" enum=2 "), std::string::npos) << line;
-    EXPECT_NE(line.find(" bmic=2 scsi=1 bmic.11=2"), std::string::npos) << line;
 }
 
 } // namespace

@@ -1,36 +1,11 @@
-// What each preset looks like through the library's enumeration and
-// information calls, as the tool's discovery walks them.
+// The library's enumeration and information calls as the tool's discovery
+// walks them: what a logical drive's handle tells, handles that name nothing,
+// and the rescan and drop requests. What the presets hold is seen in the
+// end-to-end transcripts.
 #include "controller/bmiclayouts.h"
-#include "controller/modeltable.h"
 #include "tests/sim/simlibrary.h"
 
-#include <bitset>
-
 namespace {
-
-std::string text(const char* field, size_t n) { return std::string(field, strnlen(field, n)); }
-
-TEST(Enumeration, ServerPresetShowsTwoLocalControllersWithTheirLogicalDrives)
-{
-    TempState state("server");
-    SimLibrary lib;
-    ASSERT_EQ(lib.init(), IMGR_STATUS_OK);
-    std::vector<ImgrHandle> controllers = lib.localControllers();
-    ASSERT_EQ(controllers.size(), 2u);
-    std::vector<size_t> logicalDrives;
-    for (ImgrHandle h : controllers) {
-        ImgrHostDeviceInfo host;
-        ASSERT_EQ(lib.info(h, IMGR_INFO_HOST_DEVICE, host), IMGR_STATUS_OK);
-        EXPECT_EQ(+host.wDeviceType, 2);
-        EXPECT_GT(+host.dwBoardID, 0x0E11406Fu);
-        EXPECT_FALSE(ModelTable::keyOfBoardId(host.dwBoardID).empty());
-        CONTROLLER_PARAMETERS params;
-        EXPECT_TRUE(lib.sense(h, 0x64, params).ok());
-        logicalDrives.push_back(lib.children(h, IMGR_ENUM_LOGICAL_DRIVES).size());
-    }
-    EXPECT_EQ(logicalDrives, (std::vector<size_t>{1, 4}));
-    EXPECT_TRUE(lib.adapters().empty());
-}
 
 TEST(Enumeration, LogicalDriveHandlesCarryNumberAccessNameAndInUseFlag)
 {
@@ -45,125 +20,6 @@ TEST(Enumeration, LogicalDriveHandlesCarryNumberAccessNameAndInUseFlag)
     EXPECT_EQ(number.bDriveNumber, 0);
     EXPECT_STREQ(access.szAccessName, "/dev/sda");
     EXPECT_EQ(access.bFlags & IMGR_ACCESS_NAME_IN_USE, IMGR_ACCESS_NAME_IN_USE);
-}
-
-TEST(Enumeration, SmallPresetHasEightDrivesAndNothingConfigured)
-{
-    TempState state("small");
-    SimLibrary lib;
-    std::vector<ImgrHandle> controllers = lib.localControllers();
-    ASSERT_EQ(controllers.size(), 1u);
-    IDENTIFY_CONTROLLER id;
-    ASSERT_TRUE(lib.sense(controllers[0], 0x11, id).ok());
-    EXPECT_EQ(id.bConfiguredLogicalDrives, 0);
-    EXPECT_EQ(+id.dwDrivePresentBitmap, 0xFFu);
-    EXPECT_TRUE(lib.children(controllers[0], IMGR_ENUM_LOGICAL_DRIVES).empty());
-    PHYSICAL_DRIVE_STATUS drive;
-    ASSERT_TRUE(lib.sense(controllers[0], 0x15, drive, driveDetail(4), driveUnit(4)).ok());
-    EXPECT_EQ(text(drive.sPhysicalPort, 2), "2I");
-    EXPECT_EQ(drive.bPhysicalBox, 1);
-    EXPECT_EQ(drive.bPhysicalBay, 5);
-}
-
-TEST(Enumeration, ExternalPresetIsOneStorageSystemBehindTwoAdaptersWithOneActiveController)
-{
-    TempState state("external");
-    SimLibrary lib;
-    EXPECT_TRUE(lib.localControllers().empty());
-    std::vector<ImgrHandle> adapters = lib.adapters();
-    ASSERT_EQ(adapters.size(), 2u);
-    std::vector<std::string> chassis;
-    int active = 0;
-    for (ImgrHandle adapter : adapters) {
-        ImgrFibreDeviceInfo fibre;
-        ASSERT_EQ(lib.info(adapter, IMGR_INFO_FIBRE_DEVICE, fibre), IMGR_STATUS_OK);
-        std::vector<ImgrHandle> remote = lib.children(adapter, IMGR_ENUM_REMOTE_CONTROLLERS);
-        ASSERT_EQ(remote.size(), 1u);
-        ImgrRemoteDeviceInfo info;
-        ASSERT_EQ(lib.info(remote[0], IMGR_INFO_REMOTE_DEVICE, info), IMGR_STATUS_OK);
-        EXPECT_EQ(+info.wDeviceType, 12);
-        EXPECT_EQ(info.bPort, 0) << "each controller hangs on the first port of its adapter";
-        EXPECT_EQ(std::string(info.szDeviceText, 16), "ARRAY CONTROLLER");
-        SUBSYSTEM_PARAMETERS subsystem;
-        REDUNDANT_CONTROLLER_PARAMETERS redundancy;
-        ASSERT_TRUE(lib.sense(remote[0], 0x66, subsystem).ok());
-        ASSERT_TRUE(lib.sense(remote[0], 0x82, redundancy).ok());
-        chassis.push_back(text(subsystem.sChassisSerialNumber, 32));
-        EXPECT_EQ(std::vector<std::uint8_t>(subsystem.sNodeName, subsystem.sNodeName + 8),
-                  (std::vector<std::uint8_t>{0x5a, 0x0e, 0x0d, 0x10, 0x05, 0x11, 0x01, 0x70}))
-            << "the node name is the storage system's world-wide name";
-        active += redundancy.bSlotControl & 1;
-        EXPECT_EQ(lib.children(remote[0], IMGR_ENUM_LOGICAL_DRIVES).size(), 2u);
-    }
-    EXPECT_EQ(chassis[0], "SGV0511017");
-    EXPECT_EQ(chassis[0], chassis[1]);
-    EXPECT_EQ(active, 1);
-}
-
-TEST(Enumeration, ExternalPresetReportsNamedInitiatorsWithHostModes)
-{
-    TempState state("external");
-    SimLibrary lib;
-    ImgrHandle remote = lib.children(lib.adapters().at(0), IMGR_ENUM_REMOTE_CONTROLLERS).at(0);
-    CONNECTION_NAME_INTIATORID_ENTRIES names;
-    ASSERT_TRUE(lib.sense(remote, 0xD7, names).ok());
-    EXPECT_EQ(text(names.entry[0].sConnectionName, 16), "web01");
-    EXPECT_EQ(text(names.entry[2].sConnectionName, 16), "backup");
-    EXPECT_EQ(names.entry[2].bHostMode, 2);
-    EXPECT_EQ(names.entry[3].bInitiatorID[0], 0);
-}
-
-// The status reply of drive `index` of a preset's local controller `controller`.
-PHYSICAL_DRIVE_STATUS driveStatus(const char* preset, size_t controller, std::uint16_t index)
-{
-    TempState state(preset);
-    SimLibrary lib;
-    PHYSICAL_DRIVE_STATUS drive{};
-    EXPECT_TRUE(
-        lib.sense(lib.localControllers().at(controller), 0x15, drive, driveDetail(index), driveUnit(index)).ok());
-    return drive;
-}
-
-TEST(Enumeration, DrivesReportTheScsiAddressTheirLocationOrDriveIndexGives)
-{
-    const PHYSICAL_DRIVE_STATUS scsi = driveStatus("scsi", 0, 5);
-    EXPECT_EQ(scsi.bSCSIBus, 1) << "the profile's drive 2:1: buses count from 1 there, from 0 in the firmware";
-    EXPECT_EQ(scsi.bSCSIID, 1);
-    EXPECT_EQ(scsi.bPhysicalBox, 255);
-    EXPECT_EQ(scsi.bDeviceType, 0);
-
-    const PHYSICAL_DRIVE_STATUS tape = driveStatus("server", 1, 11);
-    EXPECT_EQ(text(tape.sPhysicalPort, 2), "2E");
-    EXPECT_EQ(tape.bSCSIBus, 0);
-    EXPECT_EQ(tape.bSCSIID, 11) << "the tape drive is drive index 11: bus 0, id 11, 16 indexes a bus";
-}
-
-TEST(Enumeration, FirmwarePresetIsTheDefectiveModelRunning204)
-{
-    TempState state("firmware");
-    SimLibrary lib;
-    IDENTIFY_CONTROLLER id;
-    ASSERT_TRUE(lib.sense(lib.localControllers().at(0), 0x11, id).ok());
-    EXPECT_EQ(std::string(id.sRAMFirmwareRev, 4), "2.04");
-    std::string_view key = ModelTable::keyOfBoardId(id.dwBoardID);
-    EXPECT_TRUE(ModelTable::hasTrait(key, ModelTable::TRAIT_FIRMWARE_204_DEFECT));
-}
-
-TEST(Enumeration, LargePresetHasFourControllersOf64DrivesAnd32LogicalDrives)
-{
-    TempState state("large");
-    SimLibrary lib;
-    std::vector<ImgrHandle> controllers = lib.localControllers();
-    ASSERT_EQ(controllers.size(), 4u);
-    for (ImgrHandle h : controllers) {
-        IDENTIFY_CONTROLLER id;
-        ASSERT_TRUE(lib.sense(h, 0x11, id).ok());
-        unsigned present = 0;
-        for (std::uint8_t byte : id.pbBigDrivePresentBitmap)
-            present += static_cast<unsigned>(std::bitset<8>(byte).count());
-        EXPECT_EQ(present, 64u);
-        EXPECT_EQ(id.bConfiguredLogicalDrives, 32);
-    }
 }
 
 TEST(Enumeration, HandlesThatNameNothingAreRefused)

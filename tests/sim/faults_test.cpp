@@ -4,8 +4,6 @@
 #include "sim/faultcommands.h"
 #include "tests/sim/simlibrary.h"
 
-#include <cstdio>
-
 namespace {
 
 int tool(const std::string& arguments)
@@ -160,21 +158,6 @@ TEST(Faults, ControlToolInitAndShowDescribeTheState)
               std::string::npos);
     EXPECT_NE(shown.find("reaches storage1 controller B"), std::string::npos);
     EXPECT_NE(shown.find("Recovering"), std::string::npos);
-}
-
-TEST(Faults, ProfileFileInitialisesTheState)
-{
-    TempState state("small");
-    std::string profile = state.dir() + "/mine.profile";
-    FILE* f = std::fopen(profile.c_str(), "w");
-    ASSERT_NE(f, nullptr);
-    std::fputs("controller only model=TARN_410 slot=7\ndrive 1:0 interface=scsi size=18GB\n", f);
-    std::fclose(f);
-    ASSERT_EQ(tool("init --profile " + profile), 0);
-    SimLibrary lib;
-    ImgrHostDeviceInfo host;
-    ASSERT_EQ(lib.info(lib.localControllers().at(0), IMGR_INFO_HOST_DEVICE, host), IMGR_STATUS_OK);
-    EXPECT_EQ(host.bSlot, 7);
 }
 
 } // namespace

@@ -10,24 +10,6 @@ namespace {
 
 using namespace ModelTable;
 
-unsigned countWith(Trait trait)
-{
-    unsigned n = 0;
-    for (const Model& m : models())
-        n += (m.traits & trait) ? 1 : 0;
-    return n;
-}
-
-TEST(ModelTable, HoldsTheSupportedModelsAndTheirSpecialCases)
-{
-    EXPECT_EQ(countWith(TRAIT_DISCOVERABLE), 24u);
-    EXPECT_EQ(countWith(TRAIT_FIRMWARE_204_DEFECT), 3u);
-    EXPECT_EQ(countWith(TRAIT_STRIPE_ALIGNED), 12u);
-    EXPECT_EQ(countWith(TRAIT_SLOT_SUFFIX_B), 1u);
-    EXPECT_EQ(countWith(TRAIT_ENCLOSURE_CONTROLLER), 1u);
-    EXPECT_EQ(models().size(), 25u);
-}
-
 TEST(ModelTable, BoardsAndKeysAreUniqueAndBoardsPassTheLocalControllerTest)
 {
     std::set<std::uint32_t> boards;
