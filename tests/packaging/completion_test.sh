@@ -38,6 +38,9 @@ expect "vnlcli ctrl all " show create modify delete del add remove # nothing aft
 expect "vnlcli ctrl slot=3 ld 1 " show create modify delete del add remove
 expect "vnlcli ctrl slot=3 pd all " show create modify delete del add remove
 expect "vnlcli ctrl slot=3 array A l" logicaldrive ld
+expect "vnlcli ctrl slot=3 array A " logicaldrive ld physicaldrive pd tapedrive td \
+    show create modify delete del add remove
+expect "vnlcli ctrl slot=3 pd 1E:1:1 " show create modify delete del add remove
 expect "vnlcli ctrl slot=3 show " config detail status ssp
 expect "vnlcli ctrl slot=3 create type=ld raid=" 0 1 1+0 4 5 6 "?"
 expect "vnlcli ctrl slot=3 create type=ld raid=1" 1 1+0
