@@ -41,6 +41,10 @@ TEST(Progress, ExtendedLogicalDriveIsQueuedThenExpandsThenIsDoneWithTheNewSize)
     ASSERT_TRUE(s.lib.sense(s.controller, 0x50, config, 0, 2).ok());
     std::uint16_t oldCylinders = config.logicalDriveParamTable.wMaxCylinders;
     config.logicalDriveParamTable.wMaxCylinders = static_cast<std::uint16_t>(oldCylinders + 100);
+    // Grown in place, it would reach into logical drive 3, which follows it on the same drives.
+    EXPECT_FALSE(s.lib.set(s.controller, 0x54, config, 0, 2).ok());
+    LOGICAL_DRIVE_CONFIG none{};
+    ASSERT_TRUE(s.lib.set(s.controller, 0x51, none, 0, 3).ok());
     ASSERT_TRUE(s.lib.set(s.controller, 0x54, config, 0, 2).ok());
     IDENTIFY_LOGICAL_DRIVE id;
     ASSERT_TRUE(s.lib.sense(s.controller, 0x10, id, 0, 2).ok());
