@@ -20,10 +20,10 @@ namespace DriveFacts = Interface::StorageMod::LogicalDrive;
 namespace ControllerFacts = Interface::StorageMod::ArrayController;
 using Schema::LogicalDrive;
 
-// Whether `first` ends before `start` (an empty extent ends nowhere).
+// Whether `first` ends before `start`, however large the numbers a controller reported.
 bool endsBefore(const VirtualLogicalDrive::Layout& first, std::uint64_t start)
 {
-    return first.dataOffset + first.blocksPerDrive <= start;
+    return first.dataOffset <= start && first.blocksPerDrive <= start - first.dataOffset;
 }
 
 bool refused(const char* why)
@@ -142,12 +142,14 @@ bool VirtualArray::isValid()
     for (const VirtualLogicalDrive& drive : m_drives)
         if (!drive.isValid(cache))
             return refused("Logical drive is not valid");
-    const VirtualLogicalDrive::Layout& last = m_drives.back().planned();
     const std::uint64_t usable = m_facts.totalBlocksPerDrive > m_facts.reservedBlocksPerDrive
         ? m_facts.totalBlocksPerDrive - m_facts.reservedBlocksPerDrive
         : 0;
-    if (!endsBefore(last, usable))
-        return refused("Logical drives do not fit on array");
+    // Every drive, not only the last: a size absurd enough to wrap the running offset around
+    // must not slip through.
+    for (const VirtualLogicalDrive& drive : m_drives)
+        if (!endsBefore(drive.planned(), usable))
+            return refused("Logical drives do not fit on array");
     return true;
 }
 

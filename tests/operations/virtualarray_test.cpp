@@ -18,7 +18,7 @@ namespace Config = Interface::ConfigMod;
 namespace Facts = Interface::StorageMod::LogicalDrive;
 namespace Drive = Interface::StorageMod::PhysicalDrive;
 
-constexpr std::uint16_t kRaid1 = 2, kRaid5 = 3;
+constexpr std::uint16_t kRaid1 = 2, kRaid5 = 3, kRaid6 = 5;
 
 std::string controllerLine(unsigned cacheMB)
 {
@@ -162,6 +162,37 @@ TEST(VirtualArray, MirroredLogicalDrivesTakeParityOnlyWhenTheDriveCountIsOdd)
     const LOGICAL_DRIVE_CONFIG stillMirrored = Tree(Tree::SameControllers{}, even).stored(0);
     EXPECT_EQ(stillMirrored.wFaultTolerance, kRaid1);
     EXPECT_EQ(memberCount(stillMirrored), 4u);
+
+    // Four drives or more, on a controller that offers RAID 6, take two parity drives.
+    Tree five(controllerLine(256) + drives(5) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=1 size=50GB\n");
+    ASSERT_TRUE(expand(five, 3));
+    const LOGICAL_DRIVE_CONFIG doubleParity = Tree(Tree::SameControllers{}, five).stored(0);
+    EXPECT_EQ(doubleParity.wFaultTolerance, kRaid6);
+    EXPECT_EQ(doubleParity.wDrivesConsumedForFaultTolerance, 2);
+}
+
+TEST(VirtualArray, RewrittenRecordsTakeTheFormTheirNewLayoutNeeds)
+{
+    // Past 65535 cylinders of 255 x 63 blocks the size no longer fits the drive parameter table.
+    Tree big(controllerLine(256) + drives(2) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=0 size=400GB\n");
+    const unsigned long long bigSize = 550ull * 1024 * 2048;
+    ASSERT_TRUE(Tree::perform(logicalDrive(big, 0), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
+                              {{Facts::ATTR_NAME_USEABLE_BLOCKS, std::to_string(bigSize)}}));
+    const LOGICAL_DRIVE_CONFIG extended = Tree(Tree::SameControllers{}, big).stored(0);
+    EXPECT_EQ(extended.qwBigBlocksInLogicalDrive, bigSize);
+    EXPECT_EQ(extended.bLogicalDriveProperty & 1, 1) << "the big-drive property";
+    EXPECT_EQ(extended.logicalDriveParamTable.wMaxCylinders, 65535);
+
+    // RAID 0 keeps no spares.
+    Tree spared(controllerLine(256) + drives(4) +
+                "logicaldrive 0 drives=1I:1:1,1I:1:2,1I:1:3 spares=1I:1:4 raid=5 size=100GB\n");
+    ASSERT_TRUE(Tree::perform(logicalDrive(spared, 0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
+                              {{Facts::ATTR_NAME_RAID, Facts::ATTR_VALUE_RAID_0}}));
+    const LOGICAL_DRIVE_CONFIG striped = Tree(Tree::SameControllers{}, spared).stored(0);
+    EXPECT_EQ(striped.wFaultTolerance, 0);
+    EXPECT_TRUE(std::all_of(std::begin(striped.pbBigSpareAssignmentMap), std::end(striped.pbBigSpareAssignmentMap),
+                            [](std::uint8_t byte) { return byte == 0; }));
+    EXPECT_EQ(striped.wDistribution, 256) << "the present stripe size (128 KB) when none is asked for";
 }
 
 TEST(VirtualArray, PlansThatCannotBeCarriedOutSendNothing)
@@ -174,10 +205,10 @@ TEST(VirtualArray, PlansThatCannotBeCarriedOutSendNothing)
         Tree::perform(logicalDrive(smallCache, 0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
                       {{Facts::ATTR_NAME_STRIPE_SIZE, "1024"}});
     Tree full(fullArray());
-    const Core::OperationReturn extended =
-        Tree::perform(logicalDrive(full, 1), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
-                      {{Facts::ATTR_NAME_USEABLE_BLOCKS, std::to_string(1ull << 40)}});
     EXPECT_EQ(status(migrated), ATTR_VALUE_STATUS_FAILURE);
+    const Core::OperationReturn extended =
+        Tree::perform(logicalDrive(full, 0), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
+                      {{Facts::ATTR_NAME_USEABLE_BLOCKS, std::to_string(1ull << 40)}});
     EXPECT_EQ(status(extended), ATTR_VALUE_STATUS_FAILURE);
     EXPECT_EQ(log.count("54") + log.count("51"), 0u);
 
