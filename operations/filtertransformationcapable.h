@@ -1,5 +1,6 @@
 // Operations::FilterTransformationCapable - where an array may be expanded or a logical drive
-// extended or migrated: on an array or logical drive of a controller none of whose arrays is
+// extended or migrated: on an array that has not failed (ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_STATUS_NOT_OK:
+// moving data over a failed drive would lose it), of a controller none of whose arrays is
 // transforming now (ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_IS_TRANSFORMING: a plan made while the
 // controller moves data would start from places that are about to change), and whose
 // transformation cache, once known, is not 0

@@ -220,6 +220,17 @@ TEST(VirtualArray, PlansThatCannotBeCarriedOutSendNothing)
     EXPECT_EQ(Tree(Tree::SameControllers{}, smallCache).stored(0).wDistribution, 256);
 }
 
+TEST(VirtualArray, AnArrayWithAFailedDriveIsNotTransformed)
+{
+    Tree tree(fullArray());
+    tree.tool("fail-drive slot1 1I:1:2");
+    tree.rescan();
+    EXPECT_EQ(Tree::unavailableReason(tree.arrays().front(), Config::OPERATION_WRITE_EXPAND_ARRAY),
+              ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_STATUS_NOT_OK);
+    EXPECT_EQ(Tree::unavailableReason(logicalDrive(tree, 1), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE),
+              ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_STATUS_NOT_OK);
+}
+
 TEST(VirtualArray, AnInterruptedExpansionLeavesEachLogicalDriveAsBeforeOrAsPlanned)
 {
     Tree planned(fullArray());
