@@ -161,11 +161,12 @@ bool VirtualArray::mayGo(const std::vector<VirtualLogicalDrive>& drives, std::si
     return candidate + 1 >= drives.size() || endsBefore(plan, drives[candidate + 1].present().dataOffset);
 }
 
-std::vector<std::size_t> VirtualArray::scheduledLogicalDrives() const
+std::vector<unsigned> VirtualArray::scheduledLogicalDrives() const
 {
     // Worked on a copy: a drive once scheduled counts as lying where the plan puts it.
     std::vector<VirtualLogicalDrive> drives = m_drives;
-    std::vector<std::size_t> pending, schedule;
+    std::vector<std::size_t> pending;
+    std::vector<unsigned> schedule;
     for (std::size_t i = 0; i < drives.size(); ++i)
         if (drives[i].wasModified())
             pending.push_back(i);
@@ -173,7 +174,7 @@ std::vector<std::size_t> VirtualArray::scheduledLogicalDrives() const
         auto next = std::find_if(pending.begin(), pending.end(), [&](std::size_t i) { return mayGo(drives, i); });
         if (next == pending.end())
             return {};
-        schedule.push_back(*next);
+        schedule.push_back(drives[*next].number());
         drives[*next].settle();
         pending.erase(next);
     }
@@ -201,7 +202,7 @@ Core::OperationReturn VirtualArray::save()
 {
     if (dynamic_cast<Schema::Array*>(m_facts.array.get()) == nullptr || !isValid())
         return Core::OperationReturn(ATTR_VALUE_STATUS_FAILURE);
-    const std::vector<std::size_t> schedule = scheduledLogicalDrives();
+    const std::vector<unsigned> schedule = scheduledLogicalDrives();
     const bool changed = std::any_of(m_drives.begin(), m_drives.end(),
                                      [](const VirtualLogicalDrive& drive) { return drive.wasModified(); });
     if (changed && schedule.empty()) {
@@ -209,8 +210,8 @@ Core::OperationReturn VirtualArray::save()
         return Core::OperationReturn(ATTR_VALUE_STATUS_FAILURE);
     }
     Core::OperationReturn result;
-    for (std::size_t index : schedule) {
-        result = rewrite(m_drives[index]);
+    for (unsigned number : schedule) {
+        result = rewrite(*logicalDrive(number));
         if (!result)
             break;
     }

@@ -6,8 +6,8 @@
 // What a caller may rely on:
 // - Expand, Extend and Migrate change the plan only; every logical drive is then re-laid from
 //   offset 0 in the order of their present offsets, so the drives keep their order on disk.
-// - isValid: every logical drive is valid (VirtualLogicalDrive::isValid) and the last one ends
-//   within the drives' blocks less the reserved ones. The transformation cache is asked of the
+// - isValid: every logical drive is valid (VirtualLogicalDrive::isValid) and ends within the
+//   drives' blocks less the reserved ones; an array without logical drives has nothing to plan. The transformation cache is asked of the
 //   controller (sense expansion ability, once per model) only when a stripe size changes.
 // - scheduledLogicalDrives orders the changed drives so that no drive is rewritten onto blocks
 //   that its neighbour still holds: its new extent must start after the end of the drive before
@@ -42,7 +42,6 @@ public:
         std::uint64_t totalBlocksPerDrive = 0;
         std::uint64_t reservedBlocksPerDrive = 0;
         unsigned physicalDriveCount = 0;
-        unsigned physicalDriveBlockSize = 512;
         bool raid6Offered = false;
         bool raid5Offered = false;
         std::uint16_t raid6Stripe = 0;
@@ -52,8 +51,6 @@ public:
     VirtualArray(const Facts& facts, std::vector<VirtualLogicalDrive> drives);
 
     const Core::DevicePtr& array() const { return m_facts.array; }
-    const DriveSet& plannedMembers() const { return m_planned; }
-    const std::vector<VirtualLogicalDrive>& logicalDrives() const { return m_drives; }
     // The logical drive with `number`, or none.
     VirtualLogicalDrive* logicalDrive(unsigned number);
 
@@ -63,8 +60,9 @@ public:
     bool Migrate(unsigned number, const Common::string& raid, std::uint16_t stripe);
 
     bool isValid();
-    // Indexes into logicalDrives(), in the order they are to be rewritten.
-    std::vector<std::size_t> scheduledLogicalDrives() const;
+    // The numbers of the changed logical drives in the order they are to be rewritten; empty
+    // when they cannot all be rewritten.
+    std::vector<unsigned> scheduledLogicalDrives() const;
     Core::OperationReturn save();
 
 private:

@@ -76,8 +76,6 @@ Common::shared_ptr<VirtualArray> build(const Core::DevicePtr& device)
     facts.reservedBlocksPerDrive = count(*array, ArrayFacts::ATTR_NAME_RIS_BLOCKS_PER_PHYSICAL_DRIVE);
     facts.physicalDriveCount =
         static_cast<unsigned>(count(*controller, ControllerFacts::ATTR_NAME_PHYSICAL_DRIVE_COUNT));
-    facts.physicalDriveBlockSize =
-        static_cast<unsigned>(count(*array, ArrayFacts::ATTR_NAME_PHYSICAL_DRIVE_BLOCK_SIZE));
     facts.raid6Offered = offered(*controller, Facts::ATTR_VALUE_RAID_6, facts.raid6Stripe);
     facts.raid5Offered = offered(*controller, Facts::ATTR_VALUE_RAID_5, facts.raid5Stripe);
     std::vector<VirtualLogicalDrive> drives;
