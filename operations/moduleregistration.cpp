@@ -35,12 +35,15 @@
 #include "operations/writedeletearray.h"
 #include "operations/writedeviceblink.h"
 #include "operations/writedisableothercontroller.h"
+#include "operations/writeexpandarray.h"
+#include "operations/writeextendlogicaldrive.h"
 #include "operations/writefailphysicaldrive.h"
 #include "operations/writeflushdisablecache.h"
 #include "operations/writelockstoragesystem.h"
 #include "operations/writemanagearrayaccelerator.h"
 #include "operations/writemanageboxname.h"
 #include "operations/writemanagecontrollerparameters.h"
+#include "operations/writemigratelogicaldrive.h"
 #include "operations/writereenablelogicaldrive.h"
 #include "operations/writerenumberlogicaldrive.h"
 #include "operations/writesetasymmetricalactiveactivesubmode.h"
@@ -139,9 +142,10 @@ void InitializeModule()
     declare<ControllerType, WriteAutoConfigureStorage, WriteConfigureUnassignedPhysicalDrive, WriteCreateArray,
             WriteManageArrayAccelerator, WriteManageControllerParameters, WriteSetDeviceBootable, WriteDeviceBlink,
             WriteDisableOtherController, WriteFlushDisableCache>();
-    declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray, WriteDeviceBlink>();
+    declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray, WriteDeviceBlink,
+            WriteExpandArray>();
     declare<LogicalDriveType, WriteReenableLogicalDrive, WriteRenumberLogicalDrive, WriteSetLogicalDriveName,
-            WriteSetPreferredPath, WriteDeviceBlink>();
+            WriteSetPreferredPath, WriteDeviceBlink, WriteExtendLogicalDrive, WriteMigrateLogicalDrive>();
     declare<PhysicalDriveType, WriteDeviceBlink>();
     declare<EnclosureType, WriteDeviceBlink, WriteSetStorageEnclosureSerialNumber>();
     declare<DriveCageType, WriteDeviceBlink>();
