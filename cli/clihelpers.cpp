@@ -1,5 +1,6 @@
 #include "cli/clihelpers.h"
 
+#include <cctype>
 #include <iostream>
 #include <map>
 #include <unordered_set>
@@ -196,6 +197,15 @@ std::string lowerCase(const std::string& text)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return out;
+}
+
+std::size_t badNameCharacter(const std::string& name)
+{
+    static const std::string others = "!@#*_()+\\:./,- ";
+    for (std::size_t at = 0; at < name.size(); ++at)
+        if (!std::isalnum(static_cast<unsigned char>(name[at])) && others.find(name[at]) == std::string::npos)
+            return at;
+    return std::string::npos;
 }
 
 std::string addQuotes(const std::string& arg)

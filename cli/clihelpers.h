@@ -88,6 +88,10 @@ std::string paramName(const std::string& word);
 // The lower-case form of ASCII text.
 std::string lowerCase(const std::string& text);
 
+// The first character of a chassis or connection name that is not allowed
+// (a letter, a digit, a blank or one of !@#*_()+\:./,-), or npos.
+std::size_t badNameCharacter(const std::string& name);
+
 } // namespace CLI_HELPERS
 
 // Parts of a drive address joined with ":" (port, box, bay -> "1:2:3").

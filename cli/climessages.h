@@ -134,6 +134,9 @@ inline constexpr char EXTENSION_PROMPT[] =
     "systems can cause data to become inaccessible. See VNL documentation for details. Continue? (y/n) ";
 inline constexpr char REENABLE_PROMPT[] =
     "Any previously existing data on the logical drive may not be valid or recoverable. Continue? (y/n) ";
+inline constexpr char SSP_ACCESS_PROMPT[] =
+    "This operation will disable access to one or more logical drives on this controller. As future writes to "
+    "these drives will fail, make sure the logical drives are not in use before continuing. Continue? (y/n) ";
 inline constexpr char SURFACE_SCAN_DELAY[] = "Expecting \"surfacescandelay=#\" where # is between 1 and 30 sec";
 inline constexpr char ENCLOSURE_DRIVES_ONLY[] =
     "This operation is only available for physical drives connected to an Quor-A.";
@@ -144,9 +147,36 @@ inline constexpr char MANUAL_PATH_MODE[] =
     "Preferred path mode must be set to manual to use this command. See help for details.";
 inline constexpr char NO_CHASSISNAME[] = " does not have a chassisname.";
 inline constexpr char CHASSISNAME_CHARACTER[] = "' is not a valid chassisname character.";
-inline constexpr char CHASSISNAME_LENGTH[] = "\" has more than the maximum allowed ";
-inline constexpr char CHASSISNAME_LENGTH_END[] = " characters.";
+inline constexpr char NAME_LENGTH[] = "\" has more than the maximum allowed ";
+inline constexpr char NAME_LENGTH_END[] = " characters.";
 inline constexpr char INVALID_ARRAY_ACCELERATOR[] = "Invalid arrayaccelerator setting specified.";
+
+// ---- selective storage presentation ------------------------------------------
+inline constexpr char INCORRECT_DEVICE[] = "An incorrect device was specified for this operation. See help for usage.";
+inline constexpr char SSP_NOT_ENABLED[] = "SSP must be enabled in order to perform this operation.";
+inline constexpr char ONE_CONTROLLER[] = "Only one controller can be specified for this operation.";
+inline constexpr char SEE_HELP_FOR_USAGE[] = "See help for command usage.";
+// The adapterid 5A0E0D0000010009 was not found. SSP operation was not performed.
+inline constexpr char ADAPTER_ID_UNKNOWN[] = "The adapterid ";
+inline constexpr char ADAPTER_ID_UNKNOWN_END[] = " was not found. SSP operation was not performed.";
+// "all" has been detected as an existing connection name. ...
+inline constexpr char KEYWORD_IS_NAME[] =
+    "\" has been detected as an existing connection name. The adapter id(s) that map to this connection name will "
+    "be targeted. If you would like to use the specified value in a keyword context, please rename all connection "
+    "names with the same name as the keyword to a value not used by SSP operations.";
+// Syntax error at ';' is not a valid connectionname character.
+inline constexpr char CHARACTER_SYNTAX_ERROR[] = "Syntax error at '";
+inline constexpr char CONNECTIONNAME_CHARACTER[] = "' is not a valid connectionname character.";
+inline constexpr char NAME_ADAPTER_UNKNOWN[] =
+    "The adapter id was not found. Therefore the connection name was not changed.";
+inline constexpr char NAME_KEEPS_HOST_MODE[] =
+    "The connectionname cannot be removed when the hostmode has a non-default value. To restore the default "
+    "hostmode type: <controller> modify ai=<adapterid> hostmode=\"Default\".";
+inline constexpr char SPECIFIER_UNKNOWN[] = "Specifier ";
+inline constexpr char SPECIFIER_UNKNOWN_END[] = " was not found. Could not change hostmode.";
+inline constexpr char HOST_MODE_ADAPTER_UNKNOWN[] = "The adapter id was not found. Could not change hostmode.";
+inline constexpr char NO_HOST_MODES[] = "This controller does not have host mode modification capability.";
+inline constexpr char HOST_MODE_NOT_CHANGED[] = "Could not change hostmode.";
 
 inline constexpr char CONFIG_NEEDS_CONTROLLER[] =
     "The target must be a controller when using the \"config\" parameter.";

@@ -9,6 +9,7 @@
 
 #include "cli/clierror.h"
 #include "cli/climessages.h"
+#include "cli/ops/sspop.h"
 #include "cli/storagecli.h"
 #include "controller/modeltable.h"
 #include "core/devicefinder.h"
@@ -39,6 +40,11 @@ struct Target {
     const char* message;
 };
 
+// The connection name of a modify without one, told apart from an empty name
+// (which removes the name); an adapter the SSP view lists as Unknown has none.
+const char NOT_FOUND[] = "NOT_FOUND";
+const char UNNAMED[] = "Unknown";
+
 constexpr Target ANY = {nullptr, nullptr};
 constexpr Target CONTROLLER = {ATTR_VALUE_TYPE_ARRAY_CONTROLLER, CLI_MESSAGES::TARGET_CONTROLLER};
 constexpr Target LOGICAL_DRIVE = {ATTR_VALUE_TYPE_LOGICAL_DRIVE, CLI_MESSAGES::TARGET_LOGICAL_DRIVE};
@@ -58,12 +64,6 @@ bool isNumeric(const std::string& text)
 {
     unsigned ignored = 0;
     return readNumber(text, 0, 999999999, ignored);
-}
-
-bool isChassisNameCharacter(unsigned char c)
-{
-    static const std::string others = "!@#*_()+\\:./,- ";
-    return std::isalnum(c) || others.find(static_cast<char>(c)) != std::string::npos;
 }
 
 // The operation `name` of `device`; reported as not supported when it has none.
@@ -120,15 +120,15 @@ const StorageCLI::ModifyRow* StorageCLI::modifyRow(const std::string& keyword)
             {{"raid", "current", ATTR_NAME_RAID}, {"stripesize", "default", ATTR_NAME_STRIPE_SIZE}}},
         {LOGICAL_DRIVE, FORCED, &S::modifyExtend, OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
             {{"size", "", ATTR_NAME_USEABLE_BLOCKS}}},
-        {CONTROLLER, FORCED, &S::modifyNotBuilt, nullptr, {{"ssp", "", nullptr}}},
-        {LOGICAL_DRIVE, FORCED, &S::modifyNotBuilt, nullptr, {{"mask", "", nullptr}, {"unmask", "", nullptr}}},
+        {CONTROLLER, FORCED, &S::modifySsp, nullptr, {{"ssp", "", nullptr}}},
+        {LOGICAL_DRIVE, FORCED, &S::modifyMask, nullptr, {{"mask", "", nullptr}, {"unmask", "", nullptr}}},
         {LOGICAL_DRIVE, !FORCED, &S::modifyChassisSlot, OPERATION_WRITE_SET_PREFERRED_PATH,
             {{"chassisslot", "", ATTR_NAME_IO_SLOT}}},
         {CONTROLLER, !FORCED, &S::modifySetting, OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
             {{"preferredpathmode", "", ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE}}},
         {CONTROLLER, !FORCED, &S::modifyChassisName, nullptr, {{"chassisname", "", nullptr}}},
-        {CONTROLLER, !FORCED, &S::modifyNotBuilt, nullptr,
-            {{"adapterid", "", nullptr}, {"connectionname", "NOT_FOUND", nullptr}, {"hostmode", "", nullptr}}},
+        {CONTROLLER, !FORCED, &S::modifyHostSettings, nullptr,
+            {{"adapterid", "", nullptr}, {"connectionname", NOT_FOUND, nullptr}, {"hostmode", "", nullptr}}},
         {LOGICAL_DRIVE, !FORCED, &S::modifyArrayAccelerator, nullptr, {{"arrayaccelerator", "", nullptr}}},
         {LOGICAL_DRIVE, FORCED, &S::modifyReenable, nullptr, {{"reenable", "", nullptr}}},
     };
@@ -300,6 +300,63 @@ void StorageCLI::modifyChassisName(const ModifyCall& call)
     eachSelected([&](const Core::DevicePtr& device) { ChangeBoxname(device, call.values[0]); });
 }
 
+void StorageCLI::keepWritten(const CSSPOp& ssp)
+{
+    m_written.insert(m_written.end(), ssp.written().begin(), ssp.written().end());
+}
+
+void StorageCLI::modifySsp(const ModifyCall& call)
+{
+    const std::string& value = call.values[0];
+    bool error = value.empty();
+    if (error)
+        CError::log(CLI_MESSAGES::SYNTAX_ERROR + std::string("ssp\""), "", 1);
+    valueCheck(error, "ssp", value, "on", "off");
+    if (value == "on")
+        forcedCheck(error, call.forced, CLI_MESSAGES::SSP_ACCESS_PROMPT);
+    if (error)
+        return;
+    CSSPOp ssp("", "", m_out);
+    eachSelected([&](const Core::DevicePtr& controller) { ssp.EnableSSP(controller, value == "on"); });
+    keepWritten(ssp);
+}
+
+void StorageCLI::modifyMask(const ModifyCall& call)
+{
+    const std::string& mask = call.values[0];
+    const std::string& unmask = call.values[1];
+    bool error = false;
+    if ((!mask.empty() && mask != "none") || unmask == "none")
+        forcedCheck(error, call.forced, CLI_MESSAGES::SSP_ACCESS_PROMPT);
+    if (error)
+        return;
+    CSSPOp ssp(mask, unmask, m_out);
+    eachSelected([&](const Core::DevicePtr& drive) { ssp(drive); });
+    keepWritten(ssp);
+}
+
+// A host mode goes to the adapters named by id or by connection name; an
+// adapter id with a connection name and no host mode names that adapter.
+void StorageCLI::modifyHostSettings(const ModifyCall& call)
+{
+    const std::string& adapterId = call.values[0];
+    const std::string& name = call.values[1];
+    const std::string& mode = call.values[2];
+    const bool named = name != NOT_FOUND;
+    if (m_devices.size() > 1) {
+        CError::log(CLI_MESSAGES::ONE_CONTROLLER, "", 1);
+        return;
+    }
+    CSSPOp ssp("", "", m_out);
+    if (!mode.empty() && (!adapterId.empty() || (named && !name.empty())))
+        ssp.SetHostModes(m_devices.front(), adapterId.empty() ? name : adapterId, mode);
+    else if (!adapterId.empty() && named && mode.empty())
+        ssp.SetConnectionName(m_devices.front(), adapterId, name == UNNAMED ? "" : name);
+    else
+        CError::log(CLI_MESSAGES::SEE_HELP_FOR_USAGE, "", 1);
+    keepWritten(ssp);
+}
+
 void StorageCLI::modifyArrayAccelerator(const ModifyCall& call)
 {
     eachSelected([&](const Core::DevicePtr& drive) { ChangeArrayAccel(drive, call.values[0]); });
@@ -365,21 +422,13 @@ void StorageCLI::ChangeBoxname(const Core::DevicePtr& device, const std::string&
     Core::DeviceOperationPtr operation = offered(home, OPERATION_WRITE_MANAGE_BOX_NAME);
     if (!operation)
         return;
-    auto wrong = std::find_if(name.begin(), name.end(), [](unsigned char c) { return !isChassisNameCharacter(c); });
-    if (wrong != name.end()) {
-        CError::log("'" + std::string(1, *wrong) + CLI_MESSAGES::CHASSISNAME_CHARACTER, "", 1);
+    const std::size_t wrong = CLI_HELPERS::badNameCharacter(name);
+    if (wrong != std::string::npos) {
+        CError::log("'" + name.substr(wrong, 1) + CLI_MESSAGES::CHASSISNAME_CHARACTER, "", 1);
         return;
     }
-    const Core::CapabilityPtr capability =
-        m_facade.attributeCapability(home, OPERATION_WRITE_MANAGE_BOX_NAME, ATTR_NAME_BOX_NAME);
-    const std::string maximum =
-        capability ? Common::toStdString(capability->getValueFor(ATTR_NAME_MAXIMUM_VALUE)) : std::string();
-    unsigned length = 0;
-    if (readNumber(maximum, 0, 999999999, length) && name.size() > length) {
-        CError::log("\"" + name + CLI_MESSAGES::CHASSISNAME_LENGTH + maximum + CLI_MESSAGES::CHASSISNAME_LENGTH_END, "",
-                    1);
+    if (!m_facade.isWithinMaximumLength(home, OPERATION_WRITE_MANAGE_BOX_NAME, ATTR_NAME_BOX_NAME, name))
         return;
-    }
     setArgument(operation, ATTR_NAME_BOX_NAME, name);
     performOn(home, operation);
 }

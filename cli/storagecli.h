@@ -22,6 +22,7 @@
 #include "core/device.h"
 
 class CPerformOp;
+class CSSPOp;
 
 class StorageCLI {
 public:
@@ -121,6 +122,11 @@ private:
     void modifyExtend(const ModifyCall& call);
     void modifyChassisSlot(const ModifyCall& call);
     void modifyChassisName(const ModifyCall& call);
+    // Remembers the devices an SSP change wrote, to be read again.
+    void keepWritten(const CSSPOp& ssp);
+    void modifySsp(const ModifyCall& call);
+    void modifyMask(const ModifyCall& call);
+    void modifyHostSettings(const ModifyCall& call);
     void modifyArrayAccelerator(const ModifyCall& call);
     void modifyReenable(const ModifyCall& call);
     void SurfaceScanDelay(const Core::DevicePtr& device, const std::string& value);

@@ -3,14 +3,11 @@
 #include "controller/bmiccommands.h"
 #include "controller/fibrehbaiterator.h"
 #include "controller/remotearraycontrolleriterator.h"
-#include "controller/scsicmds.h"
 #include "operations/controllerchannel.h"
 #include "operations/discoverhostbusadapter.h"
 #include "operations/discoveroperation.h"
 #include "operations/fieldtext.h"
-#include "operations/hextext.h"
 #include "operations/hostdeviceinfo.h"
-#include "operations/ssplayouts.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
 #include "schema/devicescope.h"
 #include "schema/storagemod.h"
@@ -83,22 +80,6 @@ void addRemoteController(StorageSystemList& found, ImgrHandle handle, const Remo
     system->AddStorageSystemPath(path);
 }
 
-void readAccessList(Schema::StorageSystem& system)
-{
-    SSP2ReportACL report;
-    if (!report(static_cast<SCSIDevice&>(system)))
-        return;
-    const SSP_ACL_HEADER header = headerOf<SSP_ACL_HEADER>(report.data());
-    Schema::StorageSystem::AclEntryList acl;
-    for (const SSP2_ACL_ENTRY& entry : entriesIn<SSP_ACL_HEADER, SSP2_ACL_ENTRY>(report.data()))
-        for (unsigned drive = 0; drive < sizeof(entry.pbLunMap) * 8; ++drive)
-            if (entry.pbLunMap[drive / 8] & (1u << (drive % 8)))
-                acl.push_back(Schema::StorageSystem::AclEntry(drive, hexText(entry.bInitiatorID)));
-    system.AclEntryListIs(acl);
-    publishFact(system, Facts::ATTR_NAME_SSP_STATE,
-                header.bSspEnabled ? Facts::ATTR_VALUE_SSP_STATE_ENABLED : Facts::ATTR_VALUE_SSP_STATE_DISABLED);
-}
-
 } // namespace
 
 Common::string DiscoverStorageSystem::nameImpl() const
@@ -151,10 +132,8 @@ Core::OperationReturn DiscoverStorageSystem::visit(Schema::ModRoot& root)
 {
     StorageSystemList found;
     FindStorageSystems(found);
-    for (const StorageSystemPtr& system : found) {
-        readAccessList(*system);
+    for (const StorageSystemPtr& system : found)
         PublishDevice(root, system);
-    }
     return Core::OperationReturn();
 }
 

@@ -7,8 +7,8 @@
 // key: the first controller met with a new key makes the storage system (its name is the model
 // identifier with CONTROLLER_NAME replaced by STORAGE_SYSTEM_NAME, its bus fibre), every
 // controller adds a path (adapter, adapter port, controller), and the storage system speaks
-// through its active controller when one is met. Each storage system then reads its access
-// list: ATTR_NAME_SSP_STATE and the (logical drive, initiator) pairs of its access-control list.
+// through its active controller when one is met. Its reader (ReadStorageSystemInfo) reads the
+// rest, the access list included.
 //
 // IsControllerActive: Sense Redundant Parameters; `active` is bit 0 of the slot-control byte,
 // `state` the controller status byte; false (and inactive) when the command fails.

@@ -18,6 +18,11 @@ Common::string hexText(const std::uint8_t (&bytes)[N])
     return hexText(bytes, N);
 }
 
+// The bytes `text` spells in hexadecimal digits (either case), first byte first: an initiator
+// identifier as hexText shows it. False, with `bytes` untouched, unless the text is exactly
+// 2 * count digits.
+bool hexBytes(const Common::string& text, std::uint8_t* bytes, std::size_t count);
+
 // A world-wide name that a reply carries in a character field (the node name of a storage
 // system): its bytes as hexadecimal digits, or empty when the field is all zero (no name).
 Common::string worldWideName(const char* field, std::size_t width);

@@ -31,6 +31,7 @@
 #include "operations/writeconfigureunassignedphysicaldrive.h"
 #include "operations/writeconfigureunusedspace.h"
 #include "operations/writecreatearray.h"
+#include "operations/writecreateinitiator.h"
 #include "operations/writecreatelogicaldrive.h"
 #include "operations/writedeletearray.h"
 #include "operations/writedeviceblink.h"
@@ -42,7 +43,11 @@
 #include "operations/writelockstoragesystem.h"
 #include "operations/writemanagearrayaccelerator.h"
 #include "operations/writemanageboxname.h"
+#include "operations/writemanageconnectionname.h"
 #include "operations/writemanagecontrollerparameters.h"
+#include "operations/writemanagehostmode.h"
+#include "operations/writemanagesspacl.h"
+#include "operations/writemanagesspstate.h"
 #include "operations/writemigratelogicaldrive.h"
 #include "operations/writereenablelogicaldrive.h"
 #include "operations/writerenumberlogicaldrive.h"
@@ -57,6 +62,7 @@
 #include "schema/configmod.h"
 #include "schema/schemadrivecage.h"
 #include "schema/schemaexpander.h"
+#include "schema/schemainitiator.h"
 #include "schema/schemalogicaldrive.h"
 #include "schema/schemasep.h"
 #include "schema/schemastorageenclosure.h"
@@ -85,6 +91,7 @@ using EnclosureType = DeviceType<Schema::StorageEnclosure, ATTR_VALUE_TYPE_STORA
 using DriveCageType = DeviceType<Schema::DriveCage, ATTR_VALUE_TYPE_DRIVE_CAGE>;
 using ExpanderType = DeviceType<Schema::Expander, ATTR_VALUE_TYPE_EXPANDER>;
 using SEPType = DeviceType<Schema::SEP, ATTR_VALUE_TYPE_SEP>;
+using InitiatorType = DeviceType<Schema::Initiator, ATTR_VALUE_TYPE_INITIATOR>;
 
 // Declares the pair (type, operation) when the operation can visit devices of the type: an
 // operation reaches only the classes whose visitor it implements.
@@ -149,6 +156,10 @@ void InitializeModule()
     declare<PhysicalDriveType, WriteDeviceBlink>();
     declare<EnclosureType, WriteDeviceBlink, WriteSetStorageEnclosureSerialNumber>();
     declare<DriveCageType, WriteDeviceBlink>();
+    // Selective storage presentation.
+    declare<StorageSystemType, WriteManageSSPState, WriteCreateInitiator>();
+    declare<LogicalDriveType, WriteManageSSPACL>();
+    declare<InitiatorType, WriteManageConnectionName, WriteManageHostMode>();
 }
 
 } // namespace Interface::ConfigMod

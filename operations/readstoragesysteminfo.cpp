@@ -1,5 +1,6 @@
 #include "operations/readstoragesysteminfo.h"
 
+#include "operations/accesslist.h"
 #include "operations/fieldtext.h"
 #include "operations/hextext.h"
 #include "operations/readcontrollerfacts.h"
@@ -56,10 +57,28 @@ void publishSystemParameters(Core::Device& system, const CONTROLLER_PARAMETERS& 
     publishParameterInfo(system, parameters);
 }
 
+void publishAccessList(Schema::StorageSystem& system)
+{
+    AccessList list;
+    Core::OperationReturn unanswered;
+    Schema::StorageSystem::AclEntryList acl;
+    clearReading(system, Facts::ATTR_NAME_SSP_STATE);
+    if (readAccessList(system, list, unanswered)) {
+        for (const SSP2_ACL_ENTRY& entry : list.entries)
+            for (unsigned drive = 0; drive < AccessList::MAX_DRIVES; ++drive)
+                if (entry.pbLunMap[drive / 8] & (1u << (drive % 8)))
+                    acl.push_back(Schema::StorageSystem::AclEntry(drive, hexText(entry.bInitiatorID)));
+        publishReading(system, Facts::ATTR_NAME_SSP_STATE,
+                       list.enabled ? Facts::ATTR_VALUE_SSP_STATE_ENABLED : Facts::ATTR_VALUE_SSP_STATE_DISABLED);
+    }
+    system.AclEntryListIs(acl);
+}
+
 } // namespace
 
 Core::OperationReturn ReadStorageSystemInfo::visit(Schema::StorageSystem& system)
 {
+    publishAccessList(system);
     Core::OperationReturn result;
     publishReading(system, Facts::ATTR_NAME_STATUS, Facts::ATTR_VALUE_STATUS_OK);
     IDENTIFY_CONTROLLER identify{};

@@ -24,6 +24,15 @@ class Initiator : public FactKeyedDevice<Initiator, Core::Device, Interface::MOR
                   public SCSIForwardDevice {
 public:
     explicit Initiator(const Common::string& initiatorId) : FactKeyedDevice(initiatorId) {}
+
+    // An empty fact is not stored, so a newer discovery that finds the initiator without a
+    // connection name has none to pass on: the name was removed.
+    void UpdateWith(const Core::DevicePtr& other) override
+    {
+        const char* const name = Interface::StorageMod::Initiator::ATTR_NAME_CONNECTION_NAME;
+        if (other && !other->hasAttribute(name))
+            Clear(name);
+    }
 };
 
 } // namespace Schema

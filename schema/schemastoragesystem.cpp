@@ -21,7 +21,6 @@ void StorageSystem::UpdateWith(const Core::DevicePtr& other)
     m_productID = newer->m_productID;
     m_busType = newer->m_busType;
     m_paths = newer->m_paths;
-    m_acl = newer->m_acl;
     UpdateHandle(newer->handle());
 }
 

@@ -53,7 +53,8 @@ public:
     const AclEntryList& aclEntryList() const { return m_acl; }
     void AclEntryListIs(const AclEntryList& entries) { m_acl = entries; }
 
-    // Takes the product data, paths, access list and handle of an equal storage system.
+    // Takes the product data, paths and handle of an equal storage system (the access list is
+    // its reader's: ReadStorageSystemInfo).
     void UpdateWith(const Core::DevicePtr& other) override;
 
     Common::string identityKey() const;

@@ -209,13 +209,14 @@ ImgrStatus controlBmic(StateStore& s, const HandleTarget& t, std::uint32_t direc
 
 ImgrStatus controlScsi(StateStore& s, const HandleTarget& t, ImgrScsiRecord& rec, const std::uint8_t* address)
 {
-    library().stats.countScsi();
+    const auto* cdb = static_cast<const std::uint8_t*>(rec.pCdb);
+    library().stats.countScsi(cdb && rec.bCdbLength ? cdb[0] : 0);
     if (t.controller < 0 || (address && t.kind == HANDLE_LOGICAL_DRIVE))
         return IMGR_STATUS_INVALID_HANDLE;
     simulateLatency();
     ScsiCall call;
-    call.cdb = static_cast<const std::uint8_t*>(rec.pCdb);
-    call.cdbLength = rec.pCdb ? rec.bCdbLength : 0;
+    call.cdb = cdb;
+    call.cdbLength = cdb ? rec.bCdbLength : 0;
     call.data = static_cast<std::uint8_t*>(rec.pData);
     call.length = rec.pData ? rec.dwDataLength : 0;
     call.side = t.side;

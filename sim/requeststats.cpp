@@ -8,19 +8,34 @@
 
 namespace Sim {
 
-std::string RequestStats::line() const
+namespace {
+
+std::uint64_t total(const std::array<std::uint64_t, 256>& counts)
 {
-    std::uint64_t bmic = std::accumulate(m_bmic.begin(), m_bmic.end(), std::uint64_t{0});
-    std::string out = "pid=" + std::to_string(::getpid()) + " enum=" + std::to_string(m_enum) +
-        " info=" + std::to_string(m_info) + " bmic=" + std::to_string(bmic) + " scsi=" + std::to_string(m_scsi);
-    for (size_t op = 0; op < m_bmic.size(); ++op) {
-        if (m_bmic[op] == 0)
+    return std::accumulate(counts.begin(), counts.end(), std::uint64_t{0});
+}
+
+// " kind.XX=n" for every opcode sent at least once.
+std::string byOpcode(const char* kind, const std::array<std::uint64_t, 256>& counts)
+{
+    std::string out;
+    for (size_t op = 0; op < counts.size(); ++op) {
+        if (counts[op] == 0)
             continue;
         char name[16];
-        std::snprintf(name, sizeof name, " bmic.%02X=", static_cast<unsigned>(op));
-        out += name + std::to_string(m_bmic[op]);
+        std::snprintf(name, sizeof name, " %s.%02X=", kind, static_cast<unsigned>(op));
+        out += name + std::to_string(counts[op]);
     }
-    return out + "\n";
+    return out;
+}
+
+} // namespace
+
+std::string RequestStats::line() const
+{
+    return "pid=" + std::to_string(::getpid()) + " enum=" + std::to_string(m_enum) + " info=" + std::to_string(m_info) +
+        " bmic=" + std::to_string(total(m_bmic)) + " scsi=" + std::to_string(total(m_scsi)) + byOpcode("bmic", m_bmic) +
+        byOpcode("scsi", m_scsi) + "\n";
 }
 
 void RequestStats::countBmic(std::uint8_t opcode, std::uint16_t unit)

@@ -107,8 +107,13 @@ void reportController(const Controller& c, const std::string& imageDir, std::int
         char wwn[32];
         std::snprintf(wwn, sizeof wwn, "%02x:%02x:%02x:%02x:%02x:%02x:%02x:%02x", ini.wwn[0], ini.wwn[1], ini.wwn[2],
                       ini.wwn[3], ini.wwn[4], ini.wwn[5], ini.wwn[6], ini.wwn[7]);
+        std::string access;
+        for (unsigned drive = 0; drive < 32; ++drive)
+            if (ini.aclMap & (1u << drive))
+                access += (access.empty() ? "" : ",") + std::to_string(drive);
         out += "  initiator " + std::string(wwn) + " \"" + ini.connectionName + "\" host mode " +
-            std::to_string(ini.hostMode) + (ini.online ? ", online" : ", offline") + "\n";
+            std::to_string(ini.hostMode) + (ini.online ? ", online" : ", offline") + ", access to logical drives " +
+            (access.empty() ? "none" : access) + "\n";
     }
 }
 

@@ -359,6 +359,17 @@ Core::CapabilityPtr CMFacade::attributeCapability(const Core::DevicePtr& device,
     return findCapability(op->getCapabilityPtr(device), attribute);
 }
 
+bool CMFacade::isWithinMaximumLength(const Core::DevicePtr& device, const std::string& operation,
+                                     const std::string& attribute, const std::string& value) const
+{
+    const std::string maximum = capVal(attributeCapability(device, operation, attribute), ATTR_NAME_MAXIMUM_VALUE);
+    long long length = 0;
+    if (!readNumber(maximum, length) || value.size() <= static_cast<unsigned long long>(length))
+        return true;
+    logError("\"" + value + CLI_MESSAGES::NAME_LENGTH + maximum + CLI_MESSAGES::NAME_LENGTH_END);
+    return false;
+}
+
 Core::CapabilityPtr CMFacade::hasCapOption(const Core::DevicePtr& device, const std::string& operation,
                                            const std::string& attribute, const std::string& word) const
 {

@@ -66,6 +66,10 @@ public:
     // the device; empty when the device lacks the operation or argument.
     Core::CapabilityPtr attributeCapability(const Core::DevicePtr& device, const std::string& operation,
                                             const std::string& attribute) const;
+    // False, after reporting it, when `value` is longer than the capability
+    // of `attribute` allows (its ATTR_NAME_MAXIMUM_VALUE characters).
+    bool isWithinMaximumLength(const Core::DevicePtr& device, const std::string& operation,
+                               const std::string& attribute, const std::string& value) const;
     // Checks every parameter against the operation's capabilities and turns
     // it into its model value; prints the options for "?". True when the
     // operation may run.

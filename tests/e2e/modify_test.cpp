@@ -15,9 +15,9 @@ using Words = std::vector<std::string>;
 
 // BMIC opcodes that change what a controller holds: maintenance (lights), logical drive
 // configuration, bypass volume state, reorder, surface delay, controller parameters, redundant
-// controller parameters, disable other controller, cache configuration, accept media exchange,
-// fail drive.
-const char* const SET_OPCODES[] = {"16", "51", "52", "56", "60", "63", "81", "89", "C0", "E0", "F1"};
+// controller parameters, disable other controller, cache configuration, connection names, accept
+// media exchange, fail drive.
+const char* const SET_OPCODES[] = {"16", "51", "52", "56", "60", "63", "81", "89", "C0", "D6", "E0", "F1"};
 
 class Modify : public ::testing::Test {
 protected:
@@ -41,14 +41,21 @@ protected:
         std::remove(stats.c_str());
         return counts;
     }
-    // The setting commands one run sends.
+    // The setting commands one run sends, the SCSI ones (access lists, host modes) included.
     unsigned long setCommands(const Words& args, const std::string& input = "")
     {
         std::map<std::string, unsigned long> counts = requests(args, input);
-        unsigned long sets = 0;
+        unsigned long sets = counts["scsi.87"];
         for (const char* opcode : SET_OPCODES)
             sets += counts["bmic." + std::string(opcode)];
         return sets;
+    }
+    // The lines `show ssp` gives for one adapter, from a new process.
+    std::string adapter(const std::string& id)
+    {
+        const std::string view = run({"ctrl", "chassisname=Lab Storage", "show", "ssp"}).output;
+        const std::size_t at = view.find("Adapter ID:        " + id);
+        return at == std::string::npos ? "" : view.substr(at, view.find("\n\n", at) - at);
     }
 
     LockDir dir;
@@ -155,4 +162,42 @@ TEST_F(Modify, OnlyTheControllerWrittenIsReadAgain)
     EXPECT_EQ(requests({"ctrl", "slot=3", "modify", "rebuildpriority=?"})["bmic.11"], shown);
     EXPECT_EQ(requests({"ctrl", "slot=3", "modify", "rebuildpriority=high"})["bmic.11"], shown + 1);
     EXPECT_EQ(requests({"ctrl", "slot=3", "ld", "1", "modify", "led=on"})["bmic.11"], shown + 1);
+}
+
+TEST_F(Modify, SspChangesAreReadByTheNextProcess)
+{
+    ASSERT_TRUE(dir.usePreset("external"));
+    const std::string changes = "ctrl ch=\"Lab Storage\" ld 2 modify unmask=5A0E0D0000010001\n"
+                                "ctrl all modify ai=5A0E0D0000020001 cn=\"db host\"\n"
+                                "ctrl ch=\"Lab Storage\" ld 1 modify mask=\"db host\" forced\n"
+                                "ctrl all modify cn=web02 hostmode=Legacy\n";
+    EXPECT_EQ(run({}, changes).output.find("Error"), std::string::npos);
+    expectHas(adapter("5A0E0D0000010001"), "logicaldrive 1 is unmasked\n      logicaldrive 2 is unmasked");
+    expectHas(adapter("5A0E0D0000020001"), "connectionname: db host");
+    expectHas(adapter("5A0E0D0000020001"), "logicaldrive 1 is masked\n      logicaldrive 2 is unmasked");
+    expectHas(adapter("5A0E0D0000010002"), "Host Mode:      Legacy");
+
+    EXPECT_EQ(run({"ctrl", "all", "modify", "ssp=off"}).status, 0);
+    expectHas(run({"ctrl", "all", "show", "detail"}).output, "SSP State: Disabled");
+    EXPECT_EQ(adapter("5A0E0D0000010001").find("logicaldrive"), std::string::npos);
+}
+
+// Without selective storage presentation every SSP command is refused before anything is sent.
+TEST_F(Modify, SspCommandsOnAControllerWithoutSspSendNothing)
+{
+    ASSERT_TRUE(dir.usePreset("server"));
+    const Words commands[] = {{"ctrl", "slot=3", "modify", "ssp=on", "forced"},
+                              {"ctrl", "slot=3", "modify", "ssp=off"},
+                              {"ctrl", "slot=3", "ld", "1", "modify", "mask=all", "forced"},
+                              {"ctrl", "slot=3", "ld", "1", "modify", "unmask=all"},
+                              {"ctrl", "slot=3", "modify", "ai=5A0E0D0000010001", "cn=web"},
+                              {"ctrl", "slot=3", "modify", "ai=5A0E0D0000010001", "hostmode=Linux"}};
+    for (const Words& command : commands) {
+        EXPECT_EQ(setCommands(command), 0u) << command.back();
+        EXPECT_EQ(last.status, 1) << command.back();
+    }
+    // The same on a storage system are sent.
+    ASSERT_TRUE(dir.usePreset("external"));
+    EXPECT_EQ(setCommands({"ctrl", "all", "modify", "ssp=on", "forced"}), 1u);
+    EXPECT_EQ(setCommands({"ctrl", "all", "modify", "ai=5A0E0D0000010001", "cn=web"}), 1u);
 }
