@@ -10,7 +10,9 @@
 //
 // BM_OneShotCreate makes one logical drive on the `large` hardware, with the last logical drive of
 // the controller in slot 4 left out so that its last array has room; it makes that hardware in a
-// state directory of its own before each run (not timed).
+// state directory of its own before each run (not timed). BM_OneShotExtend, on the same hardware,
+// extends the first logical drive of that array to the largest size, so that the planner moves the
+// two after it.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -134,13 +136,13 @@ private:
     std::string m_path;
 };
 
-void BM_OneShotCreate(benchmark::State& state)
+// One write on a fresh copy of LargeWithRoom per run; only the run of vnlcli is timed.
+void oneShotWrite(benchmark::State& state, const char* command)
 {
     const PrivateLockDir lockDir;
     setenv("VNLXE_LOCK_FILES_DIR", lockDir.prefix().c_str(), 1);
     const LargeWithRoom hardware;
-    const std::vector<std::string> words =
-        CLI_HELPERS::cli_split("controller slot=4 array H create type=ld size=1000", false, ' ');
+    const std::vector<std::string> words = CLI_HELPERS::cli_split(command, false, ' ');
     for (auto _ : state) {
         state.PauseTiming();
         const bool ready = hardware.reset();
@@ -149,6 +151,17 @@ void BM_OneShotCreate(benchmark::State& state)
             state.SkipWithError("vnlcli failed");
     }
 }
+
+void BM_OneShotCreate(benchmark::State& state)
+{
+    oneShotWrite(state, "controller slot=4 array H create type=ld size=1000");
+}
 BENCHMARK(BM_OneShotCreate)->Unit(benchmark::kMillisecond);
+
+void BM_OneShotExtend(benchmark::State& state)
+{
+    oneShotWrite(state, "controller slot=4 logicaldrive 29 modify size=max forced");
+}
+BENCHMARK(BM_OneShotExtend)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -21,8 +21,9 @@ const char* const kLevelPreference[] = {Facts::ATTR_VALUE_RAID_5, Facts::ATTR_VA
 
 unsigned long long number(const Common::string& text) { return std::strtoull(text.c_str(), nullptr, 10); }
 
-// The values of the controller's capability class `name`, in order.
-Common::list<Common::string> controllerValues(const Core::Device& controller, const char* name)
+} // namespace
+
+Common::list<Common::string> controllerCapabilityValues(const Core::Device& controller, const char* name)
 {
     Common::list<Common::string> values;
     const Common::string reader = controller.getValueFor(ATTR_NAME_TYPE) == ATTR_VALUE_TYPE_STORAGE_SYSTEM
@@ -40,6 +41,16 @@ Common::list<Common::string> controllerValues(const Core::Device& controller, co
         values.push_back((*instance)->getValueFor(ATTR_NAME_CAPABILITY_INSTANCE));
     return values;
 }
+
+unsigned long long defaultStripeSize(const Common::list<unsigned long long>& stripes)
+{
+    unsigned long long preset = 0;
+    for (unsigned long long stripe : stripes)
+        preset = preset == kDefaultStripe ? preset : stripe;
+    return preset;
+}
+
+namespace {
 
 Core::CapabilityPtr closedClass(const char* name, const char* instanceType)
 {
@@ -106,9 +117,7 @@ Core::CapabilityPtr stripeClass(const Offer& offer, const Common::list<Common::s
     for (const Common::string& text : stripes)
         if (number(text) != 0 && stripeIsSafe(offer, level, number(text)))
             offered.push_back(number(text));
-    unsigned long long preset = 0;
-    for (unsigned long long stripe : offered)
-        preset = preset == kDefaultStripe ? preset : stripe;
+    const unsigned long long preset = defaultStripeSize(offered);
     Core::CapabilityPtr stripeChoice = closedClass(Facts::ATTR_NAME_STRIPE_SIZE, ATTR_VALUE_INSTANCE_TYPE_BLOCK);
     for (unsigned long long stripe : offered) {
         Core::CapabilityPtr choice = instance(stripe, stripe == preset);
@@ -131,10 +140,10 @@ Core::CapabilityPtr raidClass(const Offer& offer, const Core::Device& controller
 {
     Common::list<Common::string> levels;
     unsigned dataDrives = 0;
-    for (const Common::string& level : controllerValues(controller, Facts::ATTR_NAME_RAID))
+    for (const Common::string& level : controllerCapabilityValues(controller, Facts::ATTR_NAME_RAID))
         if (LogicalDrive::isDriveCountValidFor(level, offer.driveCount, dataDrives))
             levels.push_back(level);
-    const Common::list<Common::string> stripes = controllerValues(controller, Facts::ATTR_NAME_STRIPE_SIZE);
+    const Common::list<Common::string> stripes = controllerCapabilityValues(controller, Facts::ATTR_NAME_STRIPE_SIZE);
     const Common::string preset = defaultLevel(levels);
     Core::CapabilityPtr raidChoice = closedClass(Facts::ATTR_NAME_RAID, ATTR_VALUE_INSTANCE_TYPE_STRING);
     for (const Common::string& level : levels) {

@@ -24,6 +24,12 @@ namespace Operations {
 
 Core::CapabilityPtr createLogicalDriveCapability(const Schema::Array& array);
 
+// The values the controller's own reader offers for the capability class `name`, in order.
+Common::list<Common::string> controllerCapabilityValues(const Core::Device& controller, const char* name);
+
+// The stripe size offered by default among `stripes` (blocks): 128 when offered, else the last.
+unsigned long long defaultStripeSize(const Common::list<unsigned long long>& stripes);
+
 // The smallest logical drive, in blocks, for `sectors` sectors per track.
 unsigned long long minimumLogicalDriveBlocks(unsigned sectors);
 

@@ -37,6 +37,8 @@
 #include "operations/writedeletelogicaldrive.h"
 #include "operations/writedeviceblink.h"
 #include "operations/writedisableothercontroller.h"
+#include "operations/writeexpandarray.h"
+#include "operations/writeextendlogicaldrive.h"
 #include "operations/writefailphysicaldrive.h"
 #include "operations/writeflushdisablecache.h"
 #include "operations/writejoinarray.h"
@@ -45,6 +47,7 @@
 #include "operations/writemanageboxname.h"
 #include "operations/writemanagecontrollerparameters.h"
 #include "operations/writemanagesparedrive.h"
+#include "operations/writemigratelogicaldrive.h"
 #include "operations/writereenablelogicaldrive.h"
 #include "operations/writerenumberlogicaldrive.h"
 #include "operations/writesetasymmetricalactiveactivesubmode.h"
@@ -145,10 +148,11 @@ void InitializeModule()
     declare<ControllerType, WriteAutoConfigureStorage, WriteClearConfiguration, WriteConfigureUnassignedPhysicalDrive,
             WriteCreateArray, WriteManageArrayAccelerator, WriteManageControllerParameters, WriteSetDeviceBootable,
             WriteDeviceBlink, WriteDisableOtherController, WriteFlushDisableCache>();
-    declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray, WriteJoinArray,
-            WriteManageSpareDrive, WriteSplitArray, WriteDeviceBlink>();
+    declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray, WriteDeviceBlink,
+            WriteExpandArray, WriteJoinArray, WriteManageSpareDrive, WriteSplitArray>();
     declare<LogicalDriveType, WriteDeleteLogicalDrive, WriteReenableLogicalDrive, WriteRenumberLogicalDrive,
-            WriteSetLogicalDriveName, WriteSetPreferredPath, WriteDeviceBlink>();
+            WriteSetLogicalDriveName, WriteSetPreferredPath, WriteDeviceBlink, WriteExtendLogicalDrive,
+            WriteMigrateLogicalDrive>();
     declare<PhysicalDriveType, WriteDeviceBlink>();
     declare<EnclosureType, WriteDeviceBlink, WriteSetStorageEnclosureSerialNumber>();
     declare<DriveCageType, WriteDeviceBlink>();

@@ -191,6 +191,11 @@ void publishDriveCounts(Core::Device& device, const IDENTIFY_CONTROLLER& identif
     publishReading(device, Facts::ATTR_NAME_PHYSICAL_DRIVE_COUNT, present);
     device.ReceivePrivateAttribute(Core::PrivateAttribute(PRIVATE_CONTROLLER_FLAGS, static_cast<unsigned>(flags)));
     device.ReceivePrivateAttribute(Core::PrivateAttribute(PRIVATE_REBUILDING_DRIVES, RebuildingDrives()));
+    device.ClearPrivateAttribute(PRIVATE_MAX_DRIVES_PER_LOGICAL_DRIVE);
+    if (identify.wMaximumPhysicalDrivesPerLogicalUnit != 0)
+        device.ReceivePrivateAttribute(
+            Core::PrivateAttribute(PRIVATE_MAX_DRIVES_PER_LOGICAL_DRIVE,
+                                   static_cast<unsigned>(identify.wMaximumPhysicalDrivesPerLogicalUnit)));
     device.ClearPrivateAttribute(Facts::ATTR_NAME_MAX_SAFE_FULL_STRIPE_SIZE);
     if (safeStripe != 0)
         device.ReceivePrivateAttribute(Core::PrivateAttribute(Facts::ATTR_NAME_MAX_SAFE_FULL_STRIPE_SIZE,

@@ -31,6 +31,10 @@ inline constexpr std::uint32_t CONTROLLER_FLAG_RAID_5 = 1u << 2;
 // from which its capability tree offers RAID levels.
 inline constexpr char PRIVATE_CONTROLLER_FLAGS[] = "PRIVATE_CONTROLLER_FLAGS";
 
+// Private attribute of a controller: the most physical drives one logical drive may span
+// (unsigned int, from its identify reply; absent when it reports none).
+inline constexpr char PRIVATE_MAX_DRIVES_PER_LOGICAL_DRIVE[] = "PRIVATE_MAX_DRIVES_PER_LOGICAL_DRIVE";
+
 // Asks a controller-level question through the reply cache; false (with the failure in
 // `result`) when it failed or `result` already reported a failure.
 template <class Trait>

@@ -132,6 +132,9 @@ bool injectedFault(StateStore& s, int controller, int opcode, CommandOutcome& ou
             if (live && live->faults.unitAttentions > 0) {
                 --live->faults.unitAttentions;
                 checkCondition(out, 0x06, 0x29);
+            } else if (live && matchesOpcode(live->faults, opcode) && live->faults.opcodeCheckConditionSkip > 0) {
+                --live->faults.opcodeCheckConditionSkip;
+                return true;
             } else if (live && matchesOpcode(live->faults, opcode)) {
                 --live->faults.opcodeCheckConditions;
                 checkCondition(out, 0x04, 0x44);
@@ -187,7 +190,7 @@ CommandOutcome runOnController(StateStore& s, const HandleTarget& t, int opcode,
 
 ImgrStatus controlBmic(StateStore& s, const HandleTarget& t, std::uint32_t direction, ImgrBmicRecord& rec)
 {
-    library().stats.countBmic(rec.bCommand);
+    library().stats.countBmic(rec.bCommand, rec.wUnit);
     if (t.kind != HANDLE_CONTROLLER && t.kind != HANDLE_REMOTE)
         return IMGR_STATUS_INVALID_HANDLE;
     simulateLatency();

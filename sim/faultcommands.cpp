@@ -141,7 +141,14 @@ bool checkConditionCmd(Args& a) { return a.number(2, 1000000, a.controller->faul
 bool opcodeCheckConditionCmd(Args& a)
 {
     Faults& f = a.controller->faults;
+    f.opcodeCheckConditionSkip = 0;
     return a.opcode(2, f.checkConditionOpcode) && a.number(3, 1000000, f.opcodeCheckConditions);
+}
+bool opcodeCheckConditionAfterCmd(Args& a)
+{
+    Faults& f = a.controller->faults;
+    return a.opcode(2, f.checkConditionOpcode) && a.number(3, 1000000, f.opcodeCheckConditionSkip) &&
+        a.number(4, 1000000, f.opcodeCheckConditions);
 }
 bool unitAttentionCmd(Args& a) { return a.number(2, 1000000, a.controller->faults.unitAttentions); }
 
@@ -188,6 +195,10 @@ const std::vector<Entry>& entries()
           "the next COUNT BMIC commands of OPCODE (hexadecimal) end in check condition"},
          2,
          opcodeCheckConditionCmd},
+        {{"check-condition-after", "CONTROLLER OPCODE SKIP COUNT",
+          "after SKIP BMIC commands of OPCODE (hexadecimal) pass, the next COUNT end in check condition"},
+         3,
+         opcodeCheckConditionAfterCmd},
         {{"unit-attention", "CONTROLLER COUNT", "the next COUNT commands end in unit attention"}, 1, unitAttentionCmd},
         {{"lock-other", "CONTROLLER on|off", "the storage system is locked by another host"}, 1, lockOtherCmd},
         {{"garbage", "CONTROLLER on|off", "every reply buffer is filled with random bytes"}, 1, garbageCmd},

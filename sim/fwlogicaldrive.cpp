@@ -52,7 +52,9 @@ std::uint64_t smallestUsable(const Controller& c, const DriveSet& set)
 
 // Other logical drives on the same drives must form the same array and keep
 // their extents apart. A transformation moves several logical drives one
-// after the other, so only the drives of other arrays are checked then.
+// after the other: while it runs, the other logical drives of its array may
+// still lie on the array's old drives, but the new extent must stay clear of
+// where each of them is now, or the move would overwrite their data.
 bool fitsBesideOthers(const Controller& c, std::uint16_t number, const LOGICAL_DRIVE_CONFIG& config,
                       const DriveSet& previous, bool transformation)
 {
@@ -66,13 +68,11 @@ bool fitsBesideOthers(const Controller& c, std::uint16_t number, const LOGICAL_D
         DriveSet otherData = dataSetOf(oc);
         if ((otherData & data).none())
             continue;
-        if (transformation) {
-            if ((otherData & previous).none())
-                return false;
-            continue;
-        }
+        if (transformation && (otherData & previous).none())
+            return false;
         std::uint64_t otherStart = dataOffset(oc);
-        if (otherData != data || (start < otherStart + oc.qwExtendedBlocksPerDrive && otherStart < end))
+        bool overlaps = start < otherStart + oc.qwExtendedBlocksPerDrive && otherStart < end;
+        if ((!transformation && otherData != data) || overlaps)
             return false;
     }
     return true;
@@ -254,8 +254,8 @@ void changeConfiguration(Command& cmd)
         return;
     LOGICAL_DRIVE_CONFIG present = configOf(*cmd.ld);
     DriveSet previous = dataSetOf(present);
-    if (!validRecord(cmd.ctl, cmd.ld->number, config, previous, true) || (previous & ~dataSetOf(config)).any() ||
-        volumeBlocks(config) < volumeBlocks(present))
+    if (!drivesFree(cmd.ctl, cmd.ld->number, config) || !validRecord(cmd.ctl, cmd.ld->number, config, previous, true) ||
+        (previous & ~dataSetOf(config)).any() || volumeBlocks(config) < volumeBlocks(present))
         return cmd.fail(kKeyIllegalRequest, kAscInvalidFieldInParameters);
     storeConfig(*cmd.ld, config);
     cmd.ld->task = TASK_EXPAND;

@@ -224,6 +224,7 @@ void bindController(B& b, C& c)
     b("unitattentions", c.faults.unitAttentions);
     b("opcodecheckconditions", c.faults.opcodeCheckConditions);
     b("checkconditionopcode", c.faults.checkConditionOpcode);
+    b("checkconditionskip", c.faults.opcodeCheckConditionSkip);
     b("lockedbyother", c.faults.lockedByOtherHost);
     b("garbage", c.faults.garbage);
 }

@@ -23,14 +23,15 @@ std::string RequestStats::line() const
     return out + "\n";
 }
 
-void RequestStats::countBmic(std::uint8_t opcode)
+void RequestStats::countBmic(std::uint8_t opcode, std::uint16_t unit)
 {
     ++m_bmic[opcode];
     const char* path = std::getenv("VNLSIM_REQUEST_LOG");
     if (!path || !*path)
         return;
-    char text[16];
-    const int length = std::snprintf(text, sizeof text, "bmic.%02X\n", static_cast<unsigned>(opcode));
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "bmic.%02X unit=%u\n", static_cast<unsigned>(opcode),
+                                     static_cast<unsigned>(unit));
     int fd = ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0)
         return;

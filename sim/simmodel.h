@@ -82,6 +82,7 @@ struct Faults {
     std::uint32_t unitAttentions = 0; // the next n commands end in unit attention
     std::uint32_t opcodeCheckConditions = 0; // the next n BMIC commands of checkConditionOpcode fail
     std::uint32_t checkConditionOpcode = 0;
+    std::uint32_t opcodeCheckConditionSkip = 0; // commands of that opcode that pass before they fail
     bool lockedByOtherHost = false;
     bool garbage = false; // random bytes in every reply buffer
 };

@@ -66,7 +66,8 @@ std::string faultText(const Controller& c)
         out += " check-condition(" + std::to_string(f.checkConditions) + ")";
     if (f.opcodeCheckConditions)
         out += " check-condition(" + std::to_string(f.opcodeCheckConditions) + " of " +
-            opcodeText(f.checkConditionOpcode) + ")";
+            opcodeText(f.checkConditionOpcode) +
+            (f.opcodeCheckConditionSkip ? " after " + std::to_string(f.opcodeCheckConditionSkip) : "") + ")";
     if (f.unitAttentions)
         out += " unit-attention(" + std::to_string(f.unitAttentions) + ")";
     if (f.lockedByOtherHost)

@@ -4,6 +4,8 @@
 //   preset NAME          the simulated hardware (a fresh copy for each transcript)
 //   profile NAME         instead, the hardware of tests/e2e/profiles/NAME.profile
 //   sim ARGS             vnlsim ARGS on that hardware once it is made (a fault, for example)
+//   clock SECONDS        the simulated clock stands at SECONDS (VNLSIM_CLOCK), so work the
+//                        controller times, such as a transformation, shows the same every run
 //   run ARGS             a one-shot run; ARGS split at blanks, "double quotes" keep blanks
 //   input LINE           a line typed into the console (a transcript without "run" is a console run)
 //   exit N               the expected exit status
@@ -28,6 +30,7 @@ struct Transcript {
     std::string preset = "server";
     std::string profile;
     std::vector<std::string> simCommands;
+    std::string clock;
     std::vector<std::string> args;
     std::string input;
     std::vector<std::string> varying;
@@ -70,6 +73,8 @@ void applyDirective(Transcript& transcript, const std::string& line)
         transcript.profile = value;
     else if (name == "sim")
         transcript.simCommands.push_back(value);
+    else if (name == "clock")
+        transcript.clock = value;
     else if (name == "run")
         transcript.args = splitArguments(value);
     else if (name == "input")
@@ -154,6 +159,8 @@ TEST_P(Golden, OutputMatchesTheTranscript)
 {
     const Transcript transcript = load(GetParam());
     LockDir dir;
+    if (!transcript.clock.empty())
+        setenv("VNLSIM_CLOCK", transcript.clock.c_str(), 1);
     if (transcript.profile.empty())
         ASSERT_TRUE(dir.usePreset(transcript.preset)) << transcript.preset;
     else
@@ -163,6 +170,7 @@ TEST_P(Golden, OutputMatchesTheTranscript)
     for (const std::string& args : transcript.simCommands)
         ASSERT_TRUE(runSim(dir, args)) << args;
     const Outcome run = runVnlcli(dir, transcript.args, transcript.input);
+    unsetenv("VNLSIM_CLOCK");
     if (std::getenv("VNL_GOLDEN_UPDATE")) {
         rewrite(transcript, run);
         return;

@@ -131,6 +131,22 @@ TEST_F(Modify, ARefusedModifySendsNoSetCommand)
     EXPECT_EQ(requests({"ctrl", "all", "modify", "redundantcontroller=disable", "forced"})["bmic.89"], 1u);
 }
 
+// A migration is carried out by the controller as timed work on its clock (VNLSIM_CLOCK): a new
+// process sees the new level at once and the progress as the clock moves on.
+TEST_F(Modify, AMigrationRunsAsTimedWorkThatTheNextProcessSees)
+{
+    ASSERT_TRUE(dir.usePreset("server"));
+    const Words show = {"ctrl", "slot=3", "ld", "3", "show", "status"};
+    setenv("VNLSIM_CLOCK", "1000", 1);
+    EXPECT_EQ(run({"ctrl", "slot=3", "ld", "3", "modify", "raid=5"}).status, 0);
+    expectHas(run(show).output, "RAID 5): Waiting for Expansion");
+    setenv("VNLSIM_CLOCK", "1035", 1);
+    expectHas(run(show).output, "RAID 5): Expanding 50.0% complete");
+    setenv("VNLSIM_CLOCK", "2000", 1);
+    expectHas(run(show).output, "RAID 5): OK");
+    unsetenv("VNLSIM_CLOCK");
+}
+
 // A controller is identified once by discovery and once more when it is read again after a write.
 TEST_F(Modify, OnlyTheControllerWrittenIsReadAgain)
 {

@@ -69,13 +69,18 @@ public:
     RequestLog& operator=(const RequestLog&) = delete;
 
     // How often the opcode (two hexadecimal digits, "63") was sent.
-    unsigned count(const std::string& opcode) const
+    unsigned count(const std::string& opcode) const { return static_cast<unsigned>(units(opcode).size()); }
+
+    // The units the opcode was sent to, in the order sent.
+    std::vector<unsigned> units(const std::string& opcode) const
     {
         std::ifstream in(m_path);
-        unsigned n = 0;
+        std::vector<unsigned> sent;
+        const std::string head = "bmic." + opcode + " unit=";
         for (std::string line; std::getline(in, line);)
-            n += line == "bmic." + opcode ? 1 : 0;
-        return n;
+            if (line.compare(0, head.size(), head) == 0)
+                sent.push_back(static_cast<unsigned>(std::stoul(line.substr(head.size()))));
+        return sent;
     }
 
 private:

@@ -41,6 +41,10 @@ TEST(Progress, ExtendedLogicalDriveIsQueuedThenExpandsThenIsDoneWithTheNewSize)
     ASSERT_TRUE(s.lib.sense(s.controller, 0x50, config, 0, 2).ok());
     std::uint16_t oldCylinders = config.logicalDriveParamTable.wMaxCylinders;
     config.logicalDriveParamTable.wMaxCylinders = static_cast<std::uint16_t>(oldCylinders + 100);
+    // Grown in place, it would reach into logical drive 3, which follows it on the same drives.
+    EXPECT_FALSE(s.lib.set(s.controller, 0x54, config, 0, 2).ok());
+    LOGICAL_DRIVE_CONFIG none{};
+    ASSERT_TRUE(s.lib.set(s.controller, 0x51, none, 0, 3).ok());
     ASSERT_TRUE(s.lib.set(s.controller, 0x54, config, 0, 2).ok());
     IDENTIFY_LOGICAL_DRIVE id;
     ASSERT_TRUE(s.lib.sense(s.controller, 0x10, id, 0, 2).ok());
@@ -55,6 +59,24 @@ TEST(Progress, ExtendedLogicalDriveIsQueuedThenExpandsThenIsDoneWithTheNewSize)
     EXPECT_LT(+s.status(2).qwBigBlocksLeftToRecover, +half.qwBigBlocksLeftToRecover);
     setClock(1005 + 60);
     EXPECT_EQ(s.status(2).bUnitStatus, 0);
+}
+
+TEST(Progress, ATransformationOntoAnotherArraysDrivesOrSparesIsRefused)
+{
+    ServerSlot3 s;
+    LOGICAL_DRIVE_CONFIG first, mirrored;
+    ASSERT_TRUE(s.lib.sense(s.controller, 0x50, first, 0, 0).ok());
+    ASSERT_TRUE(s.lib.sense(s.controller, 0x50, mirrored, 0, 2).ok());
+    for (const std::uint8_t* taken : {first.pbBigDriveAssignmentMap, first.pbBigSpareAssignmentMap}) {
+        LOGICAL_DRIVE_CONFIG grown = mirrored;
+        for (unsigned i = 0; i < 16; ++i)
+            grown.pbBigDriveAssignmentMap[i] |= taken[i];
+        grown.wAssignedDrives = 0;
+        for (std::uint8_t byte : grown.pbBigDriveAssignmentMap)
+            grown.wAssignedDrives = static_cast<std::uint16_t>(grown.wAssignedDrives + __builtin_popcount(byte));
+        grown.wFaultTolerance = 0; // RAID 0 takes any drive count
+        EXPECT_FALSE(s.lib.set(s.controller, 0x54, grown, 0, 2).ok());
+    }
 }
 
 TEST(Progress, TransformationsOfOneControllerRunOneAfterTheOther)
