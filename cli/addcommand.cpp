@@ -92,10 +92,14 @@ void StorageCLI::ExecuteAddCommand()
         return;
     const Core::CapabilityPtr capability =
         m_facade.attributeCapability(array, OPERATION_WRITE_EXPAND_ARRAY, ATTR_NAME_UNIQUE_ID);
-    const std::string maximum =
+    // The capability counts the drives that may still be added; the message, the array's drives.
+    const std::string more =
         capability ? Common::toStdString(capability->getValueFor(ATTR_NAME_CARDINALITY_MULTIPLE_MAXIMUM)) : "";
-    if (!maximum.empty() && added.size() > std::strtoul(maximum.c_str(), nullptr, 10)) {
-        CError::log(CLI_MESSAGES::MAXIMUM_DRIVES + maximum + CLI_MESSAGES::MAXIMUM_DRIVES_END, "", 1);
+    const unsigned long maximum = std::strtoul(more.c_str(), nullptr, 10);
+    if (!more.empty() && added.size() > maximum) {
+        const std::size_t members = ArrayDrives::linked(array, ASSOCIATION_DATA_DRIVE).size();
+        CError::log(CLI_MESSAGES::MAXIMUM_DRIVES + std::to_string(members + maximum) + CLI_MESSAGES::MAXIMUM_DRIVES_END,
+                    "", 1);
         return;
     }
     ArrayDrives::setDrives(m_facade, operation, added);
