@@ -61,10 +61,8 @@ bool StorageCLI::widenDeleteSelection()
     const Core::DevicePtr array = m_facade.array(first);
     const std::size_t onController = devicesBelow(DevicesHome(controller), ATTR_VALUE_TYPE_LOGICAL_DRIVE).size();
     const std::size_t onArray = devicesBelow(array, ATTR_VALUE_TYPE_LOGICAL_DRIVE).size();
-    const std::string arrayId = m_facade.rawVal(array, ATTR_NAME_UNIQUE_ID);
-    const bool oneArray = std::all_of(m_devices.begin(), m_devices.end(), [&](const Core::DevicePtr& drive) {
-        return m_facade.rawVal(m_facade.array(drive), ATTR_NAME_UNIQUE_ID) == arrayId;
-    });
+    const bool oneArray = std::all_of(m_devices.begin(), m_devices.end(),
+                                      [&](const Core::DevicePtr& drive) { return m_facade.array(drive) == array; });
     if (m_devices.size() == onController)
         m_devices = {controller};
     else if (oneArray && m_devices.size() == onArray)
