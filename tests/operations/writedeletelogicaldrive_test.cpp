@@ -132,7 +132,7 @@ TEST(DeleteLogicalDrive, AFailedDrivesImageIsNotWrittenButItsRecordIsCleared)
     EXPECT_EQ(+tree.stored(0).wAssignedDrives, 0);
 }
 
-TEST(DeleteLogicalDrive, OnlyTheLastLogicalDriveOfAnArrayGoesAlone)
+TEST(DeleteLogicalDrive, OnlyTheLastLogicalDriveOfAnArrayGoesAloneAndABlankOneIsNotWritten)
 {
     Tree tree(hardware(2) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=1 size=1GB\n" +
               "logicaldrive 1 drives=1I:1:1,1I:1:2 raid=1 size=1GB\n");
@@ -141,6 +141,13 @@ TEST(DeleteLogicalDrive, OnlyTheLastLogicalDriveOfAnArrayGoesAlone)
     EXPECT_EQ(Tree::unavailableReason(drives.front(), Config::OPERATION_WRITE_DELETE_LOGICAL_DRIVE),
               ATTR_VALUE_UNAVAILABLE_REASON_NOT_LAST_LOGICAL_DRIVE_IN_ARRAY);
     EXPECT_EQ(Tree::unavailableReason(drives.back(), Config::OPERATION_WRITE_DELETE_LOGICAL_DRIVE), "");
+    // A drive without partition signatures is read, never written.
+    RequestLog log;
+    ASSERT_TRUE(deleteDrive(drives.back()));
+    EXPECT_GT(log.count("20"), 0u);
+    EXPECT_EQ(log.count("30"), 0u);
+    EXPECT_EQ(+tree.stored(1).wAssignedDrives, 0);
+    EXPECT_EQ(+tree.stored(0).wAssignedDrives, 2);
 }
 
 TEST(DeleteArray, EveryLogicalDriveGoesAndAClearedControllerGetsItsDefaultsBack)
