@@ -178,6 +178,52 @@ inline constexpr char HOST_MODE_ADAPTER_UNKNOWN[] = "The adapter id was not foun
 inline constexpr char NO_HOST_MODES[] = "This controller does not have host mode modification capability.";
 inline constexpr char HOST_MODE_NOT_CHANGED[] = "Could not change hostmode.";
 
+// ---- delete, add, remove ---------------------------------------------------------
+inline constexpr char DELETE_PROMPT[] =
+    "Deleting the specified device(s) will result in data being lost. Continue? (y/n) ";
+inline constexpr char DELETE_LAST_OR_ALL[] =
+    "You must either delete the last logical drive or all logical drives in a given array or controller.";
+inline constexpr char ARRAY_RENAMING[] =
+    "Deleting an array can cause other array letters to become renamed. E.g. Deleting array A from arrays A,B,C "
+    "will result in two remaining arrays A,B ... not B,C";
+inline constexpr char DELETE_ALL_CONTROLLERS[] = "Deleting all controllers is currently not supported.";
+inline constexpr char CLEAR_FAILED[] =
+    "Could not clear configuration. Please check your configuration for possible hardware or configuration "
+    "problems. Use the \"show\" command on devices to show additional details about the configuration.";
+inline constexpr char COULD_NOT_DELETE[] = "Could not delete ";
+inline constexpr char ADD_TARGET[] = "The specified target must be either an array or logical drive.";
+inline constexpr char ADD_ONE_ARRAY[] = "You cannot add drives to more than one logicaldrive or array.";
+inline constexpr char ADD_USAGE[] = "Expecting \"<target> add [param[=value]]\"";
+inline constexpr char REMOVE_USAGE[] = "Expecting \"<target> remove [spares=#:#,#:#,...|all]\"";
+inline constexpr char NO_EXPANSION_DRIVES[] =
+    "There are no unassigned physical drives of the desired size currently available for array expansion.";
+// Could not add drive 1:5 due to drive mixing.
+inline constexpr char COULD_NOT_ADD_DRIVE[] = "Could not add drive ";
+inline constexpr char DRIVE_MIXING[] = " due to drive mixing.";
+// Drive 1:5 can not be added to the array...
+inline constexpr char DRIVE[] = "Drive ";
+inline constexpr char DRIVE_TOO_SMALL[] =
+    " can not be added to the array. Make sure that the size of each drive specified is greater than or equal to "
+    "the smallest physical drive on the array.";
+inline constexpr char DRIVE_NOT_UNASSIGNED[] =
+    "  could not be added to the array because it is not an existing unassigned drive.";
+inline constexpr char RAID10_PROMPT[] =
+    "An even number of physical drives is required for this array because it has one or more logical drives with "
+    "a fault tolerance of RAID 1+0. However, you can migrate all RAID 1+0 logical drives on this array to the "
+    "highest available fault tolerance. Would you like to migrate all RAID 1+0 logical drives to the highest "
+    "available fault tolerance? (y/n) ";
+inline constexpr char MAXIMUM_DRIVES[] = "The maximum allowed number of physical drives for this array is ";
+inline constexpr char MAXIMUM_DRIVES_END[] = " due to a controller hardware limitation.";
+inline constexpr char NOT_SPARE_CANDIDATE[] = " can not be added to the array as a spare.";
+inline constexpr char SPARE_TOO_SMALL[] =
+    " can not be added to the array as a spare. Make sure that the size of each spare specified is greater than or "
+    "equal to the smallest physical drive on the array.";
+inline constexpr char FAILED_SPARES_PROMPT[] =
+    "One or more spare drives are failed. If you continue, the failed spares will be automatically removed from "
+    "the array. Continue? (y/n) ";
+inline constexpr char NO_SPARES_FOUND[] = "No spares found on ";
+inline constexpr char NOT_A_SPARE[] = "This array does not contain spare ";
+
 inline constexpr char CONFIG_NEEDS_CONTROLLER[] =
     "The target must be a controller when using the \"config\" parameter.";
 inline constexpr char CANNOT_SHOW[] = "Cannot show this device. Not supported by show command.";

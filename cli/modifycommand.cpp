@@ -110,7 +110,7 @@ const StorageCLI::ModifyRow* StorageCLI::modifyRow(const std::string& keyword)
         {CONTROLLER, !FORCED, &S::modifySurfaceScanDelay, nullptr, {{"surfacescandelay", "", nullptr}}},
         {PHYSICAL_DRIVE, !FORCED, &S::modifyFailDrive, nullptr, {{"failpd", "", nullptr}}},
         {CONTROLLER, !FORCED, &S::modifySetting, PARAMETERS, {{"cacheratio", "", ATTR_NAME_CACHE_RATIO}}},
-        {ANY, !FORCED, &S::modifyNotBuilt, nullptr, {{"spares", "", nullptr}}},
+        {ANY, !FORCED, &S::modifySpares, nullptr, {{"spares", "", nullptr}}},
         {ANY, !FORCED, &S::modifyLed, nullptr, {{"led", "", nullptr}}},
         {CONTROLLER, FORCED, &S::modifyDriveWriteCache, OPERATION_WRITE_SET_DRIVE_WRITE_CACHE,
             {{"drivewritecache", "", ATTR_NAME_DRIVE_WRITE_CACHE}}},
@@ -197,6 +197,14 @@ void StorageCLI::modifySetting(const ModifyCall& call)
 
 // Settings whose handlers are not part of this tool yet.
 void StorageCLI::modifyNotBuilt(const ModifyCall&) { CError::log(CLI_MESSAGES::NOT_SUPPORTED, "", 1); }
+
+void StorageCLI::modifySpares(const ModifyCall& call)
+{
+    if (call.values[0] == "none")
+        ExecuteRemoveSpareCommand(true, call.values[0]);
+    else
+        ExecuteAddSpareCommand(true, call.values[0], false);
+}
 
 void StorageCLI::eachSelected(const std::function<void(const Core::DevicePtr&)>& work)
 {

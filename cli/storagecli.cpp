@@ -186,6 +186,14 @@ void StorageCLI::ExecuteCommand()
         ExecuteCreateCommand();
     } else if (!m_devices.empty() && CError::errorCode() == 0 && keyword == "modify") {
         ExecuteModifyCommand();
+    } else if (!m_devices.empty() && CError::errorCode() == 0 && keyword == "delete") {
+        ExecuteDeleteCommand();
+    } else if (!m_devices.empty() && CError::errorCode() == 0 && keyword == "add") {
+        ExecuteAddCommand();
+        rereadWritten(false);
+    } else if (!m_devices.empty() && CError::errorCode() == 0 && keyword == "remove") {
+        ExecuteRemoveSpareCommand(false, CLI_HELPERS::popValue(m_params, "spares", ""));
+        rereadWritten(false);
     } else if (!m_devices.empty() && CError::errorCode() == 0) {
         // The other changing commands are not built yet: say so rather than
         // end as if the change had been made.

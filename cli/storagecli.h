@@ -51,6 +51,21 @@ public:
     // "modify": changes the one setting named by the first parameter on the
     // selected devices, then reads again only the controllers written.
     void ExecuteModifyCommand();
+    // "delete": logical drives (a selection that makes up a whole array or controller becomes
+    // that array or controller), arrays, or a controller's whole configuration, after the
+    // user confirms; then reads again the controllers written.
+    void ExecuteDeleteCommand();
+    // Asks whether the selected devices may be deleted; true for "y" or "Y".
+    bool shouldDelete();
+    // "add drives=...": expands the one array the selected devices lead to; "add spares=..."
+    // goes to ExecuteAddSpareCommand.
+    void ExecuteAddCommand();
+    // Adds `spares` to the spares of each selected device's array; called from modify, the
+    // given spares replace the present ones. "forced" skips the failed-spare question.
+    void ExecuteAddSpareCommand(bool fromModify, const std::string& spares, bool forced);
+    // Removes `spares` ("all", or addresses) from each selected device's array; called from
+    // modify, every spare goes.
+    void ExecuteRemoveSpareCommand(bool fromModify, const std::string& spares);
     // "show config": the whole configuration of each selected controller.
     void ExecuteShowAllCommand(bool detail);
     // Runs `operation` with `params` (model attribute names, user values)
@@ -101,6 +116,18 @@ private:
     // and reports a failure.
     void performOn(const Core::DevicePtr& device, const Core::DeviceOperationPtr& operation);
 
+    // delete, add, remove
+    bool widenDeleteSelection();
+    // Reports a selected device that is neither an array nor a logical drive.
+    bool allArraysOrLogicalDrives();
+    // Runs `choose` (array, its present spares, the new spare set to fill) for the array of
+    // each selected device that offers spare management, and gives the array the chosen set
+    // unless it returns false.
+    using SpareChoice = std::function<bool(const Core::DevicePtr&, const Core::DeviceList&, Core::DeviceList&)>;
+    void eachSpareArray(const SpareChoice& choose);
+    bool remainingSpares(const Core::DevicePtr& array, const Core::DeviceList& current, const std::string& list,
+                         Core::DeviceList& remaining);
+
     // modify: one row a keyword, its handlers, and the work they share.
     struct ModifyRow;
     // A row and the values its parameters were given.
@@ -112,6 +139,7 @@ private:
     void eachSelected(const std::function<void(const Core::DevicePtr&)>& work);
     void modifySetting(const ModifyCall& call);
     void modifyNotBuilt(const ModifyCall& call);
+    void modifySpares(const ModifyCall& call);
     void modifySurfaceScanDelay(const ModifyCall& call);
     void modifyFailDrive(const ModifyCall& call);
     void modifyLed(const ModifyCall& call);

@@ -1,5 +1,8 @@
 #include "operations/arrayinfo.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "controller/bmiccommands.h"
 #include "controller/executecommand.h"
 #include "schema/schemaarray.h"
@@ -13,6 +16,14 @@ DriveSet driveSetFromBytes(const std::uint8_t (&bytes)[16])
         if (bytes[n / 8] & (1u << (n % 8)))
             drives.set(n);
     return drives;
+}
+
+void driveSetToBytes(const DriveSet& drives, std::uint8_t (&bytes)[16])
+{
+    std::fill(std::begin(bytes), std::end(bytes), std::uint8_t{0});
+    for (std::size_t n = 0; n < drives.size(); ++n)
+        if (drives.test(n))
+            bytes[n / 8] = static_cast<std::uint8_t>(bytes[n / 8] | (1u << (n % 8)));
 }
 
 namespace {

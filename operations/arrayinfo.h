@@ -42,6 +42,7 @@ inline constexpr unsigned MAX_LOGICAL_DRIVES = 32;
 
 // Bit n of the set is bit (n % 8) of byte n / 8.
 DriveSet driveSetFromBytes(const std::uint8_t (&bytes)[16]);
+void driveSetToBytes(const DriveSet& drives, std::uint8_t (&bytes)[16]);
 
 Core::OperationReturn ScanLogicalDrives(BMICDevice& channel, const IDENTIFY_CONTROLLER& identify,
                                         ArrayInfoList& perLogicalDrive);

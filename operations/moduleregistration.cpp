@@ -28,24 +28,28 @@
 #include "operations/scopedassociations.h"
 #include "operations/writeallowedcontrollerdiscovery.h"
 #include "operations/writeautoconfigurestorage.h"
+#include "operations/writeclearconfiguration.h"
 #include "operations/writeconfigureunassignedphysicaldrive.h"
 #include "operations/writeconfigureunusedspace.h"
 #include "operations/writecreatearray.h"
 #include "operations/writecreateinitiator.h"
 #include "operations/writecreatelogicaldrive.h"
 #include "operations/writedeletearray.h"
+#include "operations/writedeletelogicaldrive.h"
 #include "operations/writedeviceblink.h"
 #include "operations/writedisableothercontroller.h"
 #include "operations/writeexpandarray.h"
 #include "operations/writeextendlogicaldrive.h"
 #include "operations/writefailphysicaldrive.h"
 #include "operations/writeflushdisablecache.h"
+#include "operations/writejoinarray.h"
 #include "operations/writelockstoragesystem.h"
 #include "operations/writemanagearrayaccelerator.h"
 #include "operations/writemanageboxname.h"
 #include "operations/writemanageconnectionname.h"
 #include "operations/writemanagecontrollerparameters.h"
 #include "operations/writemanagehostmode.h"
+#include "operations/writemanagesparedrive.h"
 #include "operations/writemanagesspacl.h"
 #include "operations/writemanagesspstate.h"
 #include "operations/writemigratelogicaldrive.h"
@@ -57,6 +61,7 @@
 #include "operations/writesetlogicaldrivename.h"
 #include "operations/writesetpreferredpath.h"
 #include "operations/writesetstorageenclosureserialnumber.h"
+#include "operations/writesplitarray.h"
 #include "operations/writestoragereenumerate.h"
 #include "operations/writeunlockstoragesystem.h"
 #include "schema/configmod.h"
@@ -142,17 +147,19 @@ namespace Interface::ConfigMod {
 // The module's operation classes are registered here as they are written.
 void InitializeModule()
 {
-    declare<StorageSystemType, WriteAutoConfigureStorage, WriteConfigureUnassignedPhysicalDrive, WriteCreateArray,
-            WriteManageArrayAccelerator, WriteManageControllerParameters, WriteSetDeviceBootable, WriteDeviceBlink,
-            WriteManageBoxName, WriteLockStorageSystem, WriteUnlockStorageSystem, WriteSetDriveWriteCache,
+    declare<StorageSystemType, WriteAutoConfigureStorage, WriteClearConfiguration,
+            WriteConfigureUnassignedPhysicalDrive, WriteCreateArray, WriteManageArrayAccelerator,
+            WriteManageControllerParameters, WriteSetDeviceBootable, WriteDeviceBlink, WriteManageBoxName,
+            WriteLockStorageSystem, WriteUnlockStorageSystem, WriteSetDriveWriteCache,
             WriteSetAsymmetricalActiveActiveSubmode>();
-    declare<ControllerType, WriteAutoConfigureStorage, WriteConfigureUnassignedPhysicalDrive, WriteCreateArray,
-            WriteManageArrayAccelerator, WriteManageControllerParameters, WriteSetDeviceBootable, WriteDeviceBlink,
-            WriteDisableOtherController, WriteFlushDisableCache>();
+    declare<ControllerType, WriteAutoConfigureStorage, WriteClearConfiguration, WriteConfigureUnassignedPhysicalDrive,
+            WriteCreateArray, WriteManageArrayAccelerator, WriteManageControllerParameters, WriteSetDeviceBootable,
+            WriteDeviceBlink, WriteDisableOtherController, WriteFlushDisableCache>();
     declare<ArrayType, WriteConfigureUnusedSpace, WriteCreateLogicalDrive, WriteDeleteArray, WriteDeviceBlink,
-            WriteExpandArray>();
-    declare<LogicalDriveType, WriteReenableLogicalDrive, WriteRenumberLogicalDrive, WriteSetLogicalDriveName,
-            WriteSetPreferredPath, WriteDeviceBlink, WriteExtendLogicalDrive, WriteMigrateLogicalDrive>();
+            WriteExpandArray, WriteJoinArray, WriteManageSpareDrive, WriteSplitArray>();
+    declare<LogicalDriveType, WriteDeleteLogicalDrive, WriteReenableLogicalDrive, WriteRenumberLogicalDrive,
+            WriteSetLogicalDriveName, WriteSetPreferredPath, WriteDeviceBlink, WriteExtendLogicalDrive,
+            WriteMigrateLogicalDrive>();
     declare<PhysicalDriveType, WriteDeviceBlink>();
     declare<EnclosureType, WriteDeviceBlink, WriteSetStorageEnclosureSerialNumber>();
     declare<DriveCageType, WriteDeviceBlink>();

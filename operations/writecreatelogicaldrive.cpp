@@ -9,6 +9,7 @@
 #include "controller/executecommand.h"
 #include "controller/scsidevice.h"
 #include "core/devicefinder.h"
+#include "operations/arrayinfo.h"
 #include "operations/createlogicaldrivecapability.h"
 #include "operations/discoveroperation.h"
 #include "operations/filtercreatelogicaldrive.h"
@@ -52,14 +53,6 @@ unsigned long long attributeCount(const Core::Device& device, const char* name)
 {
     unsigned long long value = 0;
     return parseCount(device.getValueFor(name), value) ? value : 0;
-}
-
-void driveSetToBytes(const Schema::Array::DriveSet& set, std::uint8_t (&bytes)[16])
-{
-    std::fill(std::begin(bytes), std::end(bytes), std::uint8_t{0});
-    for (std::size_t i = 0; i < set.size(); ++i)
-        if (set.test(i))
-            bytes[i / 8] = static_cast<std::uint8_t>(bytes[i / 8] | (1u << (i % 8)));
 }
 
 // Size and geometry: whole cylinders while they fit the drive parameter table, else the

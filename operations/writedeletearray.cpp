@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/devicefinder.h"
+#include "operations/writedeletelogicaldrive.h"
 #include "schema/configmod.h"
 #include "schema/storagemod.h"
 
@@ -36,21 +37,13 @@ void unassign(const Core::Device& scope, const Schema::Array::DriveSet& drives)
 
 } // namespace
 
-Core::FilterReturn WriteDeleteArray::DeleteableArrayFilter::applyImpl(const Core::DevicePtr& device) const
-{
-    const auto* array = dynamic_cast<const Schema::Array*>(device.get());
-    if (array != nullptr && !holdsLogicalDrives(*array))
-        return Core::FilterReturn();
-    return Core::FilterReturn(ATTR_VALUE_UNAVAILABLE_REASON_NOT_ALL_LOGICAL_DRIVES_DELETEABLE);
-}
-
-Core::FilterPtr WriteDeleteArray::pFilterImpl() const { return Core::FilterPtr(new DeleteableArrayFilter()); }
-
 Core::OperationReturn WriteDeleteArray::visit(Schema::Array& array)
 {
     const Core::DevicePtr parent = array.hasParent() ? array.pParent() : Core::DevicePtr();
-    if (!parent || holdsLogicalDrives(array))
+    if (!parent)
         return Core::OperationReturn(ATTR_VALUE_STATUS_FAILURE);
+    if (holdsLogicalDrives(array))
+        return WriteDeleteLogicalDrive::DeleteAll(array);
     array.isDeleted(true);
     unassign(*parent, array.dataDriveList());
     parent->clear(array.getDevicePtr());

@@ -1,7 +1,6 @@
 // Making arrays of unassigned drives and removing them again while they hold no logical drive.
 #include <gtest/gtest.h>
 
-#include "operations/writedeletearray.h"
 #include "schema/schemaarray.h"
 
 #include "tests/operations/configurationwrites.h"
@@ -90,19 +89,6 @@ TEST(DeleteArray, AnEmptyArrayGoesAndItsDrivesAreFreeAgain)
         EXPECT_NE(drive->getValueFor(Drive::ATTR_NAME_DRIVE_TYPE), Drive::ATTR_VALUE_DRIVE_TYPE_DATA);
     tree.rescan();
     EXPECT_TRUE(tree.arrays().empty());
-}
-
-TEST(DeleteArray, AnArrayWithLogicalDrivesIsNotRemovedHere)
-{
-    Tree tree(hardware(2) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=1 size=1GB\n");
-    const Core::DevicePtr array = tree.arrays().front();
-    EXPECT_EQ(Tree::unavailableReason(array, Config::OPERATION_WRITE_DELETE_ARRAY),
-              Interface::MORUMod::ATTR_VALUE_UNAVAILABLE_REASON_NOT_ALL_LOGICAL_DRIVES_DELETEABLE);
-    Operations::WriteDeleteArray remove;
-    EXPECT_EQ(status(remove.visit(dynamic_cast<Schema::Array&>(*array))),
-              Interface::MORUMod::ATTR_VALUE_STATUS_FAILURE);
-    EXPECT_EQ(tree.arrays().size(), 1u);
-    EXPECT_EQ(+tree.stored(0).wAssignedDrives, 2);
 }
 
 } // namespace
