@@ -143,7 +143,9 @@ json& CJsonListing::arrayEntry(json& controller, const Core::DevicePtr& array)
 void CJsonListing::file(json& parent, const char* key, const Core::DevicePtr& device, json object)
 {
     json& list = parent[key];
-    if (m_filed.emplace(&list, device.get()).second)
+    if (list.is_null())
+        list = json::array();
+    if (m_filed.emplace(list.get_ptr<const json::array_t*>(), device.get()).second)
         list.push_back(std::move(object));
 }
 

@@ -76,8 +76,9 @@ private:
     // Each controller device's place in the document's list.
     std::map<const Core::Device*, std::size_t> m_controllers;
     // (list, device) of every device filed, so that none is filed twice in
-    // one list. A list's node keeps its address while the document grows.
-    std::set<std::pair<const nlohmann::ordered_json*, const Core::Device*>> m_filed;
+    // one list. A list is known by its storage, which stays where it is while
+    // the objects holding it grow and move.
+    std::set<std::pair<const nlohmann::ordered_json::array_t*, const Core::Device*>> m_filed;
 };
 
 #endif

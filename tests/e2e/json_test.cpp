@@ -229,12 +229,30 @@ TEST(Json, ErrorsAndWriteCommandsGiveTheErrorForm)
         {{"--json", "help"}, "The --json option is for show commands only; nothing was run."},
         {{"--json"}, "The --json option is for show commands only; nothing was run."},
     };
+    const uid_t nobody = 65534;
+    const Outcome notRoot = runVnlcli(dir, {"--json", "controller", "all", "show"}, "", nobody);
+    EXPECT_EQ(notRoot.status, 1);
+    EXPECT_EQ(parsed(notRoot)["error"]["message"], "You need to have administrator rights to continue.");
     for (const auto& [args, message] : refused) {
         const Outcome run = runVnlcli(dir, args);
         EXPECT_EQ(run.status, 1) << run.output;
         EXPECT_EQ(parsed(run), json({{"error", {{"message", message}, {"code", 1}}}})) << run.output;
     }
     EXPECT_EQ(runVnlcli(dir, {"controller", "all", "show", "config"}).output, before.output);
+}
+
+// The firmware notice explains a refusal without an error message: the
+// error form carries the notice, on one line.
+TEST(Json, ARefusalExplainedByANoticeCarriesTheNotice)
+{
+    LockDir dir;
+    ASSERT_TRUE(dir.usePreset("firmware"));
+    const Outcome run = runVnlcli(dir, {"--json", "controller", "all", "show"});
+    EXPECT_EQ(run.status, 1);
+    const std::string message = parsed(run)["error"]["message"].get<std::string>();
+    EXPECT_TRUE(message.starts_with("Orvex Kestrel 2200 in Slot 2 (sn: KST2200077) FIRMWARE UPGRADE REQUIRED: The"))
+        << message;
+    EXPECT_EQ(message.find('\n'), std::string::npos) << message;
 }
 
 } // namespace
