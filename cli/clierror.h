@@ -1,7 +1,7 @@
 // CError is the console's error reporter. Every error the user sees is
 // written by CError::log to the console's one output (ConsoleOutput), and
-// the last code it was given becomes the process exit status. The code stays
-// set until reset().
+// the last code it was given becomes the process exit status. The code, and
+// the message of the first error reported, stay set until reset().
 #ifndef VNL_CLI_CLIERROR_H
 #define VNL_CLI_CLIERROR_H
 
@@ -20,9 +20,12 @@ public:
     static void setErrorCode(int32_t code);
     static int32_t errorCode();
     static bool isOK();
+    // The message of the first error logged since reset(); "" when none.
+    static const std::string& firstMessage();
 
 private:
     static int32_t m_nErrorCode;
+    static std::string m_firstMessage;
 };
 
 #endif

@@ -20,6 +20,7 @@ inline constexpr char ANOTHER_INSTANCE[] =
     "Another instance of VNL is already running (possibly a service). Please terminate "
     "the VNL application before running the VNL CLI. Press ENTER to exit.";
 inline constexpr char LINE_TOO_LONG[] = "The command line is too long.";
+inline constexpr char JSON_SHOW_ONLY[] = "The --json option is for show commands only; nothing was run.";
 // Written on standard error, the only place left to say it.
 inline constexpr char OUTPUT_FAILED[] = "vnlcli: standard output could not be written.";
 

@@ -4,17 +4,23 @@
 // still runs read-only commands. The exit status is 0, 1 after any reported
 // error or when standard output could not be written, or the number of a
 // signal that ended the run (SIGPIPE when the reader of the output went away).
+// With "--json" as the first argument the one command must be a show, and
+// its answer is one JSON document: the devices listed, or the error.
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "cli/clierror.h"
 #include "cli/clihelpers.h"
 #include "cli/climessages.h"
+#include "cli/consoleoutput.h"
+#include "cli/jsoncli.h"
 #include "cli/storagecli.h"
 #include "common/mutex.h"
 #include "operations/drxmodroot.h"
@@ -22,6 +28,8 @@
 namespace {
 
 Common::Synchronization::Mutex sInstanceLock("ZQVVNL_MUTEX");
+
+constexpr std::string_view JSON_OPTION = "--json";
 
 const int HANDLED_SIGNALS[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGSEGV, SIGABRT, SIGFPE,
                                SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2};
@@ -169,12 +177,30 @@ void runOneShot(int argc, char** argv, bool anotherInstance)
     }
 }
 
+// The document of a JSON run, or its error form. A show is a read
+// operation: it runs whether or not another instance holds the lock.
+void runJson(int argc, char** argv, const std::ostringstream& hidden)
+{
+    nlohmann::ordered_json document;
+    const std::string line = joinArguments(argc - 1, argv + 1);
+    if (fitsLine(line)) {
+        CJsonCLI cli(&ConsoleOutput::stream());
+        cli.execute(CLI_HELPERS::ReplaceSynonyms(line));
+        document = cli.document();
+    }
+    CJsonCLI::write(std::cout, CError::isOK() ? document : CJsonCLI::errorDocument(hidden.str()));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     occupyStandardDescriptors();
     bool interactive = argc <= 1;
+    const bool json = !interactive && argv[1] == JSON_OPTION;
+    // A JSON run writes nothing but its document: every text goes here.
+    std::ostringstream hidden;
+    const ConsoleOutput::Binding output(json ? &hidden : &ConsoleOutput::stream());
     if (interactive) {
         std::cout << CLI_MESSAGES::BANNER << CLI_HELPERS::VersionString() << '\n'
                   << CLI_MESSAGES::DETECTING << std::flush;
@@ -182,10 +208,15 @@ int main(int argc, char** argv)
     }
     sInstanceLock.capture();
     bool anotherInstance = sInstanceLock.eMutexState() == Common::Synchronization::Mutex::HELD_ELSEWHERE;
-    if (!isAdmin())
+    if (!isAdmin()) {
+        if (json)
+            CJsonCLI::write(std::cout, CJsonCLI::errorDocument(hidden.str()));
         return 1;
+    }
     installSignalHandlers();
-    if (!interactive)
+    if (json)
+        runJson(argc, argv, hidden);
+    else if (!interactive)
         runOneShot(argc, argv, anotherInstance);
     else if (OverrideMutextPrompt(anotherInstance))
         runConsole();

@@ -337,13 +337,10 @@ void StorageCLI::ExecuteShowCommand()
     CLI_SORT::SortDevicesEx(m_devices);
     const bool wildcard = CLI_HELPERS::isWildcard(m_commandLine);
     if (takeFirst(m_params, "status")) {
-        CStatusOp status(m_out);
-        applyToSelected(status);
+        showSelected(ShowForm::Status, false);
     } else if (takeFirst(m_params, "ssp")) {
-        if (isExtraneousParams())
-            return;
-        CShowOp ssp(!wildcard, m_out, true);
-        applyToSelected(ssp);
+        if (!isExtraneousParams())
+            showSelected(ShowForm::Ssp, !wildcard);
     } else if (takeFirst(m_params, "config")) {
         bool detail = takeFirst(m_params, "detail");
         if (!isExtraneousParams())
@@ -354,11 +351,22 @@ void StorageCLI::ExecuteShowCommand()
             if (!isExtraneousParams())
                 ExecuteShowAllCommand(detail);
         } else if (!isExtraneousParams()) {
-            CShowOp show(detail || !wildcard, m_out);
-            CLI_SORT::ClearSparesList();
-            applyToSelected(show);
+            showSelected(ShowForm::Devices, detail || !wildcard);
         }
     }
+}
+
+void StorageCLI::showSelected(ShowForm form, bool detail)
+{
+    if (form == ShowForm::Status) {
+        CStatusOp status(m_out);
+        applyToSelected(status);
+        return;
+    }
+    CShowOp show(detail, m_out, form == ShowForm::Ssp);
+    if (form == ShowForm::Devices)
+        CLI_SORT::ClearSparesList();
+    applyToSelected(show);
 }
 
 void StorageCLI::ExecuteShowAllCommand(bool detail)
@@ -384,12 +392,17 @@ void StorageCLI::showConfiguration(const Core::DevicePtr& controller, bool detai
     m_printer.print_ln("");
     show(controller);
     m_printer.print_ln("");
+    for (const Core::DevicePtr& device : configuration(controller))
+        show(device);
+    m_printer.print_ln("");
+}
+
+std::vector<Core::DevicePtr> StorageCLI::configuration(const Core::DevicePtr& controller)
+{
     std::vector<Core::DevicePtr> devices;
     for (const char* kind : {ATTR_VALUE_TYPE_ARRAY, ATTR_VALUE_TYPE_LOGICAL_DRIVE, ATTR_VALUE_TYPE_PHYSICAL_DRIVE,
                              ATTR_VALUE_DRIVE_TYPE_SPARE})
         DevLister(controller, kind, devices);
     CLI_SORT::SortDevicesEx(devices);
-    for (const Core::DevicePtr& device : devices)
-        show(device);
-    m_printer.print_ln("");
+    return devices;
 }

@@ -83,7 +83,18 @@ public:
 
     bool isError() const { return m_error; }
 
+    // What a show command lists besides a whole configuration.
+    enum class ShowForm { Devices, Status, Ssp };
+
 protected:
+    // Lists the selected devices in `form`; `detail` asks for the long form.
+    virtual void showSelected(ShowForm form, bool detail);
+    // Lists a controller and every array and drive it holds.
+    virtual void showConfiguration(const Core::DevicePtr& controller, bool detail);
+    // The arrays, logical drives, physical drives and spares below a
+    // controller, in listing order.
+    static std::vector<Core::DevicePtr> configuration(const Core::DevicePtr& controller);
+
     std::string m_commandLine;
     std::vector<std::string> m_tokens;
     std::vector<std::string> m_targetTokens;
@@ -111,7 +122,6 @@ private:
     // Prints an empty line, applies `functor` to each selected device, and
     // prints another empty line.
     void applyToSelected(CPerformOp& functor);
-    void showConfiguration(const Core::DevicePtr& controller, bool detail);
     // Performs the operation on `device`, remembers the device as written
     // and reports a failure.
     void performOn(const Core::DevicePtr& device, const Core::DeviceOperationPtr& operation);

@@ -6,11 +6,11 @@
 #include "cli/climessages.h"
 #include "cli/devlister.h"
 #include "cli/ops/showtext.h"
-#include "common/compoundlist.h"
 #include "schema/storagemod.h"
 
 using namespace Interface::MORUMod;
 using namespace Interface::StorageMod;
+using namespace ShowRows;
 
 namespace {
 
@@ -32,105 +32,6 @@ std::string joinPresent(const std::string& text, const std::string& label, const
         return text;
     return text + (text.empty() ? "" : ", ") + label + value;
 }
-
-using Line = CShowOp::Line;
-using Row = CShowOp::Row;
-
-// Where a controller sits in a partitioned server; shown in both forms.
-constexpr Row LOCATION_ROWS[] = {
-    {Line::Plain, "Cabinet: ", ATTR_NAME_CABINET, "\n"},       {Line::Plain, "Cell: ", ATTR_NAME_CELL, "\n"},
-    {Line::Plain, "IO Cabinet: ", ATTR_NAME_IO_CABINET, "\n"}, {Line::Plain, "IO Bay: ", ATTR_NAME_IO_BAY, "\n"},
-    {Line::Plain, "IO Chassis: ", ATTR_NAME_IO_CHASSIS, "\n"},
-};
-
-constexpr Row CONTROLLER_ROWS[] = {
-    {Line::Plain, "Bus Interface: ", ATTR_NAME_BUS_TYPE, "\n"},
-    {Line::Location, "", "", ""},
-    {Line::Plain, "WWN: ", ATTR_NAME_WWN_PORT, "\n"},
-    {Line::Plain, "Slot: ", ATTR_NAME_SLOT, "\n"},
-    {Line::Plain, "Serial Number: ", ATTR_NAME_CONTROLLER_SERIAL_NUMBER, "\n"},
-    {Line::Plain, "Chassis Serial Number: ", ATTR_NAME_CHASSIS_SERIAL_NUMBER, "\n"},
-    {Line::Plain, "Cache Serial Number: ", ATTR_NAME_CONTROLLER_CACHE_SERIAL_NUMBER, "\n"},
-    {Line::Plain, "Chassis Name: ", ATTR_NAME_BOX_NAME, "\n"},
-    {Line::Qrx, "RAID 6 (QRX) Status: ", ATTR_NAME_IS_QRX_SUPPORTED, "\n"},
-    {Line::Plain, "SSP State: ", ATTR_NAME_SSP_STATE, "\n"},
-    {Line::Plain, "Controller Status: ", ATTR_NAME_STATUS, "\n"},
-    {Line::Plain, "Redundancy State: ", ATTR_NAME_REDUNDANT_STATE, "\n"},
-    {Line::Plain, "Redundancy Status: ", ATTR_NAME_REDUNDANCY_STATUS, "\n"},
-    {Line::Plain, "Redundancy Mode: ", ATTR_NAME_REDUNDANCY_MODE, "\n"},
-    {Line::Plain, "Preferred Path Mode: ", ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE, "\n"},
-    {Line::Plain, "Chassis Slot: ", ATTR_NAME_IO_SLOT, "\n"},
-    {Line::RedundantController, "   Redundant Controller: ", "", "\n"},
-    {Line::Plain, "Hardware Revision: Rev ", ATTR_NAME_HARDWARE_REVISION, "\n"},
-    {Line::Plain, "Firmware Version: ", ATTR_NAME_FIRMWARE_VERSION, "\n"},
-    {Line::Plain, "Rebuild Priority: ", ATTR_NAME_REBUILD_PRIORITY, "\n"},
-    {Line::Plain, "Expand Priority: ", ATTR_NAME_EXPAND_PRIORITY, "\n"},
-    {Line::Plain, "Surface Scan Delay: ", ATTR_NAME_SURFACE_ANALYSIS_DELAY, " sec\n"},
-    {Line::Plain, "Cache Board Present: ", ATTR_NAME_CACHE_BOARD_PRESENT, "\n"},
-    {Line::Plain, "Cache Status: ", ATTR_NAME_CACHE_STATUS, "\n"},
-    {Line::Plain, "Accelerator Ratio: ", ATTR_NAME_CACHE_RATIO, "\n"},
-    {Line::Plain, "Drive Write Cache: ", ATTR_NAME_DRIVE_WRITE_CACHE, "\n"},
-    {Line::Plain, "Read Cache Size: ", ATTR_NAME_CACHE_SIZE_READ, "\n"},
-    {Line::Plain, "Write Cache Size: ", ATTR_NAME_CACHE_SIZE_WRITE, "\n"},
-    {Line::Plain, "Total Cache Size: ", ATTR_NAME_CACHE_SIZE_TOTAL, "\n"},
-    {Line::Batteries, "", "", ""},
-    {Line::HostBusAdapter, "", "", ""},
-    {Line::Plain, "SATA NCQ Supported: ", ATTR_NAME_NCQ_SUPPORTED, "\n"},
-};
-
-constexpr Row LOGICAL_DRIVE_ROWS[] = {
-    {Line::Plain, "Size: ", ATTR_NAME_USEABLE_BLOCKS, "\n"},
-    {Line::Plain, "Fault Tolerance: ", ATTR_NAME_RAID, "\n"},
-    {Line::Plain, "Heads: ", ATTR_NAME_HEADS, "\n"},
-    {Line::Plain, "Sectors Per Track: ", ATTR_NAME_SECTORS, "\n"},
-    {Line::Plain, "Cylinders: ", ATTR_NAME_CYLINDERS, "\n"},
-    {Line::Plain, "Stripe Size: ", ATTR_NAME_STRIPE_SIZE, "\n"},
-};
-
-constexpr Row LOGICAL_DRIVE_TAIL_ROWS[] = {
-    {Line::Plain, "Array Accelerator: ", ATTR_NAME_ARRAY_ACCELERATOR, "\n"},
-    {Line::Plain, "Parity Initialization Status: ", ATTR_NAME_PARITY_INITIALIZATION_STATUS, "\n"},
-    {Line::Plain, "Unique Identifier: ", ATTR_NAME_VOLUME_UNIQUE_IDENTIFIER, "\n"},
-};
-
-constexpr Row PORT_ROWS[] = {
-    {Line::Plain, "Port: ", ATTR_NAME_PORT, "\n"},
-    {Line::Plain, "Box: ", ATTR_NAME_BOX, "\n"},
-    {Line::Plain, "Bay: ", ATTR_NAME_BAY, "\n"},
-};
-
-constexpr Row SCSI_ROWS[] = {
-    {Line::Plain, "SCSI Bus: ", ATTR_NAME_SCSI_BUS, "\n"},
-    {Line::Plain, "SCSI ID: ", ATTR_NAME_SCSI_ID, "\n"},
-};
-
-constexpr Row PHYSICAL_DRIVE_ROWS[] = {
-    {Line::Plain, "Status: ", ATTR_NAME_STATUS, "\n"},
-    {Line::Plain, "Drive Type: ", ATTR_NAME_DRIVE_TYPE, " Drive\n"},
-    {Line::Plain, "Interface Type: ", ATTR_NAME_INTERFACE, "\n"},
-    {Line::Plain, "Transfer Mode: ", ATTR_NAME_TRANSFER_MODE, "\n"},
-};
-
-constexpr Row PHYSICAL_DRIVE_TAIL_ROWS[] = {
-    {Line::Plain, "Transfer Speed: ", ATTR_NAME_TRANSFER_RATE, "\n"},
-    {Line::Plain, "Rotational Speed: ", ATTR_NAME_ROTATIONAL_SPEED, "\n"},
-    {Line::Plain, "Firmware Revision: ", ATTR_NAME_FIRMWARE_REVISION, "\n"},
-    {Line::Plain, "Serial Number: ", ATTR_NAME_SERIAL_NUMBER, "\n"},
-    {Line::Plain, "Model: ", ATTR_NAME_DRIVE_MODEL, "\n"},
-    {Line::Plain, "SATA NCQ Capable: ", ATTR_NAME_NCQ_CAPABLE, "\n"},
-    {Line::Plain, "SATA NCQ Enabled: ", ATTR_NAME_NCQ_ENABLED, "\n"},
-};
-
-constexpr Row TAPE_DRIVE_ROWS[] = {
-    {Line::Plain, "SCSI Bus: ", ATTR_NAME_SCSI_BUS, "\n"},
-    {Line::Plain, "SCSI ID: ", ATTR_NAME_SCSI_ID, "\n"},
-    {Line::Plain, "Status: ", ATTR_NAME_STATUS, "\n"},
-    {Line::Plain, "Serial Number: ", ATTR_NAME_SERIAL_NUMBER, "\n"},
-    {Line::Plain, "Device Number: ", ATTR_NAME_DEVICE_NUMBER, "\n"},
-    {Line::Plain, "Firmware Revision: ", ATTR_NAME_REVISION_LEVEL, "\n"},
-    {Line::Plain, "Vendor ID: ", ATTR_NAME_VENDOR_ID, "\n"},
-    {Line::Plain, "Product ID: ", ATTR_NAME_TALVANE_PRODUCT_ID, "\n"},
-};
 
 } // namespace
 
@@ -258,11 +159,7 @@ void CShowOp::showControllerLong(const Core::DevicePtr& controller)
             showRows(controller, LOCATION_ROWS, 1);
             break;
         case Line::Qrx:
-            if (!m_facade.rawVal(controller, row.attribute).empty())
-                print(indent(1) + row.label +
-                      (m_facade.rawVal(controller, row.attribute) == ATTR_VALUE_IS_QRX_SUPPORTED_FALSE ? "Disabled"
-                                                                                                       : "Enabled") +
-                      row.suffix);
+            attr_print(ShowText::qrxStatus(m_facade, controller), indent(1) + row.label, row.suffix, 0);
             break;
         case Line::RedundantController:
             showRedundantController(controller);
@@ -279,59 +176,36 @@ void CShowOp::showControllerLong(const Core::DevicePtr& controller)
 
 void CShowOp::showRedundantController(const Core::DevicePtr& controller)
 {
-    Core::DevicePtr system = m_facade.storagesystem(controller);
-    if (!system || m_facade.rawVal(controller, ATTR_NAME_IO_SLOT).empty())
+    const Core::DevicePtr other = ShowText::redundantPartner(m_facade, controller);
+    if (!other)
         return;
-    for (const Core::DevicePtr& other : devicesBelow(system, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)) {
-        if (other.get() == controller.get() || m_facade.rawVal(other, ATTR_NAME_IO_SLOT).empty())
-            continue;
-        print("   Redundant Controller: \n");
-        print(indent(2) + "Chassis Slot: " + m_facade.attrVal(other, ATTR_NAME_IO_SLOT) +
-              ", sn: " + m_facade.attrVal(other, ATTR_NAME_CONTROLLER_SERIAL_NUMBER) +
-              ", wwn: " + m_facade.attrVal(other, ATTR_NAME_WWN_PORT) + "\n");
-        return;
-    }
+    print("   Redundant Controller: \n");
+    print(indent(2) + "Chassis Slot: " + m_facade.attrVal(other, ATTR_NAME_IO_SLOT) +
+          ", sn: " + m_facade.attrVal(other, ATTR_NAME_CONTROLLER_SERIAL_NUMBER) +
+          ", wwn: " + m_facade.attrVal(other, ATTR_NAME_WWN_PORT) + "\n");
 }
 
 void CShowOp::showBatteries(const Core::DevicePtr& controller)
 {
-    if (m_facade.rawVal(controller, ATTR_NAME_BATTERY_PACK_COUNT).empty() &&
-        m_facade.rawVal(controller, ATTR_NAME_BATTERY_STATUS).empty())
+    const std::string status = ShowText::batteryStatus(m_facade, controller);
+    if (m_facade.rawVal(controller, ATTR_NAME_BATTERY_PACK_COUNT).empty() && status.empty())
         return;
     const unsigned level = 2;
     std::string chassisSlot = m_facade.attrVal(controller, ATTR_NAME_IO_SLOT);
     if (!chassisSlot.empty())
         print("   Chassis Slot " + chassisSlot + " Battery Info\n");
     Show(controller, ATTR_NAME_BATTERY_PACK_COUNT, "Battery Pack Count: ", "\n", level);
-    std::string status = m_facade.rawVal(controller, ATTR_NAME_BATTERY_STATUS);
-    if (!status.empty())
-        print(indent(level) + "Battery Status: " +
-              (status == ATTR_VALUE_BATTERY_STATUS_NOT_FULLY_CHARGED ? "Recharging"
-                   : status == ATTR_VALUE_BATTERY_STATUS_FAILED      ? "Failed (Replace Batteries)"
-                                                                     : "OK") +
-              "\n");
-    showFailedBatteries(controller, level);
-}
-
-// "Failed Battery Location: Battery 1, Battery 3": the list holds the
-// numbers of the failed batteries, several joined by the value delimiter.
-void CShowOp::showFailedBatteries(const Core::DevicePtr& controller, unsigned level)
-{
-    const Common::CompoundList failed(m_facade.rawVal(controller, ATTR_NAME_BATTERY_FAILED_LIST).c_str(), true);
-    std::string batteries;
-    for (const Common::string& number : failed)
-        if (!number.empty())
-            batteries += (batteries.empty() ? "Battery " : ", Battery ") + Common::toStdString(number);
-    attr_print(batteries, indent(level) + "Failed Battery Location: ", "\n", 0);
+    attr_print(status, indent(level) + "Battery Status: ", "\n", 0);
+    attr_print(ShowText::failedBatteries(m_facade, controller), indent(level) + "Failed Battery Location: ", "\n", 0);
 }
 
 void CShowOp::showHostBusAdapter(const Core::DevicePtr& controller)
 {
-    for (const Core::DevicePtr& adapter : associated(controller, ASSOCIATION_INTERCONNECT_PATH)) {
-        Show(adapter, ATTR_NAME_SLOT, "Host Bus Adapter Slot: ", "\n", 1);
-        Show(controller, ATTR_NAME_HBA_PORT, "Host Bus Adapter Port: ", "\n", 1);
+    const Core::DevicePtr adapter = ShowText::hostBusAdapter(controller);
+    if (!adapter)
         return;
-    }
+    Show(adapter, ATTR_NAME_SLOT, "Host Bus Adapter Slot: ", "\n", 1);
+    Show(controller, ATTR_NAME_HBA_PORT, "Host Bus Adapter Port: ", "\n", 1);
 }
 
 // ---- Arrays --------------------------------------------------------------
@@ -346,9 +220,7 @@ void CShowOp::ShowArray(const Core::DevicePtr& array)
     std::string letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
     if (m_detail) {
         print(indent(1) + "Array: " + letter + "\n");
-        Show(array, ATTR_NAME_INTERFACE, "Interface Type: ", "\n", 2);
-        Show(array, ATTR_NAME_FREE_BLOCKS, "Unused Space: ", "\n", 2);
-        Show(array, ATTR_NAME_STATUS, "Status: ", "\n", 2);
+        showRows(array, ARRAY_ROWS, 2);
     } else {
         const std::string facts = joinPresent(joinPresent("", "", m_facade.attrVal(array, ATTR_NAME_INTERFACE)),
                                               "Unused Space: ", m_facade.attrVal(array, ATTR_NAME_FREE_BLOCKS));
@@ -448,8 +320,7 @@ void CShowOp::showPDShort(const Core::DevicePtr& drive)
 void CShowOp::showPDLong(const Core::DevicePtr& drive)
 {
     print(indent(2) + "physicaldrive " + ShowText::driveAddress(m_facade, drive, 0) + "\n");
-    bool byPort = !m_facade.rawVal(drive, ATTR_NAME_PORT).empty() || !m_facade.rawVal(drive, ATTR_NAME_BOX).empty();
-    showRows(drive, byPort ? std::span<const Row>(PORT_ROWS) : std::span<const Row>(SCSI_ROWS), 3);
+    showRows(drive, ShowText::locationRows(m_facade, drive), 3);
     showRows(drive, PHYSICAL_DRIVE_ROWS, 3);
     print(indent(3) + "Size: " + ShowText::driveSize(m_facade, drive) + "\n");
     showRows(drive, PHYSICAL_DRIVE_TAIL_ROWS, 3);

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "cli/ops/performop.h"
+#include "cli/ops/showrows.h"
 
 class CShowOp : public CPerformOp {
 public:
@@ -33,18 +34,8 @@ public:
     void ShowTD(const Core::DevicePtr& drive);
     void ShowSSP(const Core::DevicePtr& controller);
 
-    // One line of a long listing: a plain attribute line, or a block printed
-    // by its own code at that place.
-    enum class Line { Plain, Location, Qrx, RedundantController, Batteries, HostBusAdapter };
-    struct Row {
-        Line kind;
-        const char* label;
-        const char* attribute;
-        const char* suffix;
-    };
-
 private:
-    void showRows(const Core::DevicePtr& device, std::span<const Row> rows, unsigned level);
+    void showRows(const Core::DevicePtr& device, std::span<const ShowRows::Row> rows, unsigned level);
     // Prints indent(level) + label + display value + suffix, padded to
     // `width`; nothing when the device lacks the attribute.
     void Show(const Core::DevicePtr& device, const std::string& attribute, const std::string& label,
@@ -57,7 +48,6 @@ private:
     void showControllerShort(const Core::DevicePtr& controller);
     void showRedundantController(const Core::DevicePtr& controller);
     void showBatteries(const Core::DevicePtr& controller);
-    void showFailedBatteries(const Core::DevicePtr& controller, unsigned level);
     void showHostBusAdapter(const Core::DevicePtr& controller);
     void showLDLong(const Core::DevicePtr& drive);
     void showMountPoints(const Core::DevicePtr& drive);

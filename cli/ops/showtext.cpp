@@ -1,6 +1,8 @@
 #include "cli/ops/showtext.h"
 
 #include "cli/cliprinter.h"
+#include "cli/devlister.h"
+#include "common/compoundlist.h"
 #include "schema/storagemod.h"
 
 using namespace Interface::MORUMod;
@@ -56,6 +58,13 @@ std::string driveLocation(const CMFacade& facade, const Core::DevicePtr& drive, 
     return box.substr(1) + bay;
 }
 
+std::span<const ShowRows::Row> locationRows(const CMFacade& facade, const Core::DevicePtr& drive)
+{
+    if (has(facade, drive, ATTR_NAME_PORT) || has(facade, drive, ATTR_NAME_BOX))
+        return ShowRows::PORT_ROWS;
+    return ShowRows::SCSI_ROWS;
+}
+
 std::string driveSize(const CMFacade& facade, const Core::DevicePtr& drive)
 {
     std::string size = facade.attrVal(drive, ATTR_NAME_TOTAL_BLOCKS);
@@ -81,6 +90,53 @@ std::string ldStatus(const CMFacade& facade, const Core::DevicePtr& drive)
     if (progress != nullptr)
         status += " " + facade.attrVal(drive, progress) + " complete";
     return status;
+}
+
+std::string qrxStatus(const CMFacade& facade, const Core::DevicePtr& controller)
+{
+    const std::string raw = facade.rawVal(controller, ATTR_NAME_IS_QRX_SUPPORTED);
+    if (raw.empty())
+        return raw;
+    return raw == ATTR_VALUE_IS_QRX_SUPPORTED_FALSE ? "Disabled" : "Enabled";
+}
+
+std::string batteryStatus(const CMFacade& facade, const Core::DevicePtr& controller)
+{
+    const std::string raw = facade.rawVal(controller, ATTR_NAME_BATTERY_STATUS);
+    if (raw.empty())
+        return raw;
+    return raw == ATTR_VALUE_BATTERY_STATUS_NOT_FULLY_CHARGED ? "Recharging"
+        : raw == ATTR_VALUE_BATTERY_STATUS_FAILED             ? "Failed (Replace Batteries)"
+                                                              : "OK";
+}
+
+// The list holds the numbers of the failed batteries, several joined by the
+// value delimiter.
+std::string failedBatteries(const CMFacade& facade, const Core::DevicePtr& controller)
+{
+    const Common::CompoundList failed(facade.rawVal(controller, ATTR_NAME_BATTERY_FAILED_LIST).c_str(), true);
+    std::string batteries;
+    for (const Common::string& number : failed)
+        if (!number.empty())
+            batteries += (batteries.empty() ? "Battery " : ", Battery ") + Common::toStdString(number);
+    return batteries;
+}
+
+Core::DevicePtr redundantPartner(const CMFacade& facade, const Core::DevicePtr& controller)
+{
+    const Core::DevicePtr system = facade.storagesystem(controller);
+    if (!system || !has(facade, controller, ATTR_NAME_IO_SLOT))
+        return Core::DevicePtr();
+    for (const Core::DevicePtr& other : devicesBelow(system, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+        if (other.get() != controller.get() && has(facade, other, ATTR_NAME_IO_SLOT))
+            return other;
+    return Core::DevicePtr();
+}
+
+Core::DevicePtr hostBusAdapter(const Core::DevicePtr& controller)
+{
+    const Core::DeviceList adapters = associated(controller, ASSOCIATION_INTERCONNECT_PATH);
+    return adapters.empty() ? Core::DevicePtr() : adapters.front();
 }
 
 } // namespace ShowText

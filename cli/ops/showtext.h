@@ -1,13 +1,16 @@
-// Pieces of text that the show and status listings share: a drive's address
-// and location as printed, its size (or "??? GB" when the drive reports
-// none), its spare mark, and a logical drive's status with the percentage of
-// an expansion or rebuild in progress.
+// Pieces of text that the show and status listings and the JSON document
+// share: a drive's address and location as printed, its size (or "??? GB"
+// when the drive reports none), its spare mark, a logical drive's status with
+// the percentage of an expansion or rebuild in progress, and the values of a
+// controller's lines that are more than one attribute.
 #ifndef VNL_CLI_OPS_SHOWTEXT_H
 #define VNL_CLI_OPS_SHOWTEXT_H
 
+#include <span>
 #include <string>
 
 #include "cli/ops/cmfacade.h"
+#include "cli/ops/showrows.h"
 
 namespace ShowText {
 
@@ -17,12 +20,27 @@ std::string driveAddress(const CMFacade& facade, const Core::DevicePtr& drive, u
 // "port 1I:box 1:bay 3", "box 1:bay 3" or "port 2:id 4"; every ":box ",
 // ":bay " and ":id " piece padded with blanks to `pieceWidth`.
 std::string driveLocation(const CMFacade& facade, const Core::DevicePtr& drive, unsigned pieceWidth);
+// The lines of a drive's long listing that locate it: port, box and bay,
+// or SCSI bus and id.
+std::span<const ShowRows::Row> locationRows(const CMFacade& facade, const Core::DevicePtr& drive);
 // The drive's size as printed, or "??? GB".
 std::string driveSize(const CMFacade& facade, const Core::DevicePtr& drive);
 // ", active spare", ", spare" or "".
 std::string spareMark(const CMFacade& facade, const Core::DevicePtr& drive);
 // The status, followed by " 45.0% complete" while expanding or rebuilding.
 std::string ldStatus(const CMFacade& facade, const Core::DevicePtr& drive);
+
+// A controller's RAID 6 support: "Enabled", "Disabled", or "" when unknown.
+std::string qrxStatus(const CMFacade& facade, const Core::DevicePtr& controller);
+// "OK", "Recharging", "Failed (Replace Batteries)", or "" without batteries.
+std::string batteryStatus(const CMFacade& facade, const Core::DevicePtr& controller);
+// "Battery 1, Battery 3": the failed batteries, or "".
+std::string failedBatteries(const CMFacade& facade, const Core::DevicePtr& controller);
+// The other controller with a chassis slot in the controller's storage
+// system; empty outside a redundant pair.
+Core::DevicePtr redundantPartner(const CMFacade& facade, const Core::DevicePtr& controller);
+// The host bus adapter through which an external controller is reached.
+Core::DevicePtr hostBusAdapter(const Core::DevicePtr& controller);
 
 } // namespace ShowText
 

@@ -27,7 +27,11 @@ expect()
 # A file named like a one-letter candidate must not replace "?".
 cd "$(mktemp -d)" && trap 'rm -rf "$PWD"' EXIT && touch x
 
-expect "vnlcli " controller ctrl help smarthelp rescan version
+expect "vnlcli " controller ctrl help smarthelp rescan version --json
+expect "vnlcli --" --json
+expect "vnlcli --json " controller ctrl
+expect "vnlcli --json ctrl slot=3 pd all " show
+expect "vnlcli --json ctrl all show " config detail status ssp
 expect "vnlcli c" controller ctrl
 expect "vnlcli ctrl s" slot= sn= serialnumber=
 expect "vnlcli controller ch" chassisname= ch= chassisserialnumber=
