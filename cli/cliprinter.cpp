@@ -11,7 +11,6 @@ void CLIPrinter::print(const std::string& text, unsigned width)
     std::string line = text;
     bufferLine(line, width);
     *m_stream << line;
-    m_stream->flush();
 }
 
 void CLIPrinter::print_ln(const std::string& text, unsigned width) { print(text + "\n", width); }

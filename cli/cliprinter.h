@@ -2,6 +2,8 @@
 // stream (not owned), can be switched off and on, pads lines to a width and
 // prints multi-valued attribute values one element per line. Errors and
 // warnings do not pass through it, so a disabled printer never hides them.
+// It does not flush: a command's output leaves in large writes, and the
+// stream is flushed before every prompt and question and at exit.
 #ifndef VNL_CLI_CLIPRINTER_H
 #define VNL_CLI_CLIPRINTER_H
 
@@ -19,7 +21,7 @@ public:
     CLIPrinter& operator=(const CLIPrinter&) = default;
     virtual ~CLIPrinter() = default;
 
-    // Writes `text` padded with blanks to `width` (0: no padding), then flushes.
+    // Writes `text` padded with blanks to `width` (0: no padding).
     void print(const std::string& text, unsigned width = 0);
     // print() of the text and a newline; the newline counts towards the width.
     void print_ln(const std::string& text, unsigned width = 0);

@@ -1,17 +1,29 @@
 #include "operations/associationarrayphysicaldrive.h"
 
 #include "core/devicefinder.h"
-#include "operations/associationpredicates.h"
+#include "operations/boxdrives.h"
+#include "schema/storagemod.h"
 
 namespace Operations {
 
 void AssociationArrayPhysicalDrive::associate(const Core::DevicePtr& array)
 {
+    const auto* from = dynamic_cast<const Schema::Array*>(array.get());
     const Core::DevicePtr box = Core::storageSystemFinder(array);
-    const DataDrivePredicate data;
-    const SpareDrivePredicate spare;
-    for (const Predicate* predicate : {static_cast<const Predicate*>(&data), static_cast<const Predicate*>(&spare)})
-        buildAssociation(array, *predicate, box, Interface::MORUMod::ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
+    if (from == nullptr || !box)
+        return;
+    const BoxDrives& drives = BoxDrives::of(box);
+    linkBothWays(Interface::StorageMod::ASSOCIATION_DATA_DRIVE, array, drives.inSet(from->dataDriveList()));
+    linkBothWays(Interface::StorageMod::ASSOCIATION_SPARE_DRIVE, array, drives.inSet(from->spareDriveList()));
+}
+
+void AssociationArrayPhysicalDrive::linkBothWays(const char* name, const Core::DevicePtr& array,
+                                                 const Core::DeviceList& drives)
+{
+    for (const Core::DevicePtr& drive : drives) {
+        AddAssociationFor(name, array, drive);
+        AddAssociationFor(name, drive, array);
+    }
 }
 
 } // namespace Operations

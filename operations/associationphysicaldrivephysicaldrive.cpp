@@ -1,21 +1,19 @@
 #include "operations/associationphysicaldrivephysicaldrive.h"
 
 #include "core/devicefinder.h"
-#include "operations/associationpredicates.h"
+#include "operations/boxdrives.h"
 
 namespace Operations {
 
 void AssociationPhysicalDrivePhysicalDrive::associate(const Core::DevicePtr& drive)
 {
     namespace Facts = Interface::StorageMod;
-    if (!drive || drive->getValueFor(Facts::ATTR_NAME_DRIVE_TYPE) != Facts::ATTR_VALUE_DRIVE_TYPE_DATA)
+    const auto* data = dynamic_cast<const Schema::PhysicalDrive*>(drive.get());
+    if (data == nullptr || drive->getValueFor(Facts::ATTR_NAME_DRIVE_TYPE) != Facts::ATTR_VALUE_DRIVE_TYPE_DATA)
         return;
-    const Core::DevicePtr box = Core::storageSystemFinder(drive);
-    ActiveSparePairs pairs = activeSparePairs(box);
-    if (pairs.empty())
-        return;
-    buildAssociation(drive, ActiveSparePredicate(std::move(pairs)), box,
-                     Interface::MORUMod::ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
+    for (const Core::DevicePtr& spare :
+         BoxDrives::of(Core::storageSystemFinder(drive)).activeSparesFor(data->driveIndex()))
+        AddAssociationFor(Facts::ASSOCIATION_ACTIVE_SPARE, drive, spare);
 }
 
 } // namespace Operations

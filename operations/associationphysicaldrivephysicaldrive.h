@@ -1,7 +1,7 @@
 // Operations::AssociationPhysicalDrivePhysicalDrive - links a data drive to the spare that
 // stands in for it (ASSOCIATION_ACTIVE_SPARE), by what the logical drives of its box (storage
-// system, or else controller) list as active spares. Only data drives are looked at, and the
-// box is searched only when some logical drive of it has an active spare.
+// system, or else controller) list as active spares (looked up by drive index: BoxDrives). Only
+// data drives are looked at.
 #ifndef VNL_OPERATIONS_ASSOCIATIONPHYSICALDRIVEPHYSICALDRIVE_H
 #define VNL_OPERATIONS_ASSOCIATIONPHYSICALDRIVEPHYSICALDRIVE_H
 

@@ -6,7 +6,6 @@
 #include "core/devicefinder.h"
 #include "operations/discoverarraycontroller.h"
 #include "schema/devicescope.h"
-#include "schema/schemaarray.h"
 #include "schema/schemaarraycontroller.h"
 #include "schema/schemaphysicaldrive.h"
 #include "schema/schemastoragesystem.h"
@@ -25,15 +24,6 @@ template <class DeviceClass>
 DeviceClass* as(const Core::DevicePtr& device)
 {
     return dynamic_cast<DeviceClass*>(device.get());
-}
-
-bool inDriveSet(const Core::DevicePtr& array, const Core::DevicePtr& candidate,
-                const Schema::Array::DriveSet& (Schema::Array::*set)() const)
-{
-    const Schema::Array* from = as<Schema::Array>(array);
-    const Schema::PhysicalDrive* drive = as<Schema::PhysicalDrive>(candidate);
-    return from != nullptr && drive != nullptr && drive->driveIndex() < Schema::Array::DriveSet().size() &&
-        (from->*set)().test(drive->driveIndex());
 }
 
 bool hasDriveType(const Core::DevicePtr& device, const char* type)
@@ -81,20 +71,6 @@ Common::list<unsigned> numbersIn(const Common::string& text)
 
 } // namespace
 
-DataDrivePredicate::DataDrivePredicate() : Predicate(ASSOCIATION_DATA_DRIVE, DIRECTION_TWO_WAY) {}
-
-bool DataDrivePredicate::operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const
-{
-    return inDriveSet(from, candidate, &Schema::Array::dataDriveList);
-}
-
-SpareDrivePredicate::SpareDrivePredicate() : Predicate(ASSOCIATION_SPARE_DRIVE, DIRECTION_TWO_WAY) {}
-
-bool SpareDrivePredicate::operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const
-{
-    return inDriveSet(from, candidate, &Schema::Array::spareDriveList);
-}
-
 ActiveSparePairs activeSparePairs(const Core::DevicePtr& scope)
 {
     ActiveSparePairs pairs;
@@ -111,20 +87,6 @@ ActiveSparePairs activeSparePairs(const Core::DevicePtr& scope)
             pairs.insert({*number, *std::next(number)});
     }
     return pairs;
-}
-
-ActiveSparePredicate::ActiveSparePredicate(ActiveSparePairs pairs)
-    : Predicate(ASSOCIATION_ACTIVE_SPARE, DIRECTION_ONE_WAY), m_pairs(std::move(pairs))
-{
-}
-
-bool ActiveSparePredicate::operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const
-{
-    const Schema::PhysicalDrive* data = as<Schema::PhysicalDrive>(from);
-    const Schema::PhysicalDrive* spare = as<Schema::PhysicalDrive>(candidate);
-    return data != nullptr && spare != nullptr && hasDriveType(from, ATTR_VALUE_DRIVE_TYPE_DATA) &&
-        hasDriveType(candidate, ATTR_VALUE_DRIVE_TYPE_SPARE) &&
-        m_pairs.count({spare->driveIndex(), data->driveIndex()}) != 0;
 }
 
 ArrayControllerUnassignedDrivePredicate::ArrayControllerUnassignedDrivePredicate()

@@ -1,11 +1,8 @@
 // The association predicates: which devices an association operation links (see
 // Core::DeviceAssociationOperation). Each decides for a pair (from, candidate); a pair of the
 // wrong device classes is never linked.
-// - DataDrivePredicate / SpareDrivePredicate: from an array to the physical drives whose
-//   controller drive index is in its data / spare set.
-// - ActiveSparePredicate: from a data drive to the spare that stands in for it, by the
-//   (spare index, replaced index) pairs the logical drives of the scope list in
-//   ATTR_NAME_ACTIVE_SPARE_FOR_LIST (gathered once per association run, activeSparePairs).
+// - activeSparePairs: the (spare index, replaced index) pairs the logical drives below a scope
+//   list in ATTR_NAME_ACTIVE_SPARE_FOR_LIST.
 // - ArrayControllerUnassignedDrivePredicate / StorageSystemUnassignedDrivePredicate: to the
 //   unassigned physical drives (the scope decides whose).
 // - InitiatorWithAccessPredicate: from a storage system to the initiators its access-control
@@ -29,30 +26,9 @@ namespace Operations {
 
 using Predicate = Core::DeviceAssociationOperation::AssociationPredicate;
 
-class DataDrivePredicate : public Predicate {
-public:
-    DataDrivePredicate();
-    bool operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const override;
-};
-
-class SpareDrivePredicate : public Predicate {
-public:
-    SpareDrivePredicate();
-    bool operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const override;
-};
-
 // (spare drive index, index of the drive it stands in for)
 using ActiveSparePairs = std::set<std::pair<unsigned, unsigned>>;
 ActiveSparePairs activeSparePairs(const Core::DevicePtr& scope);
-
-class ActiveSparePredicate : public Predicate {
-public:
-    explicit ActiveSparePredicate(ActiveSparePairs pairs);
-    bool operator()(const Core::DevicePtr& from, const Core::DevicePtr& candidate) const override;
-
-private:
-    ActiveSparePairs m_pairs;
-};
 
 class ArrayControllerUnassignedDrivePredicate : public Predicate {
 public:

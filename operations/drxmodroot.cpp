@@ -3,6 +3,7 @@
 #include "core/devicefactory.h"
 #include "core/devicefinder.h"
 #include "operations/drxcommon.h"
+#include "operations/readphysicaldriveinfo.h"
 #include "schema/defaultreenumeratepredicate.h"
 #include "schema/schemamodroot.h"
 #include "schema/storagemod.h"
@@ -32,6 +33,7 @@ Core::DevicePtr CDRXModRoot::pModRoot()
     if (sm_pModroot)
         return sm_pModroot;
     DRXCommon::RegisterOperations();
+    Operations::ReadPhysicalDriveInfo::readMonitoringCounters(false); // the console shows none
     sm_pModroot = ModRootFactory().pRoot();
     DRXCommon::MaskControllers(sm_pModroot);
     rescanFrom(sm_pModroot);

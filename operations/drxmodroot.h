@@ -1,5 +1,6 @@
 // CDRXModRoot - the console's way to the device tree. pModRoot() returns the root, building
-// the tree on its first call: the operation classes are registered, the root is made, controller
+// the tree on its first call: the operation classes are registered (the drives' monitoring
+// counters, which the console never shows, left unread), the root is made, controller
 // discovery is restricted to the supported models and the first full rescan runs. Later calls
 // return the same root at once. Rescan() rescans the whole tree; before the first pModRoot()
 // there is no tree and it does nothing.

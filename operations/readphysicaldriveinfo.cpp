@@ -28,6 +28,8 @@ constexpr std::uint8_t kNcqCapable = 0x40; // bEvenMoreDeviceFlags
 constexpr std::uint8_t kNcqEnabled = 0x80;
 constexpr std::uint8_t kNoLocation = 255;
 
+bool sReadMonitoringCounters = true;
+
 // The monitoring counters and where the statistics reply keeps them.
 using Counter = std::function<unsigned long long(const SENSE_MNP_STATISTICS&)>;
 const std::pair<const char*, Counter> kCounters[] = {
@@ -130,6 +132,8 @@ Core::OperationReturn ReadPhysicalDriveInfo::visit(Schema::PhysicalDrive& drive)
         return result;
     }
     publishDriveInfo(drive, identify.result());
+    if (!sReadMonitoringCounters)
+        return result;
     SensePhysicalDriveCommand<SenseMNPStatisticsTrait> statistics(drive.driveIndex());
     if (executeCommand(statistics, drive, result) && result)
         ReadMNPInfo(drive, statistics.result());
@@ -161,6 +165,8 @@ void ReadPhysicalDriveInfo::ReadMNPInfo(Schema::PhysicalDrive& drive, const SENS
     for (const auto& [name, counter] : kCounters)
         publishReading(drive, name, counter(statistics));
 }
+
+void ReadPhysicalDriveInfo::readMonitoringCounters(bool read) { sReadMonitoringCounters = read; }
 
 const char* ReadPhysicalDriveInfo::interfaceName(unsigned code)
 {

@@ -7,6 +7,9 @@
 // - Commands: identify physical drive (through the reply cache, so the array reader's question
 //   is not asked twice), then the monitoring statistics. A failed identify marks the drive
 //   ATTR_VALUE_STATUS_FAILED and ends the reading with that failure.
+// - readMonitoringCounters(false) (for a front end that shows no counter) leaves out the
+//   monitoring statistics: the drives then have no ATTR_NAME_MNP_* attributes. They are read
+//   by default.
 // - A drive that is healthy but being rebuilt (as its logical drive's reader recorded with the
 //   controller in this rescan) keeps ATTR_VALUE_STATUS_REBUILDING.
 // - A parallel SCSI drive has no port, box and bay; a drive whose box or bay reads 255 has
@@ -28,6 +31,7 @@ public:
 
     static void publishDriveInfo(Schema::PhysicalDrive& drive, const PHYSICAL_DRIVE_STATUS& status);
     static void ReadMNPInfo(Schema::PhysicalDrive& drive, const SENSE_MNP_STATISTICS& statistics);
+    static void readMonitoringCounters(bool read);
 
     // ATTR_VALUE_INTERFACE_... of an interface code (PHYSICAL_DRIVE_STATUS.bDeviceType).
     static const char* interfaceName(unsigned code);

@@ -38,3 +38,19 @@ TEST(CLIPrinter, AttrPrintWritesOneLinePerElement)
     printer.attr_print("", "<", ">\n", 0);
     EXPECT_EQ(out.str(), "   Drive: 1:1\n   Drive: 1:2\n   Drive: 1:2\n<a!>  <b!>  ");
 }
+
+// Output leaves in large writes: the printer never flushes, the console does
+// so before every prompt and question.
+TEST(CLIPrinter, NeverFlushes)
+{
+    struct CountingBuffer : std::stringbuf {
+        int syncs = 0;
+        int sync() override { return ++syncs, 0; }
+    } buffer;
+    std::ostream out(&buffer);
+    CLIPrinter printer(&out);
+    printer.print_ln("a");
+    printer.attr_print("b*-*c", "L: ", "\n", 0);
+    EXPECT_EQ(buffer.str(), "a\nL: b\nL: c\n");
+    EXPECT_EQ(buffer.syncs, 0);
+}

@@ -109,3 +109,13 @@ TEST(RequestCount, TheConsoleRereadsANamedControllerOncePerCommand)
     EXPECT_NE(named, oneDiscovery(dir));
     EXPECT_EQ(requestsOf(dir, {}, "ctrl slot=3 show config\n"), named);
 }
+
+// The console shows no drive monitoring counter, so their statistics (0xA0) are never asked.
+TEST(RequestCount, ShowConfigAsksNoMonitoringStatistics)
+{
+    LockDir dir;
+    ASSERT_TRUE(dir.usePreset("large"));
+    const Requests config = requestsOf(dir, {"ctrl", "all", "show", "config"});
+    EXPECT_EQ(config.count("bmic.A0"), 0u);
+    EXPECT_EQ(config.at("bmic.15"), 256u) << "each drive is still identified";
+}

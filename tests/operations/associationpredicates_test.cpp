@@ -71,10 +71,8 @@ TEST_F(ActiveSpares, AnOddNumberLeftOverIsNoPair)
 
 TEST_F(ActiveSpares, PredicatesRefuseDevicesOfTheWrongClass)
 {
-    const Operations::DataDrivePredicate data;
     const Operations::LunInitiatorWithAccessPredicate access;
     const Operations::ArrayControllerToHostBusAdapterInterconnectPathPredicate path;
-    EXPECT_FALSE(data(controller, drives[0])) << "a controller is no array";
     EXPECT_FALSE(access(logicalDrive, drives[0])) << "a drive is no initiator, and no storage system is above";
     EXPECT_FALSE(path(controller, drives[0])) << "a local controller has no storage-system path";
 }
