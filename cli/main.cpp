@@ -74,8 +74,9 @@ namespace {
 
 // A handled signal releases the lock and ends the process at once with the
 // signal number. Only async-signal-safe calls are made here: exit() could
-// deadlock on a stream lock the interrupted code holds, and all output has
-// been flushed as it was written.
+// deadlock on a stream lock the interrupted code holds. Output the command
+// had not yet flushed is dropped with it; every prompt and question was
+// flushed before it was asked.
 extern "C" void onSignal(int signal)
 {
     sInstanceLock.release();
