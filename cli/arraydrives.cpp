@@ -109,7 +109,10 @@ bool chooseDrives(const CMFacade& facade, const Core::DevicePtr& array, const st
                 chosen.push_back(drive);
         return true;
     }
-    for (const Address& address : addresses(list)) {
+    const std::vector<Address> named = addresses(list);
+    if (!CError::isOK()) // a range the expander refused has been reported
+        return false;
+    for (const Address& address : named) {
         const Core::DevicePtr drive = facade.findDrive(controller, address.parts);
         if (!drive && address.marked)
             continue;

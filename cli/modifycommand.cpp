@@ -51,19 +51,19 @@ constexpr Target LOGICAL_DRIVE = {ATTR_VALUE_TYPE_LOGICAL_DRIVE, CLI_MESSAGES::T
 constexpr Target PHYSICAL_DRIVE = {ATTR_VALUE_TYPE_PHYSICAL_DRIVE, CLI_MESSAGES::TARGET_PHYSICAL_DRIVE};
 
 // A whole decimal number within [low, high]; false for anything else.
+bool isNumeric(const std::string& text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+// A number of any length is read; one too long to hold is out of range.
 bool readNumber(const std::string& text, unsigned low, unsigned high, unsigned& number)
 {
-    if (text.empty() || text.size() > 9 ||
-        !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
+    const std::size_t digits = text.size() - std::min(text.find_first_not_of('0'), text.size());
+    if (!isNumeric(text) || digits > 9)
         return false;
     number = static_cast<unsigned>(std::stoul(text));
     return number >= low && number <= high;
-}
-
-bool isNumeric(const std::string& text)
-{
-    unsigned ignored = 0;
-    return readNumber(text, 0, 999999999, ignored);
 }
 
 // The operation `name` of `device`; reported as not supported when it has none.
