@@ -235,6 +235,7 @@ void TargetFilter::process()
     if (!errors.empty())
         return;
     m_controllerSelector = m_targetWords[1];
+    m_controllersOnly = words.size() == 3 && words[1] == ALL && words[2] == "show";
     if (!processCtrlList() || m_selected.empty())
         return;
     const std::size_t next = selectorEnd(m_targetWords);
@@ -250,7 +251,11 @@ void TargetFilter::RescanController(const Core::DevicePtr& controller)
         reenumerate(DevicesHome(controller));
 }
 
-Core::DevicePtr TargetFilter::root() const { return CDRXModRoot::pModRoot(); }
+// "controller all show" lists the controllers alone: a tree without their devices serves it.
+Core::DevicePtr TargetFilter::root() const
+{
+    return m_controllersOnly ? CDRXModRoot::pControllers() : CDRXModRoot::pModRoot();
+}
 
 Core::OperationReturnList TargetFilter::reenumerate(const Core::DevicePtr& device)
 {

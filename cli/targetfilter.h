@@ -106,6 +106,8 @@ protected:
     CLIPrinter m_printer;
     bool m_changing = false;
     bool m_firmwareRefused = false;
+    // The command is "controller all show": it lists the controllers and nothing below them.
+    bool m_controllersOnly = false;
 
 private:
     std::string word(std::size_t index) const;

@@ -3,7 +3,9 @@
 #include "core/devicefactory.h"
 #include "core/devicefinder.h"
 #include "operations/drxcommon.h"
+#include "operations/readarraycontrollerinfo.h"
 #include "operations/readphysicaldriveinfo.h"
+#include "schema/controllersonlypredicate.h"
 #include "schema/defaultreenumeratepredicate.h"
 #include "schema/schemamodroot.h"
 #include "schema/storagemod.h"
@@ -26,18 +28,37 @@ bool failed(const Core::OperationReturn& result)
 
 Core::DevicePtr CDRXModRoot::sm_pModroot;
 bool CDRXModRoot::sm_fresh = false;
+bool CDRXModRoot::sm_controllersOnly = false;
 Common::list<Common::string> CDRXModRoot::sm_failedDevices;
 
 Core::DevicePtr CDRXModRoot::pModRoot()
 {
+    if (sm_pModroot && !sm_controllersOnly)
+        return sm_pModroot;
+    if (!sm_pModroot)
+        buildRoot();
+    rescanFrom(sm_pModroot);
+    return sm_pModroot;
+}
+
+Core::DevicePtr CDRXModRoot::pControllers()
+{
     if (sm_pModroot)
         return sm_pModroot;
+    buildRoot();
+    Operations::ReadArrayControllerInfo::readIdentityOnly(true);
+    readFrom(sm_pModroot, Interface::StorageMod::ControllersOnlyPredicate(sm_pModroot));
+    Operations::ReadArrayControllerInfo::readIdentityOnly(false);
+    sm_controllersOnly = true;
+    return sm_pModroot;
+}
+
+void CDRXModRoot::buildRoot()
+{
     DRXCommon::RegisterOperations();
     Operations::ReadPhysicalDriveInfo::readMonitoringCounters(false); // the console shows none
     sm_pModroot = ModRootFactory().pRoot();
     DRXCommon::MaskControllers(sm_pModroot);
-    rescanFrom(sm_pModroot);
-    return sm_pModroot;
 }
 
 void CDRXModRoot::Rescan()
@@ -63,8 +84,13 @@ bool CDRXModRoot::readFailedAt(const Core::DevicePtr& device)
 
 void CDRXModRoot::rescanFrom(const Core::DevicePtr& root)
 {
-    const Core::OperationReturnList results =
-        root->Reenumerate(Interface::StorageMod::DefaultReenumeratePredicate(root));
+    readFrom(root, Interface::StorageMod::DefaultReenumeratePredicate(root));
+    sm_controllersOnly = false;
+}
+
+void CDRXModRoot::readFrom(const Core::DevicePtr& root, const Core::Device::ReenumeratePredicate& predicate)
+{
+    const Core::OperationReturnList results = root->Reenumerate(predicate);
     sm_failedDevices.clear();
     for (const Core::OperationReturn& result : results)
         if (failed(result))

@@ -5,6 +5,12 @@
 // return the same root at once. Rescan() rescans the whole tree; before the first pModRoot()
 // there is no tree and it does nothing.
 //
+// pControllers() serves a command that lists controllers and nothing below them: without a tree
+// it builds one with the controllers alone, each read only as far as naming it needs
+// (Interface::StorageMod::ControllersOnlyPredicate); with a tree it returns it as it is. The
+// next pModRoot() or Rescan() then reads the whole tree, so every other command still finds
+// every device.
+//
 // Freshness: the tree read during a command is the hardware as that command finds it, so the
 // command need not read a controller of it again - a one-shot run's command uses the tree just
 // built for it. BeginCommand() starts the next command; a tree read before it may be out of date
@@ -21,6 +27,7 @@
 class CDRXModRoot {
 public:
     static Core::DevicePtr pModRoot();
+    static Core::DevicePtr pControllers();
     static void Rescan();
 
     static void BeginCommand();
@@ -31,10 +38,14 @@ public:
     static bool readFailedAt(const Core::DevicePtr& device);
 
 private:
+    static void buildRoot();
     static void rescanFrom(const Core::DevicePtr& root);
+    static void readFrom(const Core::DevicePtr& root, const Core::Device::ReenumeratePredicate& predicate);
 
     static Core::DevicePtr sm_pModroot;
     static bool sm_fresh;
+    // True while the tree holds the controllers alone (pControllers()).
+    static bool sm_controllersOnly;
     // The unique identifiers of the devices whose reads failed in the last whole-tree read.
     static Common::list<Common::string> sm_failedDevices;
 };

@@ -10,6 +10,8 @@ namespace {
 
 namespace Facts = Interface::StorageMod::ArrayController;
 
+bool sIdentityOnly = false;
+
 bool isRemote(const Schema::ArrayController& controller)
 {
     return controller.getValueFor(Facts::ATTR_NAME_LOCATION) == Facts::ATTR_VALUE_LOCATION_REMOTE;
@@ -26,16 +28,21 @@ Core::OperationReturn ReadArrayControllerInfo::visit(Schema::ArrayController& co
 
     IDENTIFY_CONTROLLER identify{};
     if (senseController<IdentifyControllerTrait>(controller, identify, result)) {
-        checkHBAAccessID(controller, result);
-        if (checkConfigModMajorVersionInfo(controller, identify, result))
-            return result;
+        if (!sIdentityOnly) {
+            checkHBAAccessID(controller, result);
+            if (checkConfigModMajorVersionInfo(controller, identify, result))
+                return result;
+        }
         publishIdentifyInfo(controller, identify);
         controller.over2TBSupport((identify.dwYetMoreControllerFlags & CONTROLLER_FLAG_OVER_2TB) != 0);
     }
     SUBSYSTEM_PARAMETERS subsystem{};
     if (senseController<SenseSubsystemInformationTrait>(controller, subsystem, result))
         publishStorageSystemInfo(controller, subsystem, isRemote(controller));
-    readSettings(controller, result);
+    if (sIdentityOnly)
+        readRedundancy(controller, result);
+    else
+        readSettings(controller, result);
     if (!result)
         controller.SetControllerStatusNotOk(Facts::ATTR_VALUE_CONTROLLER_STATE_CONTROLLER_COMMUNICATION_ERROR);
     return result;
@@ -82,13 +89,11 @@ bool ReadArrayControllerInfo::checkConfigModMajorVersionInfo(Schema::ArrayContro
     return false;
 }
 
+void ReadArrayControllerInfo::readIdentityOnly(bool identityOnly) { sIdentityOnly = identityOnly; }
+
 void ReadArrayControllerInfo::readSettings(Schema::ArrayController& controller, Core::OperationReturn& result) const
 {
-    REDUNDANT_CONTROLLER_PARAMETERS redundancy{};
-    if (isRemote(controller) && senseController<SenseRedundantParameterTrait>(controller, redundancy, result)) {
-        publishRedundantControllerParameters(controller, redundancy);
-        publishRedundancyMode(controller, redundancy);
-    }
+    readRedundancy(controller, result);
     CACHE_CONFIG_STATUS cache{};
     if (senseController<SenseControllerCacheConfigStatusTrait>(controller, cache, result))
         publishAcceleratorInfo(controller, cache);
@@ -100,6 +105,15 @@ void ReadArrayControllerInfo::readSettings(Schema::ArrayController& controller, 
     SURFACE_STATUS surface{};
     if (senseController<SenseSurfaceStatusTrait>(controller, surface, result))
         publishSurfaceStatusInfo(controller, surface);
+}
+
+void ReadArrayControllerInfo::readRedundancy(Schema::ArrayController& controller, Core::OperationReturn& result) const
+{
+    REDUNDANT_CONTROLLER_PARAMETERS redundancy{};
+    if (isRemote(controller) && senseController<SenseRedundantParameterTrait>(controller, redundancy, result)) {
+        publishRedundantControllerParameters(controller, redundancy);
+        publishRedundancyMode(controller, redundancy);
+    }
 }
 
 } // namespace Operations

@@ -14,6 +14,10 @@
 //   that command's failure and the facts read before it stay).
 // - Redundancy facts are read for a remote controller only, priorities and the surface scan
 //   delay for a local controller only.
+// - readIdentityOnly(true) (for a rescan that only names the controllers) asks the controller
+//   who it is and its serial numbers (and a remote one its redundancy, which decides whether it
+//   is listed) and nothing more: no settings, no check of its logical drives or host adapter.
+//   Everything is read by default.
 // - getCapabilityPtr describes the settings the controller offers with their current and
 //   default values (operations/readcontrollerfacts.h).
 #ifndef VNL_OPERATIONS_READARRAYCONTROLLERINFO_H
@@ -36,12 +40,15 @@ public:
     // this) cannot be handled safely.
     static constexpr unsigned MAX_CONFIG_MOD_MAJOR_VERSION = 9;
 
+    static void readIdentityOnly(bool identityOnly);
+
 private:
     void checkFirmwareDefect(Schema::ArrayController& controller) const;
     void checkHBAAccessID(Schema::ArrayController& controller, Core::OperationReturn& result) const;
     bool checkConfigModMajorVersionInfo(Schema::ArrayController& controller, const IDENTIFY_CONTROLLER& identify,
                                         Core::OperationReturn& result) const;
     void readSettings(Schema::ArrayController& controller, Core::OperationReturn& result) const;
+    void readRedundancy(Schema::ArrayController& controller, Core::OperationReturn& result) const;
 };
 
 } // namespace Operations

@@ -49,8 +49,23 @@ TEST(ModuleRoot, StartsOnceRescansOnlyAnExistingTreeAndTheTreeIsFreshForTheComma
 
     CDRXModRoot::Rescan(); // no tree yet: nothing happens
 
+    // Listing the controllers alone builds the tree without what lies below them; the first
+    // request for the whole tree reads the rest into the same tree, keeping the controllers.
+    const Core::DevicePtr listed = CDRXModRoot::pControllers();
+    ASSERT_TRUE(listed);
+    const std::vector<Core::Device*> controllers = childrenOf(listed);
+    ASSERT_FALSE(controllers.empty());
+    for (Core::Device* controller : controllers)
+        EXPECT_TRUE(controller->beginChild() == controller->endChild());
+    EXPECT_EQ(CDRXModRoot::pControllers().get(), listed.get());
+
     const Core::DevicePtr root = CDRXModRoot::pModRoot();
-    ASSERT_TRUE(root);
+    ASSERT_EQ(root.get(), listed.get());
+    const std::vector<Core::Device*> complete = childrenOf(root);
+    for (Core::Device* controller : controllers) {
+        EXPECT_NE(std::find(complete.begin(), complete.end(), controller), complete.end());
+        EXPECT_FALSE(controller->beginChild() == controller->endChild()) << "its drives are read";
+    }
     EXPECT_EQ(root->getValueFor(ATTR_NAME_TYPE), ATTR_VALUE_TYPE_MOD_ROOT);
     EXPECT_EQ(root->getValueFor(ATTR_NAME_UNIQUE_ID), root->toString());
     EXPECT_FALSE(debugXMLFileEnabled());
