@@ -199,6 +199,11 @@ bool isStandby(const Core::DevicePtr& controller)
     return controller->getValueFor(ATTR_NAME_REDUNDANT_STATE) == ATTR_VALUE_REDUNDANT_STATE_STANDBY;
 }
 
+bool identifiesBySlotOrSerialNumber(const std::string& selector)
+{
+    return selector.rfind("slot=", 0) == 0 || selector.rfind("serialnumber=", 0) == 0;
+}
+
 std::string lockState(const Core::DevicePtr& system) { return valueOf(system, Config::ATTR_NAME_LOCK_STATE); }
 
 } // namespace
@@ -235,7 +240,8 @@ void TargetFilter::process()
     if (!errors.empty())
         return;
     m_controllerSelector = m_targetWords[1];
-    m_controllersOnly = words.size() == 3 && words[1] == ALL && words[2] == "show";
+    m_controllersOnly = identifiesBySlotOrSerialNumber(m_controllerSelector) ||
+        (words.size() == 3 && words[1] == ALL && words[2] == "show");
     if (!processCtrlList() || m_selected.empty())
         return;
     const std::size_t next = selectorEnd(m_targetWords);
@@ -251,7 +257,9 @@ void TargetFilter::RescanController(const Core::DevicePtr& controller)
         reenumerate(DevicesHome(controller));
 }
 
-// "controller all show" lists the controllers alone: a tree without their devices serves it.
+// "controller all show" lists the controllers alone, and a controller named by its slot or serial
+// number is found by who it is: a tree without the controllers' devices serves either (the named
+// controller is then read whole, reenumerateSelected).
 Core::DevicePtr TargetFilter::root() const
 {
     return m_controllersOnly ? CDRXModRoot::pControllers() : CDRXModRoot::pModRoot();
@@ -520,7 +528,7 @@ void TargetFilter::reenumerateSelected(const Core::DevicePtr& controller)
     // The tree this command has read without a failure (the one a one-shot
     // run builds for its command) is current; after a failure the controller
     // is read again here, so that the failure is reported.
-    if (CDRXModRoot::isFresh())
+    if (CDRXModRoot::isFresh() && CDRXModRoot::isComplete())
         return;
     const Core::OperationReturnList results = reenumerate(DevicesHome(controller));
     // One report per controller, however many of its reads failed.

@@ -71,6 +71,8 @@ void CDRXModRoot::BeginCommand() { sm_fresh = false; }
 
 bool CDRXModRoot::isFresh() { return sm_fresh; }
 
+bool CDRXModRoot::isComplete() { return !sm_controllersOnly; }
+
 bool CDRXModRoot::readFailedAt(const Core::DevicePtr& device)
 {
     for (const Common::string& failed : sm_failedDevices) {

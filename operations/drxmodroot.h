@@ -33,6 +33,8 @@ public:
     static void BeginCommand();
     // True when the whole tree was read during the current command and every read succeeded.
     static bool isFresh();
+    // False while the tree holds the controllers alone (pControllers()).
+    static bool isComplete();
     // True when a read of the last whole-tree read failed on `device` or on a device below it
     // (a controller that does not answer, say); such a device must not be shown as read.
     static bool readFailedAt(const Core::DevicePtr& device);
@@ -44,7 +46,6 @@ private:
 
     static Core::DevicePtr sm_pModroot;
     static bool sm_fresh;
-    // True while the tree holds the controllers alone (pControllers()).
     static bool sm_controllersOnly;
     // The unique identifiers of the devices whose reads failed in the last whole-tree read.
     static Common::list<Common::string> sm_failedDevices;

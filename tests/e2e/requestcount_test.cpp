@@ -92,13 +92,19 @@ TEST(RequestCount, TheConsoleRereadsEverythingForControllerAllAndRescan)
     EXPECT_EQ(requestsOf(dir, {}, "ctrl all show config\nctrl all show config\n"), times(discovery, 3));
 }
 
-TEST(RequestCount, AOneShotCommandOnANamedControllerReadsTheHardwareOnce)
+// A one-shot command on a controller named by its slot or serial number reads that controller
+// whole, once, and asks the others only who they are: on `large` (four controllers alike) a
+// quarter of what the whole listing asks, and two commands for each controller.
+TEST(RequestCount, AOneShotCommandOnANamedControllerReadsItOnceAndAsksTheOthersWhoTheyAre)
 {
     LockDir dir;
-    const Requests discovery = oneDiscovery(dir);
-    EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "show"}), discovery);
-    EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "show", "config"}), discovery);
-    EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "ld", "2", "show"}), discovery);
+    ASSERT_TRUE(dir.usePreset("large"));
+    const Requests whole = requestsOf(dir, {"ctrl", "all", "show", "config"});
+    const Requests named = requestsOf(dir, {"ctrl", "slot=3", "show", "config"});
+    EXPECT_LE(named.at("bmic"), whole.at("bmic") / 4 + 2 * 4);
+    EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "show"}), named);
+    EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "ld", "2", "show"}), named);
+    EXPECT_EQ(requestsOf(dir, {"ctrl", "serialnumber=PVNLL0200900", "show"}), named);
 }
 
 TEST(RequestCount, TheConsoleRereadsANamedControllerOncePerCommand)
