@@ -5,11 +5,12 @@
 // return the same root at once. Rescan() rescans the whole tree; before the first pModRoot()
 // there is no tree and it does nothing.
 //
-// pControllers() serves a command that lists controllers and nothing below them: without a tree
-// it builds one with the controllers alone, each read only as far as naming it needs
-// (Interface::StorageMod::ControllersOnlyPredicate); with a tree it returns it as it is. The
-// next pModRoot() or Rescan() then reads the whole tree, so every other command still finds
-// every device.
+// pControllers() serves a command that lists controllers and nothing below them, or that finds
+// a controller by its slot or serial number before reading that one whole: without a tree it
+// builds one with the controllers alone, each read only as far as naming it needs
+// (Interface::StorageMod::ControllersOnlyPredicate), fresh but not complete; with a tree it
+// returns it as it is. The next pModRoot() or Rescan() then reads the whole tree, so every
+// other command still finds every device.
 //
 // Freshness: the tree read during a command is the hardware as that command finds it, so the
 // command need not read a controller of it again - a one-shot run's command uses the tree just
