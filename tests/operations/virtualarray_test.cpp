@@ -79,7 +79,7 @@ auto layoutOf(const LOGICAL_DRIVE_CONFIG& r)
 {
     return std::make_tuple(
         std::vector<std::uint8_t>(std::begin(r.pbBigDriveAssignmentMap), std::end(r.pbBigDriveAssignmentMap)),
-        r.dwDataOffset, r.qwExtendedBlocksPerDrive, r.dwBlocksOnVolume, r.wFaultTolerance, r.wDistribution);
+        +r.dwDataOffset, +r.qwExtendedBlocksPerDrive, +r.dwBlocksOnVolume, +r.wFaultTolerance, +r.wDistribution);
 }
 
 unsigned memberCount(const LOGICAL_DRIVE_CONFIG& record)
@@ -121,9 +121,9 @@ TEST(VirtualArray, ExpandingAFullArrayMovesEveryLogicalDriveWithoutOverlappingAn
     const Tree after(Tree::SameControllers{}, tree);
     for (unsigned number = 0; number < 3; ++number) {
         EXPECT_EQ(memberCount(after.stored(number)), 4u);
-        EXPECT_EQ(after.stored(number).dwBlocksOnVolume, before[number].dwBlocksOnVolume);
+        EXPECT_EQ(+after.stored(number).dwBlocksOnVolume, +before[number].dwBlocksOnVolume);
     }
-    EXPECT_LT(after.stored(2).dwDataOffset, before[2].dwDataOffset);
+    EXPECT_LT(+after.stored(2).dwDataOffset, +before[2].dwDataOffset);
     expectNoOverlapAtAnyStep(before, after, order);
 }
 
@@ -142,7 +142,7 @@ TEST(VirtualArray, ExtendingAMiddleLogicalDriveMovesTheOneAfterItFirst)
     EXPECT_EQ(log.units("54"), (std::vector<unsigned>{1, 0}));
     const Tree after(Tree::SameControllers{}, tree);
     const LOGICAL_DRIVE_CONFIG extended = after.stored(0);
-    EXPECT_EQ(extended.dwBlocksOnVolume, asked / (255 * 32) * (255 * 32)) << "whole cylinders of 255 x 32 blocks";
+    EXPECT_EQ(+extended.dwBlocksOnVolume, asked / (255 * 32) * (255 * 32)) << "whole cylinders of 255 x 32 blocks";
     expectNoOverlapAtAnyStep(before, after, log.units("54"));
 }
 
@@ -153,22 +153,22 @@ TEST(VirtualArray, MirroredLogicalDrivesTakeParityOnlyWhenTheDriveCountIsOdd)
     Tree odd(mirrored);
     ASSERT_TRUE(expand(odd, 1));
     const LOGICAL_DRIVE_CONFIG parity = Tree(Tree::SameControllers{}, odd).stored(0);
-    EXPECT_EQ(parity.wFaultTolerance, kRaid5);
-    EXPECT_EQ(parity.wDistribution, 128) << "the default stripe size of RAID 5";
+    EXPECT_EQ(+parity.wFaultTolerance, kRaid5);
+    EXPECT_EQ(+parity.wDistribution, 128) << "the default stripe size of RAID 5";
     EXPECT_EQ(memberCount(parity), 3u);
 
     Tree even(mirrored);
     ASSERT_TRUE(expand(even, 2));
     const LOGICAL_DRIVE_CONFIG stillMirrored = Tree(Tree::SameControllers{}, even).stored(0);
-    EXPECT_EQ(stillMirrored.wFaultTolerance, kRaid1);
+    EXPECT_EQ(+stillMirrored.wFaultTolerance, kRaid1);
     EXPECT_EQ(memberCount(stillMirrored), 4u);
 
     // Four drives or more, on a controller that offers RAID 6, take two parity drives.
     Tree five(controllerLine(256) + drives(5) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=1 size=50GB\n");
     ASSERT_TRUE(expand(five, 3));
     const LOGICAL_DRIVE_CONFIG doubleParity = Tree(Tree::SameControllers{}, five).stored(0);
-    EXPECT_EQ(doubleParity.wFaultTolerance, kRaid6);
-    EXPECT_EQ(doubleParity.wDrivesConsumedForFaultTolerance, 2);
+    EXPECT_EQ(+doubleParity.wFaultTolerance, kRaid6);
+    EXPECT_EQ(+doubleParity.wDrivesConsumedForFaultTolerance, 2);
 }
 
 TEST(VirtualArray, RewrittenRecordsTakeTheFormTheirNewLayoutNeeds)
@@ -180,8 +180,8 @@ TEST(VirtualArray, RewrittenRecordsTakeTheFormTheirNewLayoutNeeds)
                               {{Facts::ATTR_NAME_USEABLE_BLOCKS, std::to_string(bigSize)}}));
     const LOGICAL_DRIVE_CONFIG extended = Tree(Tree::SameControllers{}, big).stored(0);
     EXPECT_EQ(extended.qwBigBlocksInLogicalDrive, bigSize);
-    EXPECT_EQ(extended.bLogicalDriveProperty & 1, 1) << "the big-drive property";
-    EXPECT_EQ(extended.logicalDriveParamTable.wMaxCylinders, 65535);
+    EXPECT_EQ(+extended.bLogicalDriveProperty & 1, 1) << "the big-drive property";
+    EXPECT_EQ(+extended.logicalDriveParamTable.wMaxCylinders, 65535);
 
     // RAID 0 keeps no spares.
     Tree spared(controllerLine(256) + drives(4) +
@@ -189,10 +189,10 @@ TEST(VirtualArray, RewrittenRecordsTakeTheFormTheirNewLayoutNeeds)
     ASSERT_TRUE(Tree::perform(logicalDrive(spared, 0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
                               {{Facts::ATTR_NAME_RAID, Facts::ATTR_VALUE_RAID_0}}));
     const LOGICAL_DRIVE_CONFIG striped = Tree(Tree::SameControllers{}, spared).stored(0);
-    EXPECT_EQ(striped.wFaultTolerance, 0);
+    EXPECT_EQ(+striped.wFaultTolerance, 0);
     EXPECT_TRUE(std::all_of(std::begin(striped.pbBigSpareAssignmentMap), std::end(striped.pbBigSpareAssignmentMap),
                             [](std::uint8_t byte) { return byte == 0; }));
-    EXPECT_EQ(striped.wDistribution, 256) << "the present stripe size (128 KB) when none is asked for";
+    EXPECT_EQ(+striped.wDistribution, 256) << "the present stripe size (128 KB) when none is asked for";
 }
 
 TEST(VirtualArray, PlansThatCannotBeCarriedOutSendNothing)
@@ -217,7 +217,7 @@ TEST(VirtualArray, PlansThatCannotBeCarriedOutSendNothing)
         Tree::perform(logicalDrive(smallCache, 0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
                       {{Facts::ATTR_NAME_STRIPE_SIZE, "256"}});
     EXPECT_TRUE(withinCache) << status(withinCache);
-    EXPECT_EQ(Tree(Tree::SameControllers{}, smallCache).stored(0).wDistribution, 256);
+    EXPECT_EQ(+Tree(Tree::SameControllers{}, smallCache).stored(0).wDistribution, 256);
 }
 
 TEST(VirtualArray, AnArrayWithAFailedDriveIsNotTransformed)
