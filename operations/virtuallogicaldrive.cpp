@@ -1,8 +1,7 @@
 #include "operations/virtuallogicaldrive.h"
 
-#include <algorithm>
-
 #include "common/clog.h"
+#include "operations/arrayinfo.h"
 #include "operations/conversion.h"
 #include "schema/schemalogicaldrive.h"
 
@@ -14,14 +13,6 @@ using Schema::LogicalDrive;
 constexpr std::uint8_t kBigDriveProperty = 0x01;
 // Records carry the data offset in 32 bits.
 constexpr std::uint64_t kLastOffset = 0xFFFFFFFFull;
-
-void driveSetToBytes(const VirtualLogicalDrive::DriveSet& set, std::uint8_t (&bytes)[16])
-{
-    std::fill(std::begin(bytes), std::end(bytes), std::uint8_t{0});
-    for (std::size_t i = 0; i < set.size(); ++i)
-        if (set.test(i))
-            bytes[i / 8] = static_cast<std::uint8_t>(bytes[i / 8] | (1u << (i % 8)));
-}
 
 bool refused(const char* why)
 {
