@@ -235,10 +235,6 @@ void CSSPOp::SetHostModes(const Core::DevicePtr& controller, const std::string& 
 
 void CSSPOp::SetHostMode(const Core::DevicePtr& controller, const std::string& adapterId, const std::string& mode)
 {
-    if (!m_facade.isTargetType(controller, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)) {
-        report(CLI_MESSAGES::TARGET_CONTROLLER);
-        return;
-    }
     const Core::DevicePtr adapter = initiator(controller, getPaddedAdapterId(controller, adapterId));
     if (!adapter) {
         report(CLI_MESSAGES::HOST_MODE_ADAPTER_UNKNOWN);
