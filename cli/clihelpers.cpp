@@ -1,5 +1,6 @@
 #include "cli/clihelpers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <iostream>
 #include <map>
@@ -197,6 +198,11 @@ std::string lowerCase(const std::string& text)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return out;
+}
+
+bool isDigits(const std::string& text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 std::size_t badNameCharacter(const std::string& name)

@@ -88,6 +88,9 @@ std::string paramName(const std::string& word);
 // The lower-case form of ASCII text.
 std::string lowerCase(const std::string& text);
 
+// True for a non-empty run of the decimal digits 0-9.
+bool isDigits(const std::string& text);
+
 // The first character of a chassis or connection name that is not allowed
 // (a letter, a digit, a blank or one of !@#*_()+\:./,-), or npos.
 std::size_t badNameCharacter(const std::string& name);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/clierror.h"
+#include "cli/clihelpers.h"
 
 namespace {
 
@@ -49,16 +50,6 @@ std::string upper(std::string text)
     return text;
 }
 
-bool allDigits(const std::string& text)
-{
-    if (text.empty())
-        return false;
-    for (char c : text)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return false;
-    return true;
-}
-
 unsigned number(const std::string& digits)
 {
     unsigned value = 0;
@@ -81,7 +72,7 @@ bool parsePort(const std::string& text, unsigned& rank, Clamp& clamp)
 {
     const char letter = text.empty() ? '\0' : text.back();
     const std::string digits = text.substr(0, text.empty() ? 0 : text.size() - 1);
-    if ((letter != 'I' && letter != 'E') || !allDigits(digits))
+    if ((letter != 'I' && letter != 'E') || !CLI_HELPERS::isDigits(digits))
         return false;
     const unsigned limit = letter == 'I' ? MAX_INTERNAL_PORT : MAX_EXTERNAL_PORT;
     const unsigned offset = letter == 'I' ? 0 : MAX_INTERNAL_PORT;
@@ -100,7 +91,7 @@ bool parsePort(const std::string& text, unsigned& rank, Clamp& clamp)
 // A box or bay, clamped to [0, maximum].
 bool parseNumber(const std::string& text, unsigned maximum, unsigned& rank, Clamp& clamp)
 {
-    if (!allDigits(text))
+    if (!CLI_HELPERS::isDigits(text))
         return false;
     rank = number(text);
     if (rank > maximum) {

@@ -4,7 +4,6 @@
 // the translation of the user's words are the same for all of them; the
 // others check their values here and perform their operation directly.
 #include <algorithm>
-#include <cctype>
 #include <functional>
 
 #include "cli/clierror.h"
@@ -50,17 +49,12 @@ constexpr Target CONTROLLER = {ATTR_VALUE_TYPE_ARRAY_CONTROLLER, CLI_MESSAGES::T
 constexpr Target LOGICAL_DRIVE = {ATTR_VALUE_TYPE_LOGICAL_DRIVE, CLI_MESSAGES::TARGET_LOGICAL_DRIVE};
 constexpr Target PHYSICAL_DRIVE = {ATTR_VALUE_TYPE_PHYSICAL_DRIVE, CLI_MESSAGES::TARGET_PHYSICAL_DRIVE};
 
-// A whole decimal number within [low, high]; false for anything else.
-bool isNumeric(const std::string& text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
-}
-
-// A number of any length is read; one too long to hold is out of range.
+// A whole decimal number within [low, high]; false for anything else. A
+// number of any length is read; one too long to hold is out of range.
 bool readNumber(const std::string& text, unsigned low, unsigned high, unsigned& number)
 {
     const std::size_t digits = text.size() - std::min(text.find_first_not_of('0'), text.size());
-    if (!isNumeric(text) || digits > 9)
+    if (!CLI_HELPERS::isDigits(text) || digits > 9)
         return false;
     number = static_cast<unsigned>(std::stoul(text));
     return number >= low && number <= high;
@@ -195,9 +189,6 @@ void StorageCLI::modifySetting(const ModifyCall& call)
     ProcessOp(call.row.operation, params);
 }
 
-// Settings whose handlers are not part of this tool yet.
-void StorageCLI::modifyNotBuilt(const ModifyCall&) { CError::log(CLI_MESSAGES::NOT_SUPPORTED, "", 1); }
-
 void StorageCLI::modifySpares(const ModifyCall& call)
 {
     if (call.values[0] == "none")
@@ -273,7 +264,7 @@ void StorageCLI::modifyNumber(const ModifyCall& call)
 {
     const std::string& value = call.values[0];
     unsigned number = 0;
-    if (!isNumeric(value))
+    if (!CLI_HELPERS::isDigits(value))
         CError::log(CLI_MESSAGES::SYNTAX_ERROR + value + "\"", "", 1);
     else if (!readNumber(value, 1, 32, number))
         CError::log(CLI_MESSAGES::NUMBER_RANGE, "", 1);

@@ -1,7 +1,6 @@
 #include "cli/storagecli.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "cli/clierror.h"
 #include "cli/climessages.h"
@@ -34,8 +33,7 @@ bool mayBeEmpty(const std::string& name) { return name == "chassisname" || name 
 // A size as typed: "?", "default", "max" or a whole number of MB.
 bool isSizeWord(const std::string& size)
 {
-    return size == "?" || size == "default" || size == "max" ||
-        (!size.empty() && std::all_of(size.begin(), size.end(), [](unsigned char c) { return std::isdigit(c); }));
+    return size == "?" || size == "default" || size == "max" || CLI_HELPERS::isDigits(size);
 }
 
 // The values given as "?"; one command asks one question.

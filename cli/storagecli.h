@@ -148,7 +148,6 @@ private:
     // Applies `work` to each selected device until an error is reported.
     void eachSelected(const std::function<void(const Core::DevicePtr&)>& work);
     void modifySetting(const ModifyCall& call);
-    void modifyNotBuilt(const ModifyCall& call);
     void modifySpares(const ModifyCall& call);
     void modifySurfaceScanDelay(const ModifyCall& call);
     void modifyFailDrive(const ModifyCall& call);
@@ -156,7 +155,6 @@ private:
     void modifyDriveWriteCache(const ModifyCall& call);
     void modifyRedundantController(const ModifyCall& call);
     void modifyNumber(const ModifyCall& call);
-    void modifyMigrate(const ModifyCall& call);
     void modifyExtend(const ModifyCall& call);
     void modifyChassisSlot(const ModifyCall& call);
     void modifyChassisName(const ModifyCall& call);

@@ -517,7 +517,7 @@ void TargetFilter::ReportUnreadControllers()
 std::string TargetFilter::selectorOf(const Core::DevicePtr& controller) const
 {
     const std::string slot = valueOf(controller, ATTR_NAME_SLOT);
-    if (!slot.empty() && std::all_of(slot.begin(), slot.end(), [](unsigned char c) { return std::isdigit(c); }))
+    if (CLI_HELPERS::isDigits(slot))
         return "slot=" + slot;
     const std::string serial = valueOf(controller, ATTR_NAME_CONTROLLER_SERIAL_NUMBER);
     return serial.empty() ? m_controllerSelector : "serialnumber=" + serial;

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "cli/clierror.h"
+#include "cli/clihelpers.h"
 #include "cli/climessages.h"
 #include "cli/consoleoutput.h"
 #include "cli/devlister.h"
@@ -155,8 +156,7 @@ long long roundedMB(const std::string& blocks)
 // A whole decimal number; false for anything else.
 bool readNumber(const std::string& word, long long& number)
 {
-    if (word.empty() || word.size() > 18 ||
-        !std::all_of(word.begin(), word.end(), [](unsigned char c) { return std::isdigit(c); }))
+    if (word.size() > 18 || !CLI_HELPERS::isDigits(word))
         return false;
     number = std::stoll(word);
     return true;

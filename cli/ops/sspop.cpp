@@ -192,11 +192,11 @@ void CSSPOp::SetConnectionName(const Core::DevicePtr& controller, const std::str
         report(CLI_MESSAGES::NAME_ADAPTER_UNKNOWN);
         return;
     }
-    if (name.empty() && hasHostMode(controller, id)) {
+    const Core::DevicePtr adapter = initiator(controller, id);
+    if (name.empty() && hasHostMode(adapter)) {
         report(CLI_MESSAGES::NAME_KEEPS_HOST_MODE);
         return;
     }
-    const Core::DevicePtr adapter = initiator(controller, id);
     Core::DeviceOperationPtr operation = adapter->getOperation(OPERATION_WRITE_MANAGE_CONNECTION_NAME);
     if (!operation) {
         report(CLI_MESSAGES::NOT_SUPPORTED);
@@ -235,10 +235,6 @@ void CSSPOp::SetHostModes(const Core::DevicePtr& controller, const std::string& 
 
 void CSSPOp::SetHostMode(const Core::DevicePtr& controller, const std::string& adapterId, const std::string& mode)
 {
-    if (!m_facade.isTargetType(controller, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)) {
-        report(CLI_MESSAGES::TARGET_CONTROLLER);
-        return;
-    }
     const Core::DevicePtr adapter = initiator(controller, getPaddedAdapterId(controller, adapterId));
     if (!adapter) {
         report(CLI_MESSAGES::HOST_MODE_ADAPTER_UNKNOWN);
@@ -269,10 +265,9 @@ void CSSPOp::SetHostMode(const Core::DevicePtr& controller, const std::string& a
         m_facade.opErrMsg(result);
 }
 
-bool CSSPOp::hasHostMode(const Core::DevicePtr& controller, const std::string& adapterId) const
+bool CSSPOp::hasHostMode(const Core::DevicePtr& adapter) const
 {
-    const std::string mode =
-        m_facade.rawVal(initiator(controller, getPaddedAdapterId(controller, adapterId)), ATTR_NAME_HOST_MODE);
+    const std::string mode = m_facade.rawVal(adapter, ATTR_NAME_HOST_MODE);
     return !mode.empty() && mode != DEFAULT_HOST_MODE;
 }
 

@@ -41,7 +41,7 @@ public:
     void SetHostModes(const Core::DevicePtr& controller, const std::string& specifiers, const std::string& mode);
     // A mode of "?" lists the host modes and changes nothing.
     void SetHostMode(const Core::DevicePtr& controller, const std::string& adapterId, const std::string& mode);
-    bool hasHostMode(const Core::DevicePtr& controller, const std::string& adapterId) const;
+    bool hasHostMode(const Core::DevicePtr& adapter) const;
     // False, after a warning, when "all" or "none" is also an adapter's
     // connection name: the word then stands for that name.
     bool isKeywordUsable(const std::string& word, const Core::DevicePtr& controller);
