@@ -17,11 +17,6 @@ protected:
     Outcome run(const Words& args) { return runVnlcli(dir, args); }
     // The whole configuration as a new process reads it.
     std::string configuration() { return run({"ctrl", "all", "show", "config", "detail"}).output; }
-    bool sim(const std::string& args)
-    {
-        const std::string command = "VNLSIM_STATE=" + dir.path + "/sim " + VNLSIM_TOOL + " " + args + " >/dev/null";
-        return std::system(command.c_str()) == 0;
-    }
     void expectHas(const std::string& text, const std::string& part) const
     {
         EXPECT_NE(text.find(part), std::string::npos) << "no \"" << part << "\" in:\n" << text;
@@ -36,7 +31,7 @@ TEST_F(Create, AFailedWriteLeavesTheConfigurationAsItWas)
 {
     const std::string before = configuration();
     // The set-logical-drive-configuration command fails once the new array exists in the tool.
-    ASSERT_TRUE(sim("check-condition-on slot1 51 1"));
+    ASSERT_TRUE(dir.sim("check-condition-on slot1 51 1"));
     Outcome failed = run({"ctrl", "slot=1", "create", "type=ld", "drives=1I:1:1,1I:1:2", "raid=1"});
     EXPECT_EQ(failed.status, 1);
     expectHas(failed.output, "Error: This command did not complete properly.");

@@ -13,11 +13,6 @@ protected:
     Outcome run(const Words& args, const std::string& input = "") { return runVnlcli(dir, args, input); }
     // The logical drives of the slot 3 controller, as a new process lists them.
     std::string logicalDrives() { return run({"ctrl", "slot=3", "ld", "all", "show"}).output; }
-    bool sim(const std::string& args)
-    {
-        const std::string command = "VNLSIM_STATE=" + dir.path + "/sim " + VNLSIM_TOOL + " " + args + " >/dev/null";
-        return std::system(command.c_str()) == 0;
-    }
     static bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
     LockDir dir;
@@ -48,15 +43,15 @@ TEST_F(Delete, AnInterruptedDeleteLeavesEachLogicalDriveWholeOrGone)
 {
     // A failure of the first record write deletes nothing.
     const std::string before = logicalDrives();
-    ASSERT_TRUE(sim("check-condition-on slot3 51 1"));
+    ASSERT_TRUE(dir.sim("check-condition-on slot3 51 1"));
     Outcome failed = run({"ctrl", "slot=3", "array", "B", "delete", "forced"});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(logicalDrives(), before);
 
     // Logical drive 4, failed, is deleted without a block read; the read of logical drive 3
     // fails, which keeps it as it was.
-    ASSERT_TRUE(sim("fail-ld slot3 3"));
-    ASSERT_TRUE(sim("check-condition-on slot3 20 1"));
+    ASSERT_TRUE(dir.sim("fail-ld slot3 3"));
+    ASSERT_TRUE(dir.sim("check-condition-on slot3 20 1"));
     failed = run({"ctrl", "slot=3", "array", "B", "delete", "forced"});
     EXPECT_EQ(failed.status, 1);
     const std::string after = logicalDrives();

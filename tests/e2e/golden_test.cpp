@@ -119,13 +119,6 @@ void rewrite(const Transcript& transcript, const Outcome& run)
     std::ofstream(transcript.file) << header << "exit " << run.status << "\n" << SEPARATOR << run.output;
 }
 
-// Runs vnlsim on the transcript's simulated hardware; false when it refuses.
-bool runSim(const LockDir& dir, const std::string& args)
-{
-    const std::string command = "VNLSIM_STATE=" + dir.path + "/sim " + VNLSIM_TOOL + " " + args + " >/dev/null 2>&1";
-    return std::system(command.c_str()) == 0;
-}
-
 std::vector<std::filesystem::path> transcripts()
 {
     std::vector<std::filesystem::path> files;
@@ -164,11 +157,10 @@ TEST_P(Golden, OutputMatchesTheTranscript)
     if (transcript.profile.empty())
         ASSERT_TRUE(dir.usePreset(transcript.preset)) << transcript.preset;
     else
-        ASSERT_TRUE(
-            runSim(dir, "init --profile " VNL_SOURCE_DIR "/tests/e2e/profiles/" + transcript.profile + ".profile"))
+        ASSERT_TRUE(dir.sim("init --profile " VNL_SOURCE_DIR "/tests/e2e/profiles/" + transcript.profile + ".profile"))
             << transcript.profile;
     for (const std::string& args : transcript.simCommands)
-        ASSERT_TRUE(runSim(dir, args)) << args;
+        ASSERT_TRUE(dir.sim(args)) << args;
     const Outcome run = runVnlcli(dir, transcript.args, transcript.input);
     unsetenv("VNLSIM_CLOCK");
     if (std::getenv("VNL_GOLDEN_UPDATE")) {

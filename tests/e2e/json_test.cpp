@@ -194,9 +194,7 @@ TEST(Json, SizesComeInBytesAsWellAsText)
 TEST(Json, QuotesBackslashesAndControlBytesStayValidJson)
 {
     LockDir dir;
-    const std::string init = "VNLSIM_STATE=" + dir.path + "/sim " + VNLSIM_TOOL +
-        " init --profile " VNL_SOURCE_DIR "/tests/e2e/profiles/quotes.profile >/dev/null 2>&1";
-    ASSERT_EQ(std::system(init.c_str()), 0);
+    ASSERT_TRUE(dir.sim("init --profile " VNL_SOURCE_DIR "/tests/e2e/profiles/quotes.profile"));
     const Outcome text = runVnlcli(dir, {"controller", "all", "show", "config", "detail"});
     const Outcome run = runVnlcli(dir, {"--json", "controller", "all", "show", "config", "detail"});
     ASSERT_EQ(run.status, 0) << run.output;

@@ -36,22 +36,12 @@ std::vector<std::string> words(const std::string& line)
     return result;
 }
 
-// Runs vnlsim on the hardware of `dir`; `clock` sets the simulated time.
-bool vnlsim(const LockDir& dir, const std::string& arguments, const std::string& clock = "")
-{
-    std::string command = "VNLSIM_STATE=" + dir.path + "/sim ";
-    if (!clock.empty())
-        command += "VNLSIM_CLOCK=" + clock + " ";
-    command += std::string(VNLSIM_TOOL) + " " + arguments + " >/dev/null 2>&1";
-    return std::system(command.c_str()) == 0;
-}
-
 // The hardware of `dir` laid anew from profile lines.
 bool fromProfile(const LockDir& dir, const std::string& profile)
 {
     const std::string file = dir.path + "/hardware.profile";
     std::ofstream(file) << profile;
-    return vnlsim(dir, "init --profile " + file);
+    return dir.sim("init --profile " + file);
 }
 
 std::string preset(const std::string& name)
@@ -189,7 +179,7 @@ TEST(Targets, DevicesThatAreNotThereAreNamedInTheError)
              errorText("The specified controller does not have any tape drives identified by\n       'all'"), 1},
         });
 
-    ASSERT_TRUE(vnlsim(dir, "init --preset small"));
+    ASSERT_TRUE(dir.usePreset("small"));
     expectRuns(dir,
                {
                    {"ctrl slot=1 array all show",
@@ -238,7 +228,7 @@ TEST(Targets, DriveRangesSelectTheDrivesThatExist)
     };
     expectOutlines(dir, selections);
 
-    ASSERT_TRUE(vnlsim(dir, "init --preset small"));
+    ASSERT_TRUE(dir.usePreset("small"));
     const std::string slot1 = "Orvex Varnel V24 in Slot 1";
     const std::vector<std::pair<std::string, std::string>> acrossPorts = {
         {"ctrl slot=1 pd 1I:1:3-2I:1:6 show",
@@ -254,7 +244,7 @@ TEST(Targets, DriveRangesSelectTheDrivesThatExist)
 TEST(Targets, ControllerWithTheFirmwareDefectIsRefusedWithTheNoticeAlone)
 {
     LockDir dir;
-    ASSERT_TRUE(vnlsim(dir, "init --preset firmware"));
+    ASSERT_TRUE(dir.usePreset("firmware"));
     for (const char* command :
          {"ctrl slot=2 show", "ctrl all show", "ctrl slot=2 show config", "ctrl slot=2 array A show",
           "ctrl slot=2 ld 1 show", "ctrl slot=2 pd all show", "ctrl slot=2 modify rp=high"}) {
@@ -275,7 +265,7 @@ TEST(Targets, ControllerWithTheFirmwareDefectIsRefusedWithTheNoticeAlone)
 TEST(Targets, StandbyControllerOfARedundantPairIsNeverSelected)
 {
     LockDir dir;
-    ASSERT_TRUE(vnlsim(dir, "init --preset external"));
+    ASSERT_TRUE(dir.usePreset("external"));
     Outcome all = runVnlcli(dir, {"ctrl", "all", "show"});
     EXPECT_EQ(all.output.rfind("\nOrvex Corvale 1500 Storage at Lab Storage (sn: E7VN100420A, csn: SGV0511017, ", 0),
               0u)
@@ -300,8 +290,8 @@ TEST(Targets, ExpandingAndRecoveringDrivesShowHowFarTheyAre)
 {
     LockDir dir;
     // Progress moves on with the simulated time, so the clock stands still.
-    ASSERT_TRUE(vnlsim(dir, "init --preset server") && vnlsim(dir, "expand-ld slot3 0 40", "1000") &&
-                vnlsim(dir, "recover-ld slot3 2 75", "1000"));
+    ASSERT_TRUE(dir.usePreset("server") && dir.sim("expand-ld slot3 0 40", "1000") &&
+                dir.sim("recover-ld slot3 2 75", "1000"));
     std::optional<SimClock> clock(std::in_place, "1000");
     const std::string slot3 = "\nOrvex Varnel V30 in Slot 3\n";
     expectRuns(
@@ -330,7 +320,7 @@ TEST(Targets, ExpandingAndRecoveringDrivesShowHowFarTheyAre)
 
     // A failed drive: the spare takes over and both logical drives of the
     // array rebuild, half done after half the rebuild time.
-    ASSERT_TRUE(vnlsim(dir, "init --preset server") && vnlsim(dir, "fail-drive slot3 1E:1:1", "1000"));
+    ASSERT_TRUE(dir.usePreset("server") && dir.sim("fail-drive slot3 1E:1:1", "1000"));
     clock.emplace("1030");
     expectRuns(dir,
                {

@@ -39,13 +39,17 @@ public:
             std::filesystem::remove_all(path, ignored);
     }
     std::string keyFile() const { return path + "/ZQVVNL_MUTEX"; }
-    // Replaces the simulated hardware by a fresh copy of a preset; false when vnlsim refuses.
-    bool usePreset(const std::string& preset) const
+    // Runs vnlsim on this simulated hardware, at the simulated time `clock` when one is given;
+    // false when vnlsim refuses.
+    bool sim(const std::string& args, const std::string& clock = "") const
     {
+        const std::string at = clock.empty() ? "" : " VNLSIM_CLOCK=" + clock;
         const std::string command =
-            "VNLSIM_STATE=" + path + "/sim " + VNLSIM_TOOL + " init --preset " + preset + " >/dev/null 2>&1";
+            "VNLSIM_STATE=" + path + "/sim" + at + " " + VNLSIM_TOOL + " " + args + " >/dev/null 2>&1";
         return std::system(command.c_str()) == 0;
     }
+    // Replaces the simulated hardware by a fresh copy of a preset; false when vnlsim refuses.
+    bool usePreset(const std::string& preset) const { return sim("init --preset " + preset); }
     int semaphoreValue() const { return semctl(semaphoreSet(), 0, GETVAL); }
     int semaphoreSet() const { return semget(ftok(keyFile().c_str(), 0), 0, 0); }
 

@@ -15,6 +15,7 @@
 
 #include "controller/bmiccommands.h"
 #include "controller/executecommand.h"
+#include "core/capabilityfinder.h"
 #include "schema/configmod.h"
 #include "schema/schemaarray.h"
 #include "schema/schemaarraycontroller.h"
@@ -25,6 +26,12 @@ namespace ConfigurationWrites {
 
 using Arguments = std::vector<std::pair<std::string, std::string>>;
 
+// The status an operation answered with.
+inline std::string status(const Core::OperationReturn& result)
+{
+    return result.getValueFor(Interface::MORUMod::ATTR_NAME_STATUS).c_str();
+}
+
 // `count` drives of `size` (decimal units, as on a label) on one controller described by
 // `controllerFields` (its model at least).
 inline std::string hardware(unsigned count, const std::string& size = "300GB",
@@ -34,6 +41,21 @@ inline std::string hardware(unsigned count, const std::string& size = "300GB",
     for (unsigned bay = 1; bay <= count; ++bay)
         text += "drive 1I:1:" + std::to_string(bay) + " interface=sas size=" + size + "\n";
     return text;
+}
+
+// The values of the instances marked current in the class `name` of `operation`'s capability.
+inline std::string current(const Core::DevicePtr& device, const char* operation, const char* name)
+{
+    Core::CapabilityFinder byName(device->getOperation(operation)->getCapabilityPtr(device));
+    byName.Add(Core::Attribute(Interface::MORUMod::ATTR_NAME_ATTRIBUTE_NAME, name));
+    const Core::CapabilityPtr choice = byName.find();
+    std::string marked;
+    for (auto i = choice ? choice->beginChild() : Core::CapabilityList::const_iterator();
+         choice && i != choice->endChild(); ++i)
+        if ((*i)->getValueFor(Interface::MORUMod::ATTR_NAME_CURRENT_VALUE) ==
+            Interface::MORUMod::ATTR_VALUE_CURRENT_VALUE_TRUE)
+            marked += (*i)->getValueFor(Interface::MORUMod::ATTR_NAME_CAPABILITY_INSTANCE).c_str();
+    return marked;
 }
 
 // What a controller answers to a controller-level question, asked through `device`'s channel.
@@ -100,6 +122,10 @@ struct Tree {
     {
         return SimTree::devicesOf(root, Interface::MORUMod::ATTR_VALUE_TYPE_ARRAY_CONTROLLER).front();
     }
+    Core::DevicePtr storageSystem() const
+    {
+        return SimTree::devicesOf(root, Interface::MORUMod::ATTR_VALUE_TYPE_STORAGE_SYSTEM).front();
+    }
     Core::DeviceList drives() const
     {
         return SimTree::devicesOf(root, Interface::MORUMod::ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
@@ -110,6 +136,16 @@ struct Tree {
         return SimTree::devicesOf(root, Interface::MORUMod::ATTR_VALUE_TYPE_LOGICAL_DRIVE);
     }
     void rescan() const { SimTree::rescan(root, state); }
+
+    // The logical drive of that number; null when there is none.
+    Core::DevicePtr logicalDrive(unsigned number) const
+    {
+        for (const Core::DevicePtr& drive : logicalDrives())
+            if (drive->getValueFor(Interface::StorageMod::LogicalDrive::ATTR_NAME_DRIVE_NUMBER) ==
+                std::to_string(number).c_str())
+                return drive;
+        return Core::DevicePtr();
+    }
 
     // The array made of the first `count` drives (counted from `first`), read by a rescan.
     Core::DevicePtr newArray(unsigned count, unsigned first = 0)

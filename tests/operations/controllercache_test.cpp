@@ -26,16 +26,12 @@ const std::string kFourDrives = hardware(4) +
 // Performs the operation with one (action, logical drive) argument per entry.
 Core::OperationReturn manage(const Tree& tree, const std::vector<std::pair<Action, unsigned>>& drives)
 {
-    const Core::DeviceList all = tree.logicalDrives();
     const Core::DevicePtr controller = tree.controller();
     const Core::DeviceOperationPtr op = controller->getOperation(Config::OPERATION_WRITE_MANAGE_ARRAY_ACCELERATOR);
     if (!op)
         return Core::OperationReturn(ATTR_VALUE_STATUS_NOT_SUPPORTED);
-    for (const auto& [action, number] : drives) {
-        auto drive = all.begin();
-        std::advance(drive, number);
-        op->SetArgument({action, Core::Attribute(ATTR_NAME_UNIQUE_ID, (*drive)->toString())});
-    }
+    for (const auto& [action, number] : drives)
+        op->SetArgument({action, Core::Attribute(ATTR_NAME_UNIQUE_ID, tree.logicalDrive(number)->toString())});
     return controller->perform(op);
 }
 

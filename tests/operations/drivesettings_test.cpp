@@ -23,8 +23,6 @@ const std::string kThreeLogicalDrives = hardware(4) +
     "logicaldrive 1 drives=1I:1:1,1I:1:2 raid=1 size=1GB label=beta\n"
     "logicaldrive 2 drives=1I:1:3,1I:1:4 raid=1 size=1GB label=gamma\n";
 
-std::string status(const Core::OperationReturn& result) { return result.getValueFor(ATTR_NAME_STATUS).c_str(); }
-
 // Logical drive numbers and names as a new tree reads them: "0:alpha 1:beta ...".
 std::string numberedNames(const Tree& tree)
 {
@@ -35,17 +33,9 @@ std::string numberedNames(const Tree& tree)
     return text;
 }
 
-Core::DevicePtr logicalDrive(const Tree& tree, const std::string& number)
+Core::OperationReturn renumber(const Tree& tree, unsigned from, const std::string& to)
 {
-    for (const Core::DevicePtr& drive : tree.logicalDrives())
-        if (drive->getValueFor(Drive::ATTR_NAME_DRIVE_NUMBER).c_str() == number)
-            return drive;
-    return Core::DevicePtr();
-}
-
-Core::OperationReturn renumber(const Tree& tree, const std::string& from, const std::string& to)
-{
-    return Tree::perform(logicalDrive(tree, from), Config::OPERATION_WRITE_REORDER_LOGICAL_DRIVE,
+    return Tree::perform(tree.logicalDrive(from), Config::OPERATION_WRITE_REORDER_LOGICAL_DRIVE,
                          {{Drive::ATTR_NAME_DRIVE_NUMBER, to}});
 }
 
@@ -53,15 +43,15 @@ TEST(DriveSettings, RenumberingSwapsTwoNumbersOrMovesToAFreeOne)
 {
     Tree tree(kThreeLogicalDrives);
     RequestLog log;
-    ASSERT_TRUE(renumber(tree, "0", "2"));
+    ASSERT_TRUE(renumber(tree, 0, "2"));
     EXPECT_EQ(log.count("56"), 1u);
     EXPECT_EQ(numberedNames(tree), "0:gamma 1:beta 2:alpha");
     tree.rescan();
-    ASSERT_TRUE(renumber(tree, "1", "5"));
+    ASSERT_TRUE(renumber(tree, 1, "5"));
     EXPECT_EQ(numberedNames(tree), "0:gamma 2:alpha 5:beta");
     tree.rescan();
-    EXPECT_EQ(status(renumber(tree, "0", "32")), ATTR_VALUE_STATUS_ARGUMENT_INVALID);
-    EXPECT_EQ(status(renumber(tree, "0", "one")), ATTR_VALUE_STATUS_ARGUMENT_INVALID);
+    EXPECT_EQ(status(renumber(tree, 0, "32")), ATTR_VALUE_STATUS_ARGUMENT_INVALID);
+    EXPECT_EQ(status(renumber(tree, 0, "one")), ATTR_VALUE_STATUS_ARGUMENT_INVALID);
 }
 
 TEST(DriveSettings, ANameIsWrittenForTheDriveItsVolumeIdentifierNames)
@@ -70,7 +60,7 @@ TEST(DriveSettings, ANameIsWrittenForTheDriveItsVolumeIdentifierNames)
     const Core::DeviceOperationPtr name(new Operations::WriteSetLogicalDriveName());
     name->SetArgument(
         {Core::DeviceOperation::ACTION_SET, Core::Attribute(Drive::ATTR_NAME_LOGICAL_DRIVE_NAME, "logs")});
-    ASSERT_TRUE(logicalDrive(tree, "1")->perform(name));
+    ASSERT_TRUE(tree.logicalDrive(1)->perform(name));
     EXPECT_EQ(numberedNames(tree), "0:alpha 1:logs 2:gamma");
 }
 
@@ -83,18 +73,18 @@ TEST(DriveSettings, BootingFromADriveClearsOnlyItsBootFlag)
     Core::OperationReturn written;
     ASSERT_TRUE(executeCommand(disable, *dynamic_cast<BMICDevice*>(tree.controller().get()), written) && written);
     tree.rescan();
-    ASSERT_EQ(logicalDrive(tree, "2")->getValueFor(Drive::ATTR_NAME_BOOT_SUPPORT),
+    ASSERT_EQ(tree.logicalDrive(2)->getValueFor(Drive::ATTR_NAME_BOOT_SUPPORT),
               Drive::ATTR_VALUE_BOOT_SUPPORT_DISABLED);
     const Core::DeviceOperationPtr bootable(new Operations::WriteSetDeviceBootable());
     bootable->SetArgument(
-        {Core::DeviceOperation::ACTION_SET, Core::Attribute(ATTR_NAME_UNIQUE_ID, logicalDrive(tree, "2")->toString())});
+        {Core::DeviceOperation::ACTION_SET, Core::Attribute(ATTR_NAME_UNIQUE_ID, tree.logicalDrive(2)->toString())});
     ASSERT_TRUE(tree.controller()->perform(bootable));
     const LOGICAL_DRIVE_CONFIG stored = tree.stored(2);
     EXPECT_EQ(stored.bBIOSDisableFlag, 0);
     EXPECT_EQ(+stored.dwSignature, +record.dwSignature);
     EXPECT_EQ(+stored.wAssignedDrives, +record.wAssignedDrives);
     const Tree other(Tree::SameControllers{}, tree);
-    EXPECT_EQ(logicalDrive(other, "2")->getValueFor(Drive::ATTR_NAME_BOOT_SUPPORT),
+    EXPECT_EQ(other.logicalDrive(2)->getValueFor(Drive::ATTR_NAME_BOOT_SUPPORT),
               Drive::ATTR_VALUE_BOOT_SUPPORT_ENABLED);
 }
 
@@ -103,10 +93,10 @@ TEST(DriveSettings, OnlyAFailedLogicalDriveIsReenabledAndReadsOkAfterwards)
     Tree tree(kThreeLogicalDrives);
     tree.tool("fail-ld slot1 1");
     tree.rescan();
-    EXPECT_FALSE(logicalDrive(tree, "0")->hasOperation(Config::OPERATION_WRITE_REENABLE_LOGICAL_DRIVE));
-    ASSERT_TRUE(Tree::perform(logicalDrive(tree, "1"), Config::OPERATION_WRITE_REENABLE_LOGICAL_DRIVE, {}));
+    EXPECT_FALSE(tree.logicalDrive(0)->hasOperation(Config::OPERATION_WRITE_REENABLE_LOGICAL_DRIVE));
+    ASSERT_TRUE(Tree::perform(tree.logicalDrive(1), Config::OPERATION_WRITE_REENABLE_LOGICAL_DRIVE, {}));
     const Tree other(Tree::SameControllers{}, tree);
-    EXPECT_EQ(logicalDrive(other, "1")->getValueFor(Drive::ATTR_NAME_STATUS), Drive::ATTR_VALUE_STATUS_OK);
+    EXPECT_EQ(other.logicalDrive(1)->getValueFor(Drive::ATTR_NAME_STATUS), Drive::ATTR_VALUE_STATUS_OK);
 }
 
 Core::OperationReturn blink(const Core::DevicePtr& device, const char* seconds)

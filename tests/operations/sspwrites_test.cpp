@@ -21,16 +21,11 @@ namespace Host = Interface::StorageMod::Initiator;
 const char WEB01[] = "5A0E0D0000010001";
 const char BACKUP[] = "5A0E0D0000020001";
 
-Core::DevicePtr systemOf(const Tree& tree)
-{
-    return SimTree::devicesOf(tree.root, ATTR_VALUE_TYPE_STORAGE_SYSTEM).front();
-}
-
 // "drive:initiator" for every pair of the access list.
 std::set<std::string> access(const Tree& tree)
 {
     std::set<std::string> pairs;
-    for (const auto& [drive, id] : dynamic_cast<Schema::StorageSystem&>(*systemOf(tree)).aclEntryList())
+    for (const auto& [drive, id] : dynamic_cast<Schema::StorageSystem&>(*tree.storageSystem()).aclEntryList())
         pairs.insert(std::to_string(drive) + ":" + id.c_str());
     return pairs;
 }
@@ -47,8 +42,6 @@ std::string value(const Core::DevicePtr& device, const char* name)
 {
     return device ? device->getValueFor(name).c_str() : "(none)";
 }
-
-std::string status(const Core::OperationReturn& result) { return result.getValueFor(ATTR_NAME_STATUS).c_str(); }
 
 Core::OperationReturn setAccess(const Core::DevicePtr& drive, const Core::DevicePtr& initiator, bool allowed)
 {
@@ -67,14 +60,14 @@ protected:
 TEST_F(SspWrites, SwitchingSspOffAndOnAgainKeepsEveryAccessList)
 {
     for (const char* state : {System::ATTR_VALUE_SSP_STATE_DISABLED, System::ATTR_VALUE_SSP_STATE_ENABLED}) {
-        ASSERT_TRUE(Tree::perform(systemOf(tree), Config::OPERATION_WRITE_MANAGE_SSP_STATE,
+        ASSERT_TRUE(Tree::perform(tree.storageSystem(), Config::OPERATION_WRITE_MANAGE_SSP_STATE,
                                   {{System::ATTR_NAME_SSP_STATE, state}}));
         const Tree next(Tree::SameControllers{}, tree);
-        EXPECT_EQ(value(systemOf(next), System::ATTR_NAME_SSP_STATE), state);
+        EXPECT_EQ(value(next.storageSystem(), System::ATTR_NAME_SSP_STATE), state);
         EXPECT_EQ(value(next.logicalDrives().front(), System::ATTR_NAME_SSP_STATE), state);
     }
     EXPECT_EQ(access(Tree(Tree::SameControllers{}, tree)), before);
-    EXPECT_EQ(status(Tree::perform(systemOf(tree), Config::OPERATION_WRITE_MANAGE_SSP_STATE,
+    EXPECT_EQ(status(Tree::perform(tree.storageSystem(), Config::OPERATION_WRITE_MANAGE_SSP_STATE,
                                    {{System::ATTR_NAME_SSP_STATE, "on"}})),
               ATTR_VALUE_STATUS_ARGUMENT_INVALID);
 }
@@ -89,7 +82,7 @@ TEST_F(SspWrites, AccessChangesOnlyForTheDriveAndHostsNamed)
     ASSERT_EQ(changed.erase(std::string("1:") + BACKUP), 1u);
     changed.insert(std::string("1:") + WEB01);
     EXPECT_EQ(access(next), changed);
-    EXPECT_EQ(value(systemOf(next), System::ATTR_NAME_SSP_STATE), System::ATTR_VALUE_SSP_STATE_ENABLED);
+    EXPECT_EQ(value(next.storageSystem(), System::ATTR_NAME_SSP_STATE), System::ATTR_VALUE_SSP_STATE_ENABLED);
     // A host that is not in the tree fails the whole change.
     EXPECT_EQ(status(setAccess(next.logicalDrives().front(), Core::DevicePtr(), false)),
               ATTR_VALUE_STATUS_ARGUMENT_INVALID);
@@ -125,7 +118,7 @@ TEST_F(SspWrites, HostsAreNamedAndGivenHostModesTheControllerOffers)
 
 TEST_F(SspWrites, ANewHostIsKnownByItsIdentifierBeforeItLogsIn)
 {
-    const Core::DevicePtr system = systemOf(tree);
+    const Core::DevicePtr system = tree.storageSystem();
     for (const char* id : {"5A0E0D00000300", "5A0E0D00000300XY", "0000000000000000"})
         EXPECT_EQ(status(Tree::perform(system, Config::OPERATION_WRITE_CREATE_INITIATOR,
                                        {{Host::ATTR_NAME_INITIATOR_ID, id}})),

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/capabilityfinder.h"
 #include "tests/operations/configurationwrites.h"
 
 namespace {
@@ -33,37 +32,12 @@ const std::string kActiveActive =
     "adapter fc2 wwn=5a:0e:0d:00:00:01:00:02 slot=5\n"
     "path controller=storage1 side=B\n";
 
-Core::DevicePtr systemOf(const Tree& tree)
-{
-    return SimTree::devicesOf(tree.root, ATTR_VALUE_TYPE_STORAGE_SYSTEM).front();
-}
-
 std::string value(const Core::DevicePtr& device, const char* name) { return device->getValueFor(name).c_str(); }
-
-std::string reason(const Core::DevicePtr& device, const char* operation)
-{
-    const Core::AttributeSourcePtr why = device->getUnavailableOperationReason(operation);
-    return why ? why->getValueFor(ATTR_NAME_UNAVAILABLE_REASON).c_str() : std::string();
-}
-
-// The values of the instances marked current in the class `name` of `operation`'s capability.
-std::string current(const Core::DevicePtr& device, const char* operation, const char* name)
-{
-    Core::CapabilityFinder byName(device->getOperation(operation)->getCapabilityPtr(device));
-    byName.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, name));
-    const Core::CapabilityPtr choice = byName.find();
-    std::string marked;
-    for (auto i = choice ? choice->beginChild() : Core::CapabilityList::const_iterator();
-         choice && i != choice->endChild(); ++i)
-        if ((*i)->getValueFor(ATTR_NAME_CURRENT_VALUE) == ATTR_VALUE_CURRENT_VALUE_TRUE)
-            marked += (*i)->getValueFor(ATTR_NAME_CAPABILITY_INSTANCE).c_str();
-    return marked;
-}
 
 TEST(StorageSystemSettings, ChassisNameIsCutToTwentyCharactersAndTheOtherParametersStay)
 {
     Tree tree(kActiveActive);
-    const Core::DevicePtr system = systemOf(tree);
+    const Core::DevicePtr system = tree.storageSystem();
     Core::CapabilityFinder byName(
         system->getOperation(Config::OPERATION_WRITE_MANAGE_BOX_NAME)->getCapabilityPtr(system));
     byName.Add(Core::Attribute(ATTR_NAME_ATTRIBUTE_NAME, System::ATTR_NAME_BOX_NAME));
@@ -71,7 +45,7 @@ TEST(StorageSystemSettings, ChassisNameIsCutToTwentyCharactersAndTheOtherParamet
     EXPECT_EQ(byName.find()->getValueFor(ATTR_NAME_MAXIMUM_VALUE), "20");
     ASSERT_TRUE(Tree::perform(system, Config::OPERATION_WRITE_MANAGE_BOX_NAME,
                               {{System::ATTR_NAME_BOX_NAME, "Rack 7 - second floor, east"}}));
-    const Core::DevicePtr reread = systemOf(Tree(Tree::SameControllers{}, tree));
+    const Core::DevicePtr reread = Tree(Tree::SameControllers{}, tree).storageSystem();
     EXPECT_EQ(value(reread, System::ATTR_NAME_BOX_NAME), "Rack 7 - second floo");
     EXPECT_EQ(value(reread, Controller::ATTR_NAME_REBUILD_PRIORITY), Controller::ATTR_VALUE_REBUILD_PRIORITY_HIGH);
     EXPECT_EQ(Tree::perform(system, Config::OPERATION_WRITE_MANAGE_BOX_NAME, {}).getValueFor(ATTR_NAME_STATUS),
@@ -82,12 +56,12 @@ TEST(StorageSystemSettings, DriveWriteCacheTurnsOnAndOffAndIsOfferedWithItsState
 {
     Tree tree(kActiveActive);
     const char* const op = Config::OPERATION_WRITE_SET_DRIVE_WRITE_CACHE;
-    EXPECT_EQ(current(systemOf(tree), op, System::ATTR_NAME_DRIVE_WRITE_CACHE),
+    EXPECT_EQ(current(tree.storageSystem(), op, System::ATTR_NAME_DRIVE_WRITE_CACHE),
               System::ATTR_VALUE_DRIVE_WRITE_CACHE_DISABLED);
     for (const char* state :
          {System::ATTR_VALUE_DRIVE_WRITE_CACHE_ENABLED, System::ATTR_VALUE_DRIVE_WRITE_CACHE_DISABLED}) {
-        ASSERT_TRUE(Tree::perform(systemOf(tree), op, {{System::ATTR_NAME_DRIVE_WRITE_CACHE, state}}));
-        const Core::DevicePtr reread = systemOf(Tree(Tree::SameControllers{}, tree));
+        ASSERT_TRUE(Tree::perform(tree.storageSystem(), op, {{System::ATTR_NAME_DRIVE_WRITE_CACHE, state}}));
+        const Core::DevicePtr reread = Tree(Tree::SameControllers{}, tree).storageSystem();
         EXPECT_EQ(value(reread, System::ATTR_NAME_DRIVE_WRITE_CACHE), state);
         EXPECT_EQ(current(reread, op, System::ATTR_NAME_DRIVE_WRITE_CACHE), state);
         EXPECT_EQ(value(reread, System::ATTR_NAME_BOX_NAME), "Lab Storage");
@@ -97,7 +71,7 @@ TEST(StorageSystemSettings, DriveWriteCacheTurnsOnAndOffAndIsOfferedWithItsState
 TEST(StorageSystemSettings, PreferredPathModeAndPathsAreReadBackAndLinkTheChosenController)
 {
     Tree tree(SimTree::makeState("activeactive"), Tree::FromState{});
-    ASSERT_TRUE(Tree::perform(systemOf(tree), Config::OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
+    ASSERT_TRUE(Tree::perform(tree.storageSystem(), Config::OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
                               {{System::ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE,
                                 System::ATTR_VALUE_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE_EXPLICIT}}));
     const Core::DevicePtr second = tree.logicalDrives().back();
@@ -108,7 +82,7 @@ TEST(StorageSystemSettings, PreferredPathModeAndPathsAreReadBackAndLinkTheChosen
               ATTR_VALUE_STATUS_ARGUMENT_INVALID);
 
     const Tree other(Tree::SameControllers{}, tree);
-    EXPECT_EQ(value(systemOf(other), System::ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE),
+    EXPECT_EQ(value(other.storageSystem(), System::ATTR_NAME_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE),
               System::ATTR_VALUE_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE_EXPLICIT);
     const Core::DeviceList drives = other.logicalDrives();
     EXPECT_EQ(value(drives.front(), ATTR_NAME_IO_SLOT), "0");
@@ -129,9 +103,9 @@ TEST(StorageSystemSettings, PathsAndPartnerDisablingAreOfferedOnlyOnRedundantPai
     EXPECT_EQ(log.count("89"), 1u);
 
     const Tree standby(SimTree::makeState("external"), Tree::FromState{});
-    const Core::DevicePtr system = systemOf(standby);
+    const Core::DevicePtr system = standby.storageSystem();
     EXPECT_FALSE(system->hasOperation(Config::OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE));
-    EXPECT_EQ(reason(system, Config::OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE),
+    EXPECT_EQ(Tree::unavailableReason(system, Config::OPERATION_WRITE_SET_ASYMMETRICAL_ACTIVE_ACTIVE_SUBMODE),
               ATTR_VALUE_UNAVAILABLE_REASON_REDUNDANCY_MODE_NOT_ASYMMETRICAL_ACTIVE_ACTIVE);
     for (const Core::DevicePtr& drive : standby.logicalDrives())
         EXPECT_FALSE(drive->hasOperation(Config::OPERATION_WRITE_SET_PREFERRED_PATH));
@@ -139,7 +113,7 @@ TEST(StorageSystemSettings, PathsAndPartnerDisablingAreOfferedOnlyOnRedundantPai
 
     const Tree local(SimTree::makeState("server"), Tree::FromState{});
     for (const Core::DevicePtr& controller : SimTree::devicesOf(local.root, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
-        EXPECT_EQ(reason(controller, Config::OPERATION_WRITE_DISABLE_OTHER_CONTROLLER),
+        EXPECT_EQ(Tree::unavailableReason(controller, Config::OPERATION_WRITE_DISABLE_OTHER_CONTROLLER),
                   ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_CONTROLLER_NOT_REDUNDANT);
 }
 
@@ -150,7 +124,7 @@ TEST(StorageSystemSettings, AnExternalEnclosureTakesANewChassisSerialNumber)
     ASSERT_FALSE(enclosures.empty());
     ASSERT_TRUE(Tree::perform(enclosures.front(), Config::OPERATION_WRITE_SET_STORAGE_ENCLOSURE_SERIAL_NUMBER,
                               {{Interface::StorageMod::ATTR_NAME_SERIAL_NUMBER, "SGV0999999"}}));
-    EXPECT_EQ(value(systemOf(Tree(Tree::SameControllers{}, tree)), System::ATTR_NAME_CHASSIS_SERIAL_NUMBER),
+    EXPECT_EQ(value(Tree(Tree::SameControllers{}, tree).storageSystem(), System::ATTR_NAME_CHASSIS_SERIAL_NUMBER),
               "SGV0999999");
 }
 

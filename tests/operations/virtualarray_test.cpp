@@ -42,8 +42,6 @@ std::string fullArray(unsigned cacheMB = 256)
         "logicaldrive 2 drives=1I:1:1,1I:1:2,1I:1:3 raid=5 size=max stripe=64\n";
 }
 
-std::string status(const Core::OperationReturn& result) { return result.getValueFor(ATTR_NAME_STATUS).c_str(); }
-
 // Adds the first `count` unassigned drives to the tree's only array.
 Core::OperationReturn expand(const Tree& tree, unsigned count)
 {
@@ -53,14 +51,6 @@ Core::OperationReturn expand(const Tree& tree, unsigned count)
             drive->getValueFor(Drive::ATTR_NAME_DRIVE_TYPE) == Drive::ATTR_VALUE_DRIVE_TYPE_UNASSIGNED)
             ids.emplace_back(Core::ModelTerms::ATTR_NAME_UNIQUE_ID, drive->toString().c_str());
     return Tree::perform(tree.arrays().front(), Config::OPERATION_WRITE_EXPAND_ARRAY, ids);
-}
-
-Core::DevicePtr logicalDrive(const Tree& tree, unsigned number)
-{
-    for (const Core::DevicePtr& drive : tree.logicalDrives())
-        if (drive->getValueFor(Facts::ATTR_NAME_DRIVE_NUMBER) == std::to_string(number).c_str())
-            return drive;
-    return Core::DevicePtr();
 }
 
 // Where a record puts its logical drive on each member drive: [first, end).
@@ -136,7 +126,7 @@ TEST(VirtualArray, ExtendingAMiddleLogicalDriveMovesTheOneAfterItFirst)
     const unsigned long long asked = 2 * 10ull * 1024 * 2048 + 7;
     RequestLog log;
     const Core::OperationReturn result =
-        Tree::perform(logicalDrive(tree, 0), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
+        Tree::perform(tree.logicalDrive(0), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
                       {{Facts::ATTR_NAME_USEABLE_BLOCKS, std::to_string(asked)}});
     ASSERT_TRUE(result) << status(result);
     EXPECT_EQ(log.units("54"), (std::vector<unsigned>{1, 0}));
@@ -176,7 +166,7 @@ TEST(VirtualArray, RewrittenRecordsTakeTheFormTheirNewLayoutNeeds)
     // Past 65535 cylinders of 255 x 63 blocks the size no longer fits the drive parameter table.
     Tree big(controllerLine(256) + drives(2) + "logicaldrive 0 drives=1I:1:1,1I:1:2 raid=0 size=400GB\n");
     const unsigned long long bigSize = 550ull * 1024 * 2048;
-    ASSERT_TRUE(Tree::perform(logicalDrive(big, 0), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
+    ASSERT_TRUE(Tree::perform(big.logicalDrive(0), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
                               {{Facts::ATTR_NAME_USEABLE_BLOCKS, std::to_string(bigSize)}}));
     const LOGICAL_DRIVE_CONFIG extended = Tree(Tree::SameControllers{}, big).stored(0);
     EXPECT_EQ(extended.qwBigBlocksInLogicalDrive, bigSize);
@@ -186,7 +176,7 @@ TEST(VirtualArray, RewrittenRecordsTakeTheFormTheirNewLayoutNeeds)
     // RAID 0 keeps no spares.
     Tree spared(controllerLine(256) + drives(4) +
                 "logicaldrive 0 drives=1I:1:1,1I:1:2,1I:1:3 spares=1I:1:4 raid=5 size=100GB\n");
-    ASSERT_TRUE(Tree::perform(logicalDrive(spared, 0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
+    ASSERT_TRUE(Tree::perform(spared.logicalDrive(0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
                               {{Facts::ATTR_NAME_RAID, Facts::ATTR_VALUE_RAID_0}}));
     const LOGICAL_DRIVE_CONFIG striped = Tree(Tree::SameControllers{}, spared).stored(0);
     EXPECT_EQ(+striped.wFaultTolerance, 0);
@@ -202,19 +192,19 @@ TEST(VirtualArray, PlansThatCannotBeCarriedOutSendNothing)
                     "logicaldrive 0 drives=1I:1:1,1I:1:2,1I:1:3,1I:1:4 raid=5 size=100GB stripe=64\n");
     RequestLog log;
     const Core::OperationReturn migrated =
-        Tree::perform(logicalDrive(smallCache, 0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
+        Tree::perform(smallCache.logicalDrive(0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
                       {{Facts::ATTR_NAME_STRIPE_SIZE, "1024"}});
     Tree full(fullArray());
     EXPECT_EQ(status(migrated), ATTR_VALUE_STATUS_FAILURE);
     const Core::OperationReturn extended =
-        Tree::perform(logicalDrive(full, 0), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
+        Tree::perform(full.logicalDrive(0), Config::OPERATION_WRITE_EXTEND_LOGICAL_DRIVE,
                       {{Facts::ATTR_NAME_USEABLE_BLOCKS, std::to_string(1ull << 40)}});
     EXPECT_EQ(status(extended), ATTR_VALUE_STATUS_FAILURE);
     EXPECT_EQ(log.count("54") + log.count("51"), 0u);
 
     smallCache.rescan();
     const Core::OperationReturn withinCache =
-        Tree::perform(logicalDrive(smallCache, 0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
+        Tree::perform(smallCache.logicalDrive(0), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE,
                       {{Facts::ATTR_NAME_STRIPE_SIZE, "256"}});
     EXPECT_TRUE(withinCache) << status(withinCache);
     EXPECT_EQ(+Tree(Tree::SameControllers{}, smallCache).stored(0).wDistribution, 256);
@@ -227,7 +217,7 @@ TEST(VirtualArray, AnArrayWithAFailedDriveIsNotTransformed)
     tree.rescan();
     EXPECT_EQ(Tree::unavailableReason(tree.arrays().front(), Config::OPERATION_WRITE_EXPAND_ARRAY),
               ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_STATUS_NOT_OK);
-    EXPECT_EQ(Tree::unavailableReason(logicalDrive(tree, 1), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE),
+    EXPECT_EQ(Tree::unavailableReason(tree.logicalDrive(1), Config::OPERATION_WRITE_MIGRATE_LOGICAL_DRIVE),
               ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_STATUS_NOT_OK);
 }
 

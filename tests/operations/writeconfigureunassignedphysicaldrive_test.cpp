@@ -14,8 +14,6 @@ namespace Config = Interface::ConfigMod;
 namespace Facts = Interface::StorageMod::LogicalDrive;
 namespace Drive = Interface::StorageMod::PhysicalDrive;
 
-std::string status(const Core::OperationReturn& result) { return result.getValueFor(ATTR_NAME_STATUS).c_str(); }
-
 Arguments level(const char* raid, bool spare = false)
 {
     return {{Facts::ATTR_NAME_RAID, raid},

@@ -10,9 +10,6 @@ namespace {
 using namespace ConfigurationWrites;
 namespace Config = Interface::ConfigMod;
 namespace Drive = Interface::StorageMod::PhysicalDrive;
-using Interface::MORUMod::ATTR_NAME_STATUS;
-
-std::string status(const Core::OperationReturn& result) { return result.getValueFor(ATTR_NAME_STATUS).c_str(); }
 
 Arguments idsOf(std::initializer_list<Core::DevicePtr> drives)
 {

@@ -20,8 +20,6 @@ using Schema::LogicalDrive;
 
 constexpr unsigned long long kCylinder63 = 255ull * 63;
 
-std::string status(const Core::OperationReturn& result) { return result.getValueFor(ATTR_NAME_STATUS).c_str(); }
-
 Arguments request(const char* level, unsigned long long blocks, unsigned sectors = 63, unsigned stripe = 128)
 {
     return {{Facts::ATTR_NAME_RAID, level},

@@ -18,18 +18,6 @@ Core::OperationReturn manage(const Tree& tree, const Arguments& arguments)
     return Tree::perform(tree.controller(), Config::OPERATION_WRITE_MANAGE_CONTROLLER_PARAMETERS, arguments);
 }
 
-std::string currentOf(const Core::CapabilityPtr& root, const char* name)
-{
-    for (auto c = root->beginChild(); c != root->endChild(); ++c) {
-        if ((*c)->getValueFor(ATTR_NAME_ATTRIBUTE_NAME) != name)
-            continue;
-        for (auto i = (*c)->beginChild(); i != (*c)->endChild(); ++i)
-            if ((*i)->getValueFor(ATTR_NAME_CURRENT_VALUE) == ATTR_VALUE_CURRENT_VALUE_TRUE)
-                return (*i)->getValueFor(ATTR_NAME_CAPABILITY_INSTANCE).c_str();
-    }
-    return std::string();
-}
-
 TEST(ManageControllerParameters, CacheRatioGivesTheWriteShareToWritingAndTheRestToReading)
 {
     Tree tree(hardware(2)); // 256 MB of cache
@@ -66,11 +54,11 @@ TEST(ManageControllerParameters, BothPrioritiesGoInOneCommandAndANewTreeReadsThe
     EXPECT_EQ(stored.bRebuildPriority, 0x76);
     EXPECT_EQ(stored.bExpandPriority, 0x40);
     const Tree other(Tree::SameControllers{}, tree);
-    const Core::DevicePtr controller = other.controller();
-    const Core::CapabilityPtr offered =
-        controller->getOperation(Config::OPERATION_WRITE_MANAGE_CONTROLLER_PARAMETERS)->getCapabilityPtr(controller);
-    EXPECT_EQ(currentOf(offered, Facts::ATTR_NAME_REBUILD_PRIORITY), Facts::ATTR_VALUE_REBUILD_PRIORITY_HIGH);
-    EXPECT_EQ(currentOf(offered, Facts::ATTR_NAME_EXPAND_PRIORITY), Facts::ATTR_VALUE_EXPAND_PRIORITY_MEDIUM);
+    const char* const op = Config::OPERATION_WRITE_MANAGE_CONTROLLER_PARAMETERS;
+    EXPECT_EQ(current(other.controller(), op, Facts::ATTR_NAME_REBUILD_PRIORITY),
+              Facts::ATTR_VALUE_REBUILD_PRIORITY_HIGH);
+    EXPECT_EQ(current(other.controller(), op, Facts::ATTR_NAME_EXPAND_PRIORITY),
+              Facts::ATTR_VALUE_EXPAND_PRIORITY_MEDIUM);
 }
 
 TEST(ManageControllerParameters, SurfaceDelayIsKeptInTenthsWithZeroAndTooLongAsThirtySeconds)

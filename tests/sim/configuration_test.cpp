@@ -25,10 +25,7 @@ LOGICAL_DRIVE_CONFIG record(std::initializer_list<unsigned> drives, unsigned rai
     for (unsigned d : spares)
         c.pbBigSpareAssignmentMap[d / 8] |= static_cast<std::uint8_t>(1u << (d % 8));
     c.dwDataOffset = offset;
-    c.logicalDriveParamTable.bMaxHeads = 255;
-    c.logicalDriveParamTable.bSectorsPerTrack = 63;
-    c.logicalDriveParamTable.wMaxCylinders = static_cast<std::uint16_t>(cylinders);
-    c.logicalDriveParamTable.bChecksum = parameterTableChecksum(c);
+    setDriveParameterTable(c, 255, 63, cylinders);
     return c;
 }
 
