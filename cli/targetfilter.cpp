@@ -240,8 +240,7 @@ void TargetFilter::process()
     if (!errors.empty())
         return;
     m_controllerSelector = m_targetWords[1];
-    m_controllersOnly = identifiesBySlotOrSerialNumber(m_controllerSelector) ||
-        (words.size() == 3 && words[1] == ALL && words[2] == "show");
+    m_root = rootReaderFor(words);
     if (!processCtrlList() || m_selected.empty())
         return;
     const std::size_t next = selectorEnd(m_targetWords);
@@ -259,11 +258,19 @@ void TargetFilter::RescanController(const Core::DevicePtr& controller)
 
 // "controller all show" lists the controllers alone, and a controller named by its slot or serial
 // number is found by who it is: a tree without the controllers' devices serves either (the named
-// controller is then read whole, reenumerateSelected).
-Core::DevicePtr TargetFilter::root() const
+// controller is then read whole, reenumerateSelected). "controller all show config" prints no
+// setting and changes nothing.
+TargetFilter::RootReader TargetFilter::rootReaderFor(const Words& words) const
 {
-    return m_controllersOnly ? CDRXModRoot::pControllers() : CDRXModRoot::pModRoot();
+    const bool all = words.size() >= 3 && words[1] == ALL && words[2] == "show";
+    if (identifiesBySlotOrSerialNumber(m_controllerSelector) || (all && words.size() == 3))
+        return &CDRXModRoot::pControllers;
+    if (all && words.size() == 4 && words[3] == "config")
+        return &CDRXModRoot::pConfiguration;
+    return &CDRXModRoot::pModRoot;
 }
+
+Core::DevicePtr TargetFilter::root() const { return m_root(); }
 
 Core::OperationReturnList TargetFilter::reenumerate(const Core::DevicePtr& device)
 {

@@ -34,6 +34,7 @@
 #include "cli/cliprinter.h"
 #include "cli/ops/cmfacade.h"
 #include "core/devicefinder.h"
+#include "operations/drxmodroot.h"
 
 class TargetFilter {
 public:
@@ -106,10 +107,14 @@ protected:
     CLIPrinter m_printer;
     bool m_changing = false;
     bool m_firmwareRefused = false;
-    // The command is "controller all show": it lists the controllers and nothing below them.
-    bool m_controllersOnly = false;
+    // How the tree this command needs is read when there is none yet: the controllers alone for
+    // "controller all show" or a controller named by slot or serial number, as far as the listing
+    // prints for "controller all show config", otherwise whole.
+    using RootReader = Core::DevicePtr (*)();
+    RootReader m_root = &CDRXModRoot::pModRoot;
 
 private:
+    RootReader rootReaderFor(const Words& words) const;
     std::string word(std::size_t index) const;
 
     bool processCtrlList();

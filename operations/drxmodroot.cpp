@@ -3,8 +3,8 @@
 #include "core/devicefactory.h"
 #include "core/devicefinder.h"
 #include "operations/drxcommon.h"
-#include "operations/readarraycontrollerinfo.h"
 #include "operations/readphysicaldriveinfo.h"
+#include "schema/configurationpredicate.h"
 #include "schema/controllersonlypredicate.h"
 #include "schema/defaultreenumeratepredicate.h"
 #include "schema/schemamodroot.h"
@@ -28,12 +28,12 @@ bool failed(const Core::OperationReturn& result)
 
 Core::DevicePtr CDRXModRoot::sm_pModroot;
 bool CDRXModRoot::sm_fresh = false;
-bool CDRXModRoot::sm_controllersOnly = false;
+Operations::ReadScope CDRXModRoot::sm_scope = Operations::ReadScope::Whole;
 Common::list<Common::string> CDRXModRoot::sm_failedDevices;
 
 Core::DevicePtr CDRXModRoot::pModRoot()
 {
-    if (sm_pModroot && !sm_controllersOnly)
+    if (sm_pModroot && isComplete())
         return sm_pModroot;
     if (!sm_pModroot)
         buildRoot();
@@ -46,10 +46,16 @@ Core::DevicePtr CDRXModRoot::pControllers()
     if (sm_pModroot)
         return sm_pModroot;
     buildRoot();
-    Operations::ReadArrayControllerInfo::readIdentityOnly(true);
-    readFrom(sm_pModroot, Interface::StorageMod::ControllersOnlyPredicate(sm_pModroot));
-    Operations::ReadArrayControllerInfo::readIdentityOnly(false);
-    sm_controllersOnly = true;
+    readScoped(Operations::ReadScope::Identity, Interface::StorageMod::ControllersOnlyPredicate(sm_pModroot));
+    return sm_pModroot;
+}
+
+Core::DevicePtr CDRXModRoot::pConfiguration()
+{
+    if (sm_pModroot)
+        return sm_scope == Operations::ReadScope::Identity ? pModRoot() : sm_pModroot;
+    buildRoot();
+    readScoped(Operations::ReadScope::Configuration, Interface::StorageMod::ConfigurationPredicate(sm_pModroot));
     return sm_pModroot;
 }
 
@@ -71,7 +77,7 @@ void CDRXModRoot::BeginCommand() { sm_fresh = false; }
 
 bool CDRXModRoot::isFresh() { return sm_fresh; }
 
-bool CDRXModRoot::isComplete() { return !sm_controllersOnly; }
+bool CDRXModRoot::isComplete() { return sm_scope == Operations::ReadScope::Whole; }
 
 bool CDRXModRoot::readFailedAt(const Core::DevicePtr& device)
 {
@@ -87,7 +93,15 @@ bool CDRXModRoot::readFailedAt(const Core::DevicePtr& device)
 void CDRXModRoot::rescanFrom(const Core::DevicePtr& root)
 {
     readFrom(root, Interface::StorageMod::DefaultReenumeratePredicate(root));
-    sm_controllersOnly = false;
+    sm_scope = Operations::ReadScope::Whole;
+}
+
+void CDRXModRoot::readScoped(Operations::ReadScope scope, const Core::Device::ReenumeratePredicate& predicate)
+{
+    Operations::readScope(scope);
+    readFrom(sm_pModroot, predicate);
+    Operations::readScope(Operations::ReadScope::Whole);
+    sm_scope = scope;
 }
 
 void CDRXModRoot::readFrom(const Core::DevicePtr& root, const Core::Device::ReenumeratePredicate& predicate)

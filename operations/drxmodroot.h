@@ -12,6 +12,11 @@
 // returns it as it is. The next pModRoot() or Rescan() then reads the whole tree, so every
 // other command still finds every device.
 //
+// pConfiguration() serves a configuration listing: without a tree it builds one read only as far
+// as the listing prints (Interface::StorageMod::ConfigurationPredicate, Operations::ReadScope::
+// Configuration): no settings, disk extents or write operations; fresh but not complete. With a
+// tree it returns it, read whole first when it holds the controllers alone.
+//
 // Freshness: the tree read during a command is the hardware as that command finds it, so the
 // command need not read a controller of it again - a one-shot run's command uses the tree just
 // built for it. BeginCommand() starts the next command; a tree read before it may be out of date
@@ -24,17 +29,19 @@
 
 #include "common/containers.h"
 #include "core/device.h"
+#include "operations/readscope.h"
 
 class CDRXModRoot {
 public:
     static Core::DevicePtr pModRoot();
     static Core::DevicePtr pControllers();
+    static Core::DevicePtr pConfiguration();
     static void Rescan();
 
     static void BeginCommand();
     // True when the whole tree was read during the current command and every read succeeded.
     static bool isFresh();
-    // False while the tree holds the controllers alone (pControllers()).
+    // False while the tree is read only in part (pControllers(), pConfiguration()).
     static bool isComplete();
     // True when a read of the last whole-tree read failed on `device` or on a device below it
     // (a controller that does not answer, say); such a device must not be shown as read.
@@ -44,10 +51,11 @@ private:
     static void buildRoot();
     static void rescanFrom(const Core::DevicePtr& root);
     static void readFrom(const Core::DevicePtr& root, const Core::Device::ReenumeratePredicate& predicate);
+    static void readScoped(Operations::ReadScope scope, const Core::Device::ReenumeratePredicate& predicate);
 
     static Core::DevicePtr sm_pModroot;
     static bool sm_fresh;
-    static bool sm_controllersOnly;
+    static Operations::ReadScope sm_scope; // how far the tree was read
     // The unique identifiers of the devices whose reads failed in the last whole-tree read.
     static Common::list<Common::string> sm_failedDevices;
 };

@@ -3,14 +3,13 @@
 #include "controller/modeltable.h"
 #include "operations/fieldtext.h"
 #include "operations/readcontrollerfacts.h"
+#include "operations/readscope.h"
 #include "operations/replycache.h"
 
 namespace Operations {
 namespace {
 
 namespace Facts = Interface::StorageMod::ArrayController;
-
-bool sIdentityOnly = false;
 
 bool isRemote(const Schema::ArrayController& controller)
 {
@@ -27,8 +26,9 @@ Core::OperationReturn ReadArrayControllerInfo::visit(Schema::ArrayController& co
     checkFirmwareDefect(controller);
 
     IDENTIFY_CONTROLLER identify{};
+    const ReadScope scope = readScope();
     if (senseController<IdentifyControllerTrait>(controller, identify, result)) {
-        if (!sIdentityOnly) {
+        if (scope != ReadScope::Identity) {
             checkHBAAccessID(controller, result);
             if (checkConfigModMajorVersionInfo(controller, identify, result))
                 return result;
@@ -39,9 +39,8 @@ Core::OperationReturn ReadArrayControllerInfo::visit(Schema::ArrayController& co
     SUBSYSTEM_PARAMETERS subsystem{};
     if (senseController<SenseSubsystemInformationTrait>(controller, subsystem, result))
         publishStorageSystemInfo(controller, subsystem, isRemote(controller));
-    if (sIdentityOnly)
-        readRedundancy(controller, result);
-    else
+    readRedundancy(controller, result);
+    if (scope == ReadScope::Whole)
         readSettings(controller, result);
     if (!result)
         controller.SetControllerStatusNotOk(Facts::ATTR_VALUE_CONTROLLER_STATE_CONTROLLER_COMMUNICATION_ERROR);
@@ -89,11 +88,8 @@ bool ReadArrayControllerInfo::checkConfigModMajorVersionInfo(Schema::ArrayContro
     return false;
 }
 
-void ReadArrayControllerInfo::readIdentityOnly(bool identityOnly) { sIdentityOnly = identityOnly; }
-
 void ReadArrayControllerInfo::readSettings(Schema::ArrayController& controller, Core::OperationReturn& result) const
 {
-    readRedundancy(controller, result);
     CACHE_CONFIG_STATUS cache{};
     if (senseController<SenseControllerCacheConfigStatusTrait>(controller, cache, result))
         publishAcceleratorInfo(controller, cache);

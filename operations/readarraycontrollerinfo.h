@@ -14,10 +14,9 @@
 //   that command's failure and the facts read before it stay).
 // - Redundancy facts are read for a remote controller only, priorities and the surface scan
 //   delay for a local controller only.
-// - readIdentityOnly(true) (for a rescan that only names the controllers) asks the controller
-//   who it is and its serial numbers (and a remote one its redundancy, which decides whether it
-//   is listed) and nothing more: no settings, no check of its logical drives or host adapter.
-//   Everything is read by default.
+// - It asks only what the read scope (operations/readscope.h) takes in: a controller's settings
+//   (cache, parameters, surface scan) only in the whole scope, the check of its logical drives
+//   and host adapter in every scope but the identity one.
 // - getCapabilityPtr describes the settings the controller offers with their current and
 //   default values (operations/readcontrollerfacts.h).
 #ifndef VNL_OPERATIONS_READARRAYCONTROLLERINFO_H
@@ -39,8 +38,6 @@ public:
     // Logical drives whose configuration a newer configuration tool wrote (a major version above
     // this) cannot be handled safely.
     static constexpr unsigned MAX_CONFIG_MOD_MAJOR_VERSION = 9;
-
-    static void readIdentityOnly(bool identityOnly);
 
 private:
     void checkFirmwareDefect(Schema::ArrayController& controller) const;

@@ -10,6 +10,7 @@
 #include "operations/fieldtext.h"
 #include "operations/hextext.h"
 #include "operations/readcontrollerfacts.h"
+#include "operations/readscope.h"
 #include "operations/replycache.h"
 #include "schema/schemaarraycontroller.h"
 
@@ -84,7 +85,14 @@ Core::OperationReturn ReadLogicalDriveInfo::visit(Schema::LogicalDrive& drive)
     publishSizeInfo(drive, config.result());
     publishStatusInfo(drive, status.result());
     publishActiveSpareInfo(drive, status.result());
+    if (readScope() == ReadScope::Whole)
+        readSettings(drive, number, result);
+    return result;
+}
 
+void ReadLogicalDriveInfo::readSettings(Schema::LogicalDrive& drive, std::uint16_t number,
+                                        Core::OperationReturn& result)
+{
     SenseLogicalDriveCommand<IdentifyLogicalDriveTrait> identify(number);
     if (executeCachedCommand(identify, drive, result) && result)
         publishIdentifyInfo(drive, identify.result());
@@ -95,7 +103,6 @@ Core::OperationReturn ReadLogicalDriveInfo::visit(Schema::LogicalDrive& drive)
     if (senseController<SenseControllerCacheConfigStatusTrait>(drive, cache, result))
         publishAcceleratorInfo(drive, cache);
     readPreferredPath(drive, result);
-    return result;
 }
 
 void ReadLogicalDriveInfo::readPreferredPath(Schema::LogicalDrive& drive, Core::OperationReturn& result)

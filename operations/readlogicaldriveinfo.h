@@ -8,6 +8,8 @@
 //   drive, surface status, cache configuration and, in asymmetrical active-active mode, the
 //   redundant controller parameters for the preferred path; all through the reply cache. A
 //   failing command ends the reading with its failure; the facts published before it stay.
+//   Outside the whole read scope (operations/readscope.h) only the first two are sent: the
+//   label, unique identifier, surface analysis, accelerator and preferred path are not read.
 // - The drive mirrors ATTR_NAME_SSP_STATE of its storage system (or controller) before any
 //   command is sent, so the SSP view lists it even when the controller fails to answer.
 // - Sizes are read before the status, so that a progress percentage is always taken against
@@ -48,6 +50,8 @@ public:
     static void publishAcceleratorInfo(Schema::LogicalDrive& drive, const CACHE_CONFIG_STATUS& cache);
     static void publishSurfaceInfo(Schema::LogicalDrive& drive, const SURFACE_STATUS& surface);
 
+    // Identify logical drive, surface status, cache configuration and preferred path.
+    static void readSettings(Schema::LogicalDrive& drive, std::uint16_t number, Core::OperationReturn& result);
     // In asymmetrical active-active mode: the chassis slot of the drive's preferred controller
     // (ATTR_NAME_IO_SLOT, bit n of dwPrefferedLunOwnership set = slot 1).
     static void readPreferredPath(Schema::LogicalDrive& drive, Core::OperationReturn& result);

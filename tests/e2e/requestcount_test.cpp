@@ -59,8 +59,32 @@ TEST(RequestCount, AOneShotControllerAllCommandReadsTheHardwareOnce)
         LockDir dir;
         ASSERT_TRUE(dir.usePreset(preset));
         const Requests discovery = oneDiscovery(dir);
-        EXPECT_EQ(requestsOf(dir, {"ctrl", "all", "show", "config"}), discovery) << preset;
+        EXPECT_EQ(requestsOf(dir, {"ctrl", "all", "show", "config", "detail"}), discovery) << preset;
     }
+}
+
+// The configuration listing prints no setting of a controller or logical drive, so a one-shot
+// "controller all show config" asks a part of what a whole discovery asks (no identify logical
+// drive, 0x10, no cache status, 0xC1, of a local controller) and prints what the console, which
+// has read everything, prints.
+TEST(RequestCount, AOneShotConfigurationListingAsksNoSettingsAndPrintsTheWholeListing)
+{
+    for (const char* preset : {"server", "external", "activeactive", "scsi"}) {
+        LockDir dir;
+        ASSERT_TRUE(dir.usePreset(preset));
+        Requests discovery = oneDiscovery(dir);
+        Requests config = requestsOf(dir, {"ctrl", "all", "show", "config"});
+        for (const auto& [kind, count] : config)
+            EXPECT_LE(count, discovery[kind]) << preset << " " << kind;
+        EXPECT_EQ(config.count("bmic.10"), 0u) << preset;
+
+        const std::string listing = runVnlcli(dir, {"ctrl", "all", "show", "config"}).output;
+        const std::string console = runVnlcli(dir, {}, "ctrl all show config\n").output;
+        EXPECT_NE(console.find("=> " + listing + "=> "), std::string::npos) << preset << "\n" << listing;
+    }
+    LockDir dir;
+    ASSERT_TRUE(dir.usePreset("large"));
+    EXPECT_EQ(requestsOf(dir, {"ctrl", "all", "show", "config"}).count("bmic.C1"), 0u);
 }
 
 // Discovery and the readers of a controller share what they ask within one discovery: each
@@ -99,7 +123,7 @@ TEST(RequestCount, AOneShotCommandOnANamedControllerReadsItOnceAndAsksTheOthersW
 {
     LockDir dir;
     ASSERT_TRUE(dir.usePreset("large"));
-    const Requests whole = requestsOf(dir, {"ctrl", "all", "show", "config"});
+    const Requests whole = requestsOf(dir, {"ctrl", "all", "show", "config", "detail"});
     const Requests named = requestsOf(dir, {"ctrl", "slot=3", "show", "config"});
     EXPECT_LE(named.at("bmic"), whole.at("bmic") / 4 + 2 * 4);
     EXPECT_EQ(requestsOf(dir, {"ctrl", "slot=3", "show"}), named);
