@@ -26,6 +26,13 @@ LoggerState& State()
 // Set while this thread hands a message to the streams.
 thread_local bool t_writing = false;
 
+// Whether a message now would reach a stream (so that nothing is formatted for none).
+bool Listening()
+{
+    const LoggerState& state = State();
+    return !state.paused && !state.streams.empty() && !t_writing;
+}
+
 string CurrentTimeText()
 {
     char text[64] = {};
@@ -57,6 +64,8 @@ string HexDumpRow(const unsigned char* row, std::size_t count, std::size_t offse
 
 void Logger::Log(const char* format, ...)
 {
+    if (!Listening())
+        return;
     char buffer[MESSAGE_BUFFER_SIZE] = {};
     va_list arguments;
     va_start(arguments, format);
@@ -67,18 +76,19 @@ void Logger::Log(const char* format, ...)
 
 void Logger::LogMessage(const string& text)
 {
-    LoggerState& state = State();
-    if (state.paused || state.streams.empty() || t_writing)
+    if (!Listening())
         return;
     t_writing = true;
     const string line = "[" + CurrentTimeText() + "] " + text + "\r\n";
-    for (const shared_ptr<OutputStream>& stream : state.streams)
+    for (const shared_ptr<OutputStream>& stream : State().streams)
         stream->Accept(line.c_str(), line.size());
     t_writing = false;
 }
 
 void Logger::LogDataBuffer(const unsigned char* bytes, std::size_t length)
 {
+    if (!Listening())
+        return;
     LogMessage("      00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 0123456789ABCDEF\n");
     LogMessage((std::string(6, ' ') + std::string(64, '-') + "\n").c_str());
     if (bytes == nullptr)

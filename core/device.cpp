@@ -1,7 +1,6 @@
 #include "core/device.h"
 
 #include "common/clog.h"
-#include "common/synchronizationthread.h"
 #include "core/devicelock.h"
 #include "core/deviceoperation.h"
 #include "core/modelswitches.h"
@@ -161,12 +160,12 @@ OperationReturn Device::perform(const DeviceOperationPtr& op)
     }
     const Common::string name = op->name();
     Common::Logger::Log("%s %s", "Performing Operation:", name.c_str());
-    const Common::Synchronization::Timer timer;
+    const ModelSwitches::PerformTimer timer;
     OperationReturn result = performImpl(*op);
     op->ClearArgumentList();
     result.PublishAttribute(result, Attribute(ATTR_NAME_UNIQUE_ID, toString()));
     result.PublishAttribute(result, Attribute(ATTR_NAME_OPERATION_NAME, name));
-    ModelSwitches::addPerformTime(result, timer.elapsedSeconds());
+    timer.publish(result);
     if (ModelSwitches::profilingEnabled() || !result)
         logReturn(result);
     return result;

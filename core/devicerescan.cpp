@@ -1,5 +1,4 @@
 // The rescan of a subtree (Device::Reenumerate and its steps).
-#include "common/synchronizationthread.h"
 #include "core/device.h"
 #include "core/devicelock.h"
 #include "core/deviceoperation.h"
@@ -56,7 +55,7 @@ OperationReturnList Device::Reenumerate(const ReenumeratePredicate& predicate)
 {
     DeviceLock lock(*this);
     const RescanPass pass;
-    const Common::Synchronization::Timer timer;
+    const ModelSwitches::PerformTimer timer;
     OperationReturnList returns;
     DeleteAssociationsFor(predicate, returns);
     ReenumerateChildrenFor(predicate, returns);
@@ -67,7 +66,7 @@ OperationReturnList Device::Reenumerate(const ReenumeratePredicate& predicate)
     OperationReturn summary;
     summary.PublishAttribute(summary, Attribute(ATTR_NAME_OPERATION_NAME, "OPERATION_REENUMERATE"));
     summary.PublishAttribute(summary, Attribute(ATTR_NAME_UNIQUE_ID, toString()));
-    ModelSwitches::addPerformTime(summary, timer.elapsedSeconds());
+    timer.publish(summary);
     returns.push_back(summary);
     return returns;
 }

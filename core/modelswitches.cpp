@@ -21,10 +21,17 @@ void setTreeWriter(TreeWriter writer) { s_treeWriter = writer; }
 
 TreeWriter treeWriter() { return s_treeWriter; }
 
-void addPerformTime(OperationReturn& result, double seconds)
+PerformTimer::PerformTimer()
 {
     if (s_profiling)
-        result.PublishAttribute(result, Attribute(ModelTerms::ATTR_NAME_PERFORM_TIME, std::to_string(seconds).c_str()));
+        m_timer.emplace();
+}
+
+void PerformTimer::publish(OperationReturn& result) const
+{
+    if (m_timer)
+        result.PublishAttribute(
+            result, Attribute(ModelTerms::ATTR_NAME_PERFORM_TIME, std::to_string(m_timer->elapsedSeconds()).c_str()));
 }
 
 } // namespace Core::ModelSwitches

@@ -9,6 +9,10 @@
 #ifndef CORE_MODELSWITCHES_H
 #define CORE_MODELSWITCHES_H
 
+#include <optional>
+
+#include "common/synchronizationthread.h"
+
 namespace Core {
 
 class Device;
@@ -23,8 +27,16 @@ bool profilingEnabled();
 void setTreeWriter(TreeWriter writer); // null: no dump
 TreeWriter treeWriter();
 
-// With profiling on, stamps ATTR_NAME_PERFORM_TIME (seconds as text) on `result`.
-void addPerformTime(OperationReturn& result, double seconds);
+// Times an operation from its construction when profiling is on (and reads no clock when off):
+// publish() then stamps ATTR_NAME_PERFORM_TIME (seconds as text) on `result`.
+class PerformTimer {
+public:
+    PerformTimer();
+    void publish(OperationReturn& result) const;
+
+private:
+    std::optional<Common::Synchronization::Timer> m_timer;
+};
 
 } // namespace ModelSwitches
 } // namespace Core
