@@ -7,22 +7,11 @@
 
 namespace Common {
 
-// One heap block: this header followed by the characters and their zero.
-// Capacity above the length lets a string that owns its buffer alone grow in
-// place, so building a text by repeated += stays linear.
-struct string::Buffer {
-    std::size_t length;
-    std::size_t capacity;
-    std::size_t count;
-
-    char* chars() { return reinterpret_cast<char*>(this + 1); }
-
-    static Buffer* create(std::size_t capacity)
-    {
-        void* raw = ::operator new(sizeof(Buffer) + capacity + 1);
-        return new (raw) Buffer{0, capacity, 1};
-    }
-};
+string::Buffer* string::Buffer::create(std::size_t capacity)
+{
+    void* raw = ::operator new(sizeof(Buffer) + capacity + 1);
+    return new (raw) Buffer{0, capacity, 1};
+}
 
 string::string(const char* text, std::size_t length)
 {
@@ -31,20 +20,9 @@ string::string(const char* text, std::size_t length)
     append(text, length == npos ? std::strlen(text) : length);
 }
 
-string::string(const string& other) : m_pBuffer(other.m_pBuffer)
-{
-    if (m_pBuffer != nullptr)
-        ++m_pBuffer->count;
-}
-
-string::string(string&& other) noexcept : m_pBuffer(other.m_pBuffer) { other.m_pBuffer = nullptr; }
-
-string::~string() { release(m_pBuffer); }
-
 string& string::operator=(const string& other)
 {
-    if (other.m_pBuffer != nullptr)
-        ++other.m_pBuffer->count;
+    other.share();
     release(m_pBuffer);
     m_pBuffer = other.m_pBuffer;
     return *this;
@@ -64,10 +42,6 @@ string& string::operator=(const char* text)
 {
     return *this = string(text); // `text` may point into our own buffer
 }
-
-const char* string::c_str() const { return m_pBuffer == nullptr ? "" : m_pBuffer->chars(); }
-
-std::size_t string::size() const { return m_pBuffer == nullptr ? 0 : m_pBuffer->length; }
 
 std::size_t string::shareCount() const { return m_pBuffer == nullptr ? 0 : m_pBuffer->count; }
 
@@ -162,12 +136,10 @@ void string::append(const char* text, std::size_t length)
     release(previous);
 }
 
-void string::release(Buffer* buffer)
+void string::destroy(Buffer* buffer)
 {
-    if (buffer != nullptr && --buffer->count == 0) {
-        buffer->~Buffer();
-        ::operator delete(buffer);
-    }
+    buffer->~Buffer();
+    ::operator delete(buffer);
 }
 
 bool operator==(const string& a, const string& b) { return a.view() == b.view(); }

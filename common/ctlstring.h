@@ -32,16 +32,16 @@ public:
 
     string() = default;
     string(const char* text, std::size_t length = npos); // npos: up to the zero
-    string(const string& other);
-    string(string&& other) noexcept;
-    ~string();
+    string(const string& other) : m_pBuffer(other.m_pBuffer) { share(); }
+    string(string&& other) noexcept : m_pBuffer(other.m_pBuffer) { other.m_pBuffer = nullptr; }
+    ~string() { release(m_pBuffer); }
 
     string& operator=(const string& other);
     string& operator=(string&& other) noexcept;
     string& operator=(const char* text);
 
-    const char* c_str() const;
-    std::size_t size() const;
+    const char* c_str() const { return m_pBuffer == nullptr ? "" : m_pBuffer->chars(); }
+    std::size_t size() const { return m_pBuffer == nullptr ? 0 : m_pBuffer->length; }
     std::size_t length() const { return size(); }
     bool empty() const { return size() == 0; }
     char operator[](std::size_t index) const { return c_str()[index]; }
@@ -71,11 +71,33 @@ public:
     friend std::strong_ordering operator<=>(const string& a, const string& b);
 
 private:
-    struct Buffer;
+    // One heap block: this header followed by the characters and their zero. Capacity above
+    // the length lets a string that owns its buffer alone grow in place, so building a text by
+    // repeated += stays linear.
+    struct Buffer {
+        std::size_t length;
+        std::size_t capacity;
+        std::size_t count;
+
+        char* chars() { return reinterpret_cast<char*>(this + 1); }
+        const char* chars() const { return reinterpret_cast<const char*>(this + 1); }
+        static Buffer* create(std::size_t capacity);
+    };
+
     std::string_view view() const { return std::string_view(c_str(), size()); }
+    void share() const
+    {
+        if (m_pBuffer != nullptr)
+            ++m_pBuffer->count;
+    }
     void append(const char* text, std::size_t length);
     Buffer* unshareFor(std::size_t newLength);
-    static void release(Buffer* buffer);
+    static void release(Buffer* buffer)
+    {
+        if (buffer != nullptr && --buffer->count == 0)
+            destroy(buffer);
+    }
+    static void destroy(Buffer* buffer);
 
     Buffer* m_pBuffer = nullptr; // null for the empty string
 };

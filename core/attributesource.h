@@ -9,6 +9,8 @@
 #ifndef CORE_ATTRIBUTESOURCE_H
 #define CORE_ATTRIBUTESOURCE_H
 
+#include <cstring>
+
 #include "common/containers.h"
 #include "common/ctlstring.h"
 #include "core/attributevalue.h"
@@ -16,6 +18,15 @@
 namespace Core {
 
 using Attribute = Common::pair<Common::string, AttributeValue>;
+
+// Orders attribute names as Common::string does, and looks a name up by its characters without
+// making a string of them.
+struct AttributeNameLess {
+    using is_transparent = void;
+    bool operator()(const Common::string& a, const Common::string& b) const { return a < b; }
+    bool operator()(const Common::string& a, const char* b) const { return std::strcmp(a.c_str(), b) < 0; }
+    bool operator()(const char* a, const Common::string& b) const { return std::strcmp(a, b.c_str()) < 0; }
+};
 
 class AttributeSubscriber {
 public:
@@ -26,7 +37,7 @@ public:
 
 class AttributeSource : public AttributeSubscriber {
 public:
-    using AttributeMap = Common::map<Common::string, AttributeValue>;
+    using AttributeMap = Common::map<Common::string, AttributeValue, AttributeNameLess>;
     using const_iterator = AttributeMap::const_iterator;
 
     void Receive(const Attribute& attribute) override;
@@ -34,15 +45,23 @@ public:
 
     const_iterator beginAttribute() const { return m_attributes.begin(); }
     const_iterator endAttribute() const { return m_attributes.end(); }
+    // Each lookup takes the name as a string or as its characters (a null pointer names nothing).
     bool hasAttribute(const Common::string& name) const;
+    bool hasAttribute(const char* name) const;
     Common::string getValueFor(const Common::string& name) const;
+    Common::string getValueFor(const char* name) const;
     AttributeValue getPublicValueFor(const Common::string& name) const;
+    AttributeValue getPublicValueFor(const char* name) const;
     // The value held under `name`, or null; valid until the source changes.
     const AttributeValue* findAttribute(const Common::string& name) const;
+    const AttributeValue* findAttribute(const char* name) const;
     void Clear();
     void Receive(const AttributeSource& other);
 
 private:
+    template <class Name>
+    const AttributeValue* lookUp(const Name& name) const;
+
     AttributeMap m_attributes;
 };
 

@@ -48,6 +48,8 @@ AttributeValue::AttributeValue(const CompositePtr& composite) : m_value(composit
 
 Common::string AttributeValue::toString() const
 {
+    if (const Common::string* text = get<Common::string>())
+        return *text;
     if (const List* list = get<List>())
         return joinWithBlanks(*list, [](const AttributeValue& v) { return v.toString(); });
     if (const Map* map = get<Map>())
@@ -64,9 +66,6 @@ bool AttributeValue::operator==(const AttributeValue& other) const
     return !m_value.empty() && !other.m_value.empty() && m_value == other.m_value;
 }
 
-bool AttributeValue::operator==(const char* text) const
-{
-    return toString() == Common::string(text != nullptr ? text : "");
-}
+bool AttributeValue::operator==(const char* text) const { return toString() == (text != nullptr ? text : ""); }
 
 } // namespace Core
