@@ -68,7 +68,7 @@ GlobalStaticAllocator& GlobalStaticAllocator::instance()
 void GlobalStaticAllocator::Initialize()
 {
     for (Segment& segment : m_segments) {
-        segment.storage = std::make_unique<unsigned char[]>(SEGMENT_SIZE + PAYLOAD_ALIGNMENT);
+        segment.storage = std::make_unique_for_overwrite<unsigned char[]>(SEGMENT_SIZE + PAYLOAD_ALIGNMENT);
         const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(segment.storage.get());
         const std::size_t shift = (PAYLOAD_ALIGNMENT - HEADER_SIZE - start % PAYLOAD_ALIGNMENT) % PAYLOAD_ALIGNMENT;
         segment.base = segment.storage.get() + shift;

@@ -4,7 +4,7 @@ namespace Core {
 
 void AttributePublisher::Publish(AttributeSubscriber& target, const Attribute& attribute, bool allowEmpty) const
 {
-    if (allowEmpty || !attribute.second.toString().empty())
+    if (allowEmpty || !attribute.second.hasEmptyText())
         target.Receive(attribute);
 }
 

@@ -61,6 +61,15 @@ Common::string AttributeValue::toString() const
     return m_value.toString();
 }
 
+bool AttributeValue::hasEmptyText() const
+{
+    if (const Common::string* text = get<Common::string>())
+        return text->empty();
+    const bool number =
+        get<unsigned char>() || get<unsigned short>() || get<unsigned int>() || get<int>() || get<unsigned long long>();
+    return !number && toString().empty();
+}
+
 bool AttributeValue::operator==(const AttributeValue& other) const
 {
     return !m_value.empty() && !other.m_value.empty() && m_value == other.m_value;

@@ -50,6 +50,8 @@ public:
 
     operator Common::string() const { return toString(); }
     Common::string toString() const;
+    // Whether the text form is empty (a number's never is), without making it.
+    bool hasEmptyText() const;
 
     // The held value when it is of kind T, otherwise null.
     template <class T>

@@ -26,51 +26,58 @@ bool failed(const Core::OperationReturn& result)
 
 } // namespace
 
-Core::DevicePtr CDRXModRoot::sm_pModroot;
+// The tree lives until the process ends: taking its thousands of objects apart at exit would
+// only add to the time of every command.
+Core::DevicePtr& CDRXModRoot::tree()
+{
+    static auto* held = new Core::DevicePtr;
+    return *held;
+}
+
 bool CDRXModRoot::sm_fresh = false;
 Operations::ReadScope CDRXModRoot::sm_scope = Operations::ReadScope::Whole;
 Common::list<Common::string> CDRXModRoot::sm_failedDevices;
 
 Core::DevicePtr CDRXModRoot::pModRoot()
 {
-    if (sm_pModroot && isComplete())
-        return sm_pModroot;
-    if (!sm_pModroot)
+    if (tree() && isComplete())
+        return tree();
+    if (!tree())
         buildRoot();
-    rescanFrom(sm_pModroot);
-    return sm_pModroot;
+    rescanFrom(tree());
+    return tree();
 }
 
 Core::DevicePtr CDRXModRoot::pControllers()
 {
-    if (sm_pModroot)
-        return sm_pModroot;
+    if (tree())
+        return tree();
     buildRoot();
-    readScoped(Operations::ReadScope::Identity, Interface::StorageMod::ControllersOnlyPredicate(sm_pModroot));
-    return sm_pModroot;
+    readScoped(Operations::ReadScope::Identity, Interface::StorageMod::ControllersOnlyPredicate(tree()));
+    return tree();
 }
 
 Core::DevicePtr CDRXModRoot::pConfiguration()
 {
-    if (sm_pModroot)
-        return sm_scope == Operations::ReadScope::Identity ? pModRoot() : sm_pModroot;
+    if (tree())
+        return sm_scope == Operations::ReadScope::Identity ? pModRoot() : tree();
     buildRoot();
-    readScoped(Operations::ReadScope::Configuration, Interface::StorageMod::ConfigurationPredicate(sm_pModroot));
-    return sm_pModroot;
+    readScoped(Operations::ReadScope::Configuration, Interface::StorageMod::ConfigurationPredicate(tree()));
+    return tree();
 }
 
 void CDRXModRoot::buildRoot()
 {
     DRXCommon::RegisterOperations();
     Operations::ReadPhysicalDriveInfo::readMonitoringCounters(false); // the console shows none
-    sm_pModroot = ModRootFactory().pRoot();
-    DRXCommon::MaskControllers(sm_pModroot);
+    tree() = ModRootFactory().pRoot();
+    DRXCommon::MaskControllers(tree());
 }
 
 void CDRXModRoot::Rescan()
 {
-    if (sm_pModroot)
-        rescanFrom(sm_pModroot);
+    if (tree())
+        rescanFrom(tree());
 }
 
 void CDRXModRoot::BeginCommand() { sm_fresh = false; }
@@ -99,7 +106,7 @@ void CDRXModRoot::rescanFrom(const Core::DevicePtr& root)
 void CDRXModRoot::readScoped(Operations::ReadScope scope, const Core::Device::ReenumeratePredicate& predicate)
 {
     Operations::readScope(scope);
-    readFrom(sm_pModroot, predicate);
+    readFrom(tree(), predicate);
     Operations::readScope(Operations::ReadScope::Whole);
     sm_scope = scope;
 }

@@ -53,7 +53,7 @@ private:
     static void readFrom(const Core::DevicePtr& root, const Core::Device::ReenumeratePredicate& predicate);
     static void readScoped(Operations::ReadScope scope, const Core::Device::ReenumeratePredicate& predicate);
 
-    static Core::DevicePtr sm_pModroot;
+    static Core::DevicePtr& tree();
     static bool sm_fresh;
     static Operations::ReadScope sm_scope; // how far the tree was read
     // The unique identifiers of the devices whose reads failed in the last whole-tree read.

@@ -9,26 +9,27 @@ namespace {
 
 using namespace Interface::MORUMod;
 
-bool isOfType(const Core::Device& device, const char* type) { return device.getValueFor(ATTR_NAME_TYPE) == type; }
-
-// The nearest device at or above `device` whose type is `type`, or empty.
-Common::string nearestIdentifier(const Core::Device& device, const char* type)
+bool isOfType(const Core::Device& device, const char* type)
 {
-    if (isOfType(device, type))
-        return device.toString();
-    for (Core::DevicePtr above = device.pParent(); above; above = above->pParent()) {
-        if (isOfType(*above, type))
-            return above->toString();
-    }
-    return Common::string();
+    const Core::AttributeValue* value = device.findAttribute(ATTR_NAME_TYPE);
+    return value != nullptr && *value == type;
 }
 
 } // namespace
 
+// One walk up: the first storage system met wins; otherwise the first controller met.
 Common::string scopeIdentifier(const Core::Device& device)
 {
-    Common::string box = nearestIdentifier(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
-    return box.empty() ? nearestIdentifier(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) : box;
+    Common::string controller;
+    Core::DevicePtr holder;
+    for (const Core::Device* at = &device; at != nullptr; at = holder.get()) {
+        if (isOfType(*at, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+            return at->toString();
+        if (controller.empty() && isOfType(*at, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+            controller = at->toString();
+        holder = at->pParent();
+    }
+    return controller;
 }
 
 Common::string parentIdentifier(const Core::Device& device)
