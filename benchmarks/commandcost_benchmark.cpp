@@ -5,8 +5,9 @@
 //     VNLSIM_STATE=/tmp/large build/sim/vnlsim init --preset large
 //     VNLSIM_STATE=/tmp/large LD_LIBRARY_PATH=build/sim build/benchmarks/bench_command
 //
-// With VNLSIM_LATENCY_US unset the numbers are the tool's own work; VNLSIM_STATS counts the
-// commands sent.
+// With VNLSIM_LATENCY_US unset the numbers are the tool's own work. BM_OneShot also reports what
+// one run asks the library, counted by the simulator (VNLSIM_STATS): controller commands (BMIC
+// and SCSI) and enumeration and information calls.
 //
 // BM_OneShotCreate makes one logical drive on the `large` hardware, with the last logical drive of
 // the controller in slot 4 left out so that its last array has room; it makes that hardware in a
@@ -24,6 +25,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,14 +79,38 @@ bool runOneShot(const std::vector<std::string>& words)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// The simulator's counts of one run ("bmic", "scsi", "enum", "info", "bmic.11" ...).
+std::map<std::string, double> requestCounts(const std::string& statsFile)
+{
+    std::map<std::string, double> counts;
+    std::ifstream stats(statsFile);
+    for (std::string field; stats >> field;) {
+        const std::size_t equals = field.find('=');
+        if (equals != std::string::npos && field.rfind("pid=", 0) != 0)
+            counts[field.substr(0, equals)] = std::strtod(field.c_str() + equals + 1, nullptr);
+    }
+    return counts;
+}
+
 void BM_OneShot(benchmark::State& state)
 {
     const PrivateLockDir lockDir;
     setenv("VNLXE_LOCK_FILES_DIR", lockDir.prefix().c_str(), 1);
+    const std::string statsFile = lockDir.prefix() + "stats";
     const std::vector<std::string> words = CLI_HELPERS::cli_split(COMMANDS[state.range(0)], false, ' ');
-    for (auto _ : state)
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::remove(statsFile.c_str());
+        setenv("VNLSIM_STATS", statsFile.c_str(), 1);
+        state.ResumeTiming();
         if (!runOneShot(words))
             state.SkipWithError("vnlcli failed");
+    }
+    unsetenv("VNLSIM_STATS");
+    std::map<std::string, double> counts = requestCounts(statsFile);
+    std::remove(statsFile.c_str());
+    state.counters["commands"] = counts["bmic"] + counts["scsi"];
+    state.counters["library_calls"] = counts["enum"] + counts["info"];
     state.SetLabel(COMMANDS[state.range(0)]);
 }
 BENCHMARK(BM_OneShot)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);

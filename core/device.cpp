@@ -105,6 +105,14 @@ Common::string Device::toString() const
     return toStringImpl();
 }
 
+// A device's identifier never changes while it is in the tree (it is what makes it the same
+// device), so the one it was given on joining the tree is read rather than composed again.
+Common::string Device::uniqueId() const
+{
+    const AttributeValue* held = m_pParent != nullptr ? findAttribute(ATTR_NAME_UNIQUE_ID) : nullptr;
+    return held != nullptr ? held->toString() : toString();
+}
+
 bool Device::operator==(const Device&) const { return true; }
 
 DevicePtr Device::getDevicePtr() const
@@ -163,7 +171,7 @@ OperationReturn Device::perform(const DeviceOperationPtr& op)
     const ModelSwitches::PerformTimer timer;
     OperationReturn result = performImpl(*op);
     op->ClearArgumentList();
-    result.PublishAttribute(result, Attribute(ATTR_NAME_UNIQUE_ID, toString()));
+    result.PublishAttribute(result, Attribute(ATTR_NAME_UNIQUE_ID, uniqueId()));
     result.PublishAttribute(result, Attribute(ATTR_NAME_OPERATION_NAME, name));
     timer.publish(result);
     if (ModelSwitches::profilingEnabled() || !result)

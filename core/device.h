@@ -157,6 +157,8 @@ protected:
     virtual DevicePtr childPtrFor(const Device* child) const;
 
 private:
+    // toString() of a device in the tree, as published on it when it joined.
+    Common::string uniqueId() const;
     void mergeInto(Device& existing, const DevicePtr& found) const;
     void adoptMutex(const MutexPtr& mutex);
     void syncRegisteredOperations();

@@ -70,15 +70,21 @@ void DeviceFinder::find(DeviceList& found, EnDirection direction) const
     });
 }
 
+// One walk up: the first storage system met wins, otherwise the first controller met.
 DevicePtr storageSystemFinder(const DevicePtr& device)
 {
-    for (const char* type : {ATTR_VALUE_TYPE_STORAGE_SYSTEM, ATTR_VALUE_TYPE_ARRAY_CONTROLLER}) {
-        DeviceFinder finder(device);
-        finder.Add(Attribute(ATTR_NAME_TYPE, type));
-        if (DevicePtr scope = finder.find(DeviceFinder::DIRECTION_UP))
-            return scope;
+    if (!device)
+        return DevicePtr();
+    DeviceLock lock(*device);
+    DevicePtr controller;
+    for (DevicePtr at = device; at; at = at->pParent()) {
+        const AttributeValue* type = at->findAttribute(ATTR_NAME_TYPE);
+        if (type != nullptr && *type == ATTR_VALUE_TYPE_STORAGE_SYSTEM)
+            return at;
+        if (type != nullptr && !controller && *type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
+            controller = at;
     }
-    return DevicePtr();
+    return controller;
 }
 
 } // namespace Core
