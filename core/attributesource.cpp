@@ -7,7 +7,25 @@ void AttributeSource::Receive(const Attribute& attribute)
     m_attributes.insert_or_assign(attribute.first, attribute.second);
 }
 
+void AttributeSource::Receive(const char* name, const AttributeValue& value)
+{
+    if (name == nullptr)
+        return;
+    const auto at = m_attributes.lower_bound(name);
+    if (at == m_attributes.end() || m_attributes.key_comp()(name, at->first))
+        m_attributes.emplace_hint(at, name, value);
+    else if (at->second != value)
+        at->second = value;
+}
+
 void AttributeSource::Clear(const Common::string& name) { m_attributes.erase(name); }
+
+void AttributeSource::Clear(const char* name)
+{
+    const auto found = name != nullptr ? m_attributes.find(name) : m_attributes.end();
+    if (found != m_attributes.end())
+        m_attributes.erase(found);
+}
 
 namespace {
 

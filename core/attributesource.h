@@ -41,7 +41,10 @@ public:
     using const_iterator = AttributeMap::const_iterator;
 
     void Receive(const Attribute& attribute) override;
+    // The same for a name given by its characters; a value equal to the one held leaves it as is.
+    void Receive(const char* name, const AttributeValue& value);
     void Clear(const Common::string& name) override;
+    void Clear(const char* name);
 
     const_iterator beginAttribute() const { return m_attributes.begin(); }
     const_iterator endAttribute() const { return m_attributes.end(); }

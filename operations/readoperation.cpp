@@ -4,9 +4,10 @@ namespace Operations {
 
 void publishReading(Core::Device& device, const char* name, const Core::AttributeValue& value)
 {
-    device.Publish(device, Core::Attribute(name, value), false);
+    if (!value.hasEmptyText())
+        device.AttributeSource::Receive(name, value);
 }
 
-void clearReading(Core::Device& device, const char* name) { device.AttributeSource::Clear(Common::string(name)); }
+void clearReading(Core::Device& device, const char* name) { device.AttributeSource::Clear(name); }
 
 } // namespace Operations
