@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 
+#include "cli/attributekey.h"
 #include "cli/clierror.h"
 #include "cli/clihelpers.h"
 #include "cli/climessages.h"
@@ -41,11 +42,14 @@ std::string upper(std::string value)
     return value;
 }
 
-bool has(const Core::DevicePtr& device, const char* attribute) { return device && device->hasAttribute(attribute); }
+bool has(const Core::DevicePtr& device, const char* attribute)
+{
+    return device && device->hasAttribute(attributeKey(attribute));
+}
 
 bool typeIs(const Core::DevicePtr& device, const char* type)
 {
-    return device && device->getValueFor(ATTR_NAME_TYPE) == type;
+    return device && device->getValueFor(attributeKey(ATTR_NAME_TYPE)) == type;
 }
 
 Core::DevicePtr parentOf(const Core::DevicePtr& device)
@@ -218,29 +222,34 @@ Core::DevicePtr modelController(const Core::DevicePtr& ctrl)
 
 } // namespace
 
-bool CMFacade::isTargetType(const Core::DevicePtr& device, const std::string& type) const
+bool CMFacade::isTargetType(const Core::DevicePtr& device, std::string_view type) const
 {
-    return has(device, ATTR_NAME_TYPE) && toStdString(device->getValueFor(ATTR_NAME_TYPE)) == type;
+    const Core::AttributeValue* value = device ? device->findAttribute(attributeKey(ATTR_NAME_TYPE)) : nullptr;
+    if (value == nullptr)
+        return false;
+    const Common::string text = value->toString();
+    return std::string_view(text.c_str(), text.size()) == type;
 }
 
-std::string CMFacade::rawVal(const Core::DevicePtr& device, const std::string& attribute) const
+std::string CMFacade::rawVal(const Core::DevicePtr& device, std::string_view attribute) const
 {
-    return device ? toStdString(device->getValueFor(fromStdString(attribute))) : std::string();
+    return device ? toStdString(device->getValueFor(attributeKey(attribute))) : std::string();
 }
 
-std::string CMFacade::attrVal(const Core::DevicePtr& device, const std::string& attribute) const
+std::string CMFacade::attrVal(const Core::DevicePtr& device, std::string_view attribute) const
 {
+    if (!device)
+        return std::string();
+    const Common::string& name = attributeKey(attribute);
     Core::DevicePtr source = device;
-    if (source && !source->hasAttribute(fromStdString(attribute))) {
+    const Core::AttributeValue* value = device->findAttribute(name);
+    if (value == nullptr) {
         source = parentOf(device);
-        if (!typeIs(source, ATTR_VALUE_TYPE_STORAGE_SYSTEM) || !source->hasAttribute(fromStdString(attribute)))
+        if (!typeIs(source, ATTR_VALUE_TYPE_STORAGE_SYSTEM) || (value = source->findAttribute(name)) == nullptr)
             return std::string();
     }
-    if (!source)
-        return std::string();
-    const Common::string name = fromStdString(attribute);
-    return toStdString(
-        Common::GUITranslator::getDisplayValue(name, source->getValueFor(name), source->getValueFor(ATTR_NAME_TYPE)));
+    return toStdString(Common::GUITranslator::getDisplayValue(name, value->toString(),
+                                                              source->getValueFor(attributeKey(ATTR_NAME_TYPE))));
 }
 
 Core::DevicePtr CMFacade::controller(const Core::DevicePtr& device) const

@@ -12,6 +12,7 @@
 #define VNL_CLI_OPS_CMFACADE_H
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -25,12 +26,12 @@ using OpParams = std::vector<std::pair<std::string, std::string>>;
 class CMFacade {
 public:
     // --- Device kinds and relatives -------------------------------------
-    bool isTargetType(const Core::DevicePtr& device, const std::string& type) const;
+    bool isTargetType(const Core::DevicePtr& device, std::string_view type) const;
     // The raw model value of an attribute ("" when absent).
-    std::string rawVal(const Core::DevicePtr& device, const std::string& attribute) const;
+    std::string rawVal(const Core::DevicePtr& device, std::string_view attribute) const;
     // The display text of an attribute, falling back to the storage system
     // around the device; "" when neither has it.
-    std::string attrVal(const Core::DevicePtr& device, const std::string& attribute) const;
+    std::string attrVal(const Core::DevicePtr& device, std::string_view attribute) const;
     Core::DevicePtr controller(const Core::DevicePtr& device) const;
     Core::DevicePtr storagesystem(const Core::DevicePtr& device) const;
     // Where the settings of a device are changed: the storage system it sits

@@ -77,9 +77,18 @@ void CShowOp::Show(const Core::DevicePtr& device, const std::string& attribute, 
     attr_print(m_facade.attrVal(device, attribute), indent(level) + label, suffix, width);
 }
 
-std::string CShowOp::controllerTitle(const std::string& name, const Core::DevicePtr&)
+// The controller of consecutive devices is mostly the same one, whose name
+// is then not made again.
+std::string CShowOp::controllerTitle(const Core::DevicePtr& device)
 {
-    if (name.empty() || name == m_lastController || m_config)
+    if (m_config)
+        return std::string();
+    const Core::DevicePtr controller = m_facade.controller(device);
+    if (controller && controller.get() == m_lastControllerDevice.get())
+        return std::string();
+    m_lastControllerDevice = controller;
+    const std::string name = m_facade.ctrlName(device);
+    if (name.empty() || name == m_lastController)
         return std::string();
     m_lastController = name;
     return name + "\n";
@@ -212,9 +221,9 @@ void CShowOp::showHostBusAdapter(const Core::DevicePtr& controller)
 
 void CShowOp::ShowArray(const Core::DevicePtr& array)
 {
-    print(controllerTitle(m_facade.ctrlName(array), array));
+    print(controllerTitle(array));
     if (m_config && !m_f5) {
-        print("\n" + controllerTitle(m_facade.ctrlName(array), array) + "\n");
+        print("\n" + controllerTitle(array) + "\n");
         m_f5 = true;
     }
     std::string letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
@@ -237,7 +246,7 @@ void CShowOp::ShowArray(const Core::DevicePtr& array)
 
 void CShowOp::driveHeading(const Core::DevicePtr& drive, bool& sectionFlag)
 {
-    print(controllerTitle(m_facade.ctrlName(drive), drive));
+    print(controllerTitle(drive));
     if (m_config && !sectionFlag) {
         print("\n");
         sectionFlag = true;
@@ -328,7 +337,7 @@ void CShowOp::showPDLong(const Core::DevicePtr& drive)
 
 void CShowOp::ShowTD(const Core::DevicePtr& drive)
 {
-    print(controllerTitle(m_facade.ctrlName(drive), drive));
+    print(controllerTitle(drive));
     std::string bus = m_facade.attrVal(drive, ATTR_NAME_SCSI_BUS);
     std::string id = m_facade.attrVal(drive, ATTR_NAME_SCSI_ID);
     if (m_detail) {

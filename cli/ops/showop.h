@@ -40,7 +40,9 @@ private:
     // `width`; nothing when the device lacks the attribute.
     void Show(const Core::DevicePtr& device, const std::string& attribute, const std::string& label,
               const std::string& suffix = "\n", unsigned level = 0, unsigned width = 0);
-    std::string controllerTitle(const std::string& name, const Core::DevicePtr& device);
+    // The controller's name before the first device under it; nothing in a
+    // configuration listing.
+    std::string controllerTitle(const Core::DevicePtr& device);
     std::string arrayTitle(const Core::DevicePtr& device);
     Core::DevicePtr headingArray(const Core::DevicePtr& device) const;
 
@@ -58,6 +60,7 @@ private:
     void driveHeading(const Core::DevicePtr& drive, bool& sectionFlag);
 
     std::string m_lastController;
+    Core::DevicePtr m_lastControllerDevice;
     std::string m_lastArray;
     bool m_detail;
     bool m_config;
