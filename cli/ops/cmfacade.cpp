@@ -270,9 +270,10 @@ Core::DevicePtr CMFacade::storagesystem(const Core::DevicePtr& device) const
 
 Core::DevicePtr CMFacade::array(const Core::DevicePtr& device) const
 {
-    if (typeIs(device, ATTR_VALUE_TYPE_ARRAY))
+    const std::string type = rawVal(device, ATTR_NAME_TYPE);
+    if (type == ATTR_VALUE_TYPE_ARRAY)
         return device;
-    if (typeIs(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE))
+    if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE)
         return nearestAbove(device, ATTR_VALUE_TYPE_ARRAY);
     for (const char* name : {ASSOCIATION_DATA_DRIVE, ASSOCIATION_SPARE_DRIVE})
         for (const Core::DevicePtr& other : associated(device, name))
@@ -348,13 +349,14 @@ std::string CMFacade::arrayName(const Core::DevicePtr& device) const
 
 std::string CMFacade::deviceName(const Core::DevicePtr& device, unsigned width) const
 {
-    if (isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) || isTargetType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+    const std::string type = rawVal(device, ATTR_NAME_TYPE);
+    if (type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER || type == ATTR_VALUE_TYPE_STORAGE_SYSTEM)
         return ctrlName(device);
-    if (isTargetType(device, ATTR_VALUE_TYPE_ARRAY))
+    if (type == ATTR_VALUE_TYPE_ARRAY)
         return arrayName(device);
-    if (isTargetType(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE))
+    if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE)
         return ldName(device, width);
-    if (isTargetType(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
+    if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE)
         return pdName(device, width);
     return std::string();
 }

@@ -296,7 +296,7 @@ void CJsonListing::addPD(const Core::DevicePtr& drive)
 
 json CJsonListing::physicalDrive(const Core::DevicePtr& drive) const
 {
-    json object{{"physical_drive", ShowText::driveAddress(m_facade, drive, 0)}};
+    json object{{"physical_drive", ShowText::driveAddress(ShowText::drivePlace(m_facade, drive), 0)}};
     putRows(object, drive, ShowText::locationRows(m_facade, drive));
     putRows(object, drive, PHYSICAL_DRIVE_ROWS);
     object["size"] = ShowText::driveSize(m_facade, drive);

@@ -43,19 +43,20 @@ CShowOp::CShowOp(bool detail, std::ostream* stream, bool ssp, bool config, bool 
 bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPtr& operation)
 {
     operation = Core::DeviceOperationPtr();
-    bool isController = m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+    const std::string type = m_facade.rawVal(device, ATTR_NAME_TYPE);
+    bool isController = type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER;
     if (m_ssp) {
         if (isController)
             ShowSSP(device);
         else
             CError::log(CLI_MESSAGES::TARGET_CONTROLLER, "", 1);
-    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE)) {
+    } else if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE) {
         ShowPD(device);
-    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_TAPE_DRIVE)) {
+    } else if (type == ATTR_VALUE_TYPE_TAPE_DRIVE) {
         ShowTD(device);
-    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE)) {
+    } else if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE) {
         ShowLD(device);
-    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY)) {
+    } else if (type == ATTR_VALUE_TYPE_ARRAY) {
         ShowArray(device);
     } else if (isController) {
         ShowController(device);
@@ -97,12 +98,21 @@ std::string CShowOp::controllerTitle(const Core::DevicePtr& device)
 // A spare may serve several arrays; listed after the drives of one of them
 // (as the sort places a spare under the array a target named), it stays
 // under that array's heading.
-Core::DevicePtr CShowOp::headingArray(const Core::DevicePtr& device) const
+Core::DevicePtr CShowOp::headingArray(const Core::DevicePtr& device)
 {
     for (const Core::DevicePtr& served : associated(device, ASSOCIATION_SPARE_DRIVE))
-        if (m_facade.attrVal(served, ATTR_NAME_ARRAY_NUMBER) == m_lastArray)
+        if (arrayLetter(served) == m_lastArray)
             return served;
     return m_facade.array(device);
+}
+
+const std::string& CShowOp::arrayLetter(const Core::DevicePtr& array)
+{
+    if (array.get() != m_letterArray.get()) {
+        m_letterArray = array;
+        m_letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
+    }
+    return m_letter;
 }
 
 std::string CShowOp::arrayTitle(const Core::DevicePtr& device)
@@ -115,7 +125,7 @@ std::string CShowOp::arrayTitle(const Core::DevicePtr& device)
         m_lastArray = "unassigned";
         return "\n   unassigned\n\n";
     }
-    std::string letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
+    const std::string& letter = arrayLetter(array);
     if (letter == m_lastArray)
         return std::string();
     m_lastArray = letter;
@@ -318,17 +328,18 @@ void CShowOp::ShowPD(const Core::DevicePtr& drive)
 
 void CShowOp::showPDShort(const Core::DevicePtr& drive)
 {
-    std::string facts = ShowText::driveLocation(m_facade, drive, 6);
+    const ShowText::DrivePlace place = ShowText::drivePlace(m_facade, drive);
+    std::string facts = ShowText::driveLocation(place, 6);
     for (const std::string& fact : {m_facade.attrVal(drive, ATTR_NAME_INTERFACE), ShowText::driveSize(m_facade, drive),
                                     m_facade.attrVal(drive, ATTR_NAME_STATUS)})
         facts = joinPresent(facts, "", fact);
-    print("      physicaldrive " + ShowText::driveAddress(m_facade, drive, 3) + " (" + facts +
+    print("      physicaldrive " + ShowText::driveAddress(place, 3) + " (" + facts +
           ShowText::spareMark(m_facade, drive) + ")\n");
 }
 
 void CShowOp::showPDLong(const Core::DevicePtr& drive)
 {
-    print(indent(2) + "physicaldrive " + ShowText::driveAddress(m_facade, drive, 0) + "\n");
+    print(indent(2) + "physicaldrive " + ShowText::driveAddress(ShowText::drivePlace(m_facade, drive), 0) + "\n");
     showRows(drive, ShowText::locationRows(m_facade, drive), 3);
     showRows(drive, PHYSICAL_DRIVE_ROWS, 3);
     print(indent(3) + "Size: " + ShowText::driveSize(m_facade, drive) + "\n");

@@ -44,7 +44,9 @@ private:
     // configuration listing.
     std::string controllerTitle(const Core::DevicePtr& device);
     std::string arrayTitle(const Core::DevicePtr& device);
-    Core::DevicePtr headingArray(const Core::DevicePtr& device) const;
+    // The array's letter as shown, read once for the devices listed under it.
+    const std::string& arrayLetter(const Core::DevicePtr& array);
+    Core::DevicePtr headingArray(const Core::DevicePtr& device);
 
     void showControllerLong(const Core::DevicePtr& controller);
     void showControllerShort(const Core::DevicePtr& controller);
@@ -62,6 +64,8 @@ private:
     std::string m_lastController;
     Core::DevicePtr m_lastControllerDevice;
     std::string m_lastArray;
+    Core::DevicePtr m_letterArray;
+    std::string m_letter;
     bool m_detail;
     bool m_config;
     bool m_ssp;

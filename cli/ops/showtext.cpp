@@ -23,38 +23,48 @@ bool has(const CMFacade& facade, const Core::DevicePtr& drive, const char* attri
     return !facade.rawVal(drive, attribute).empty();
 }
 
-// Every drive reports a SCSI bus and id; only a drive without a port or
-// box and bay location is addressed by them.
-bool isScsiAddressed(const CMFacade& facade, const Core::DevicePtr& drive)
-{
-    bool located =
-        has(facade, drive, ATTR_NAME_PORT) || (has(facade, drive, ATTR_NAME_BOX) && has(facade, drive, ATTR_NAME_BAY));
-    return !located && has(facade, drive, ATTR_NAME_SCSI_BUS) && has(facade, drive, ATTR_NAME_SCSI_ID);
-}
-
 } // namespace
 
-std::string driveAddress(const CMFacade& facade, const Core::DevicePtr& drive, unsigned idWidth)
+// Every drive reports a SCSI bus and id; only a drive without a port or
+// box and bay location is addressed by them.
+DrivePlace drivePlace(const CMFacade& facade, const Core::DevicePtr& drive)
 {
-    if (isScsiAddressed(facade, drive))
-        return facade.attrVal(drive, ATTR_NAME_SCSI_BUS) + ":" +
-            padded(facade.attrVal(drive, ATTR_NAME_SCSI_ID), idWidth);
-    std::string address = facade.attrVal(drive, ATTR_NAME_PORT);
-    for (const char* part : {ATTR_NAME_BOX, ATTR_NAME_BAY})
-        if (has(facade, drive, part))
-            address += (address.empty() ? "" : ":") + facade.attrVal(drive, part);
+    DrivePlace place;
+    place.hasPort = has(facade, drive, ATTR_NAME_PORT);
+    place.hasBox = has(facade, drive, ATTR_NAME_BOX);
+    place.hasBay = has(facade, drive, ATTR_NAME_BAY);
+    place.scsi = !place.hasPort && !(place.hasBox && place.hasBay) && has(facade, drive, ATTR_NAME_SCSI_BUS) &&
+        has(facade, drive, ATTR_NAME_SCSI_ID);
+    if (place.scsi) {
+        place.bus = facade.attrVal(drive, ATTR_NAME_SCSI_BUS);
+        place.id = facade.attrVal(drive, ATTR_NAME_SCSI_ID);
+    } else {
+        place.port = facade.attrVal(drive, ATTR_NAME_PORT);
+        place.box = facade.attrVal(drive, ATTR_NAME_BOX);
+        place.bay = facade.attrVal(drive, ATTR_NAME_BAY);
+    }
+    return place;
+}
+
+std::string driveAddress(const DrivePlace& place, unsigned idWidth)
+{
+    if (place.scsi)
+        return place.bus + ":" + padded(place.id, idWidth);
+    std::string address = place.port;
+    for (const auto& [present, part] : {std::pair(place.hasBox, &place.box), std::pair(place.hasBay, &place.bay)})
+        if (present)
+            address += (address.empty() ? "" : ":") + *part;
     return address;
 }
 
-std::string driveLocation(const CMFacade& facade, const Core::DevicePtr& drive, unsigned pieceWidth)
+std::string driveLocation(const DrivePlace& place, unsigned pieceWidth)
 {
-    if (isScsiAddressed(facade, drive))
-        return "port " + facade.attrVal(drive, ATTR_NAME_SCSI_BUS) +
-            padded(":id " + facade.attrVal(drive, ATTR_NAME_SCSI_ID), pieceWidth);
-    std::string box = padded(":box " + facade.attrVal(drive, ATTR_NAME_BOX), pieceWidth);
-    std::string bay = padded(":bay " + facade.attrVal(drive, ATTR_NAME_BAY), pieceWidth);
-    if (has(facade, drive, ATTR_NAME_PORT))
-        return "port " + facade.attrVal(drive, ATTR_NAME_PORT) + box + bay;
+    if (place.scsi)
+        return "port " + place.bus + padded(":id " + place.id, pieceWidth);
+    std::string box = padded(":box " + place.box, pieceWidth);
+    std::string bay = padded(":bay " + place.bay, pieceWidth);
+    if (place.hasPort)
+        return "port " + place.port + box + bay;
     return box.substr(1) + bay;
 }
 

@@ -14,12 +14,24 @@
 
 namespace ShowText {
 
+// Where a drive is, as printed: its port, box and bay (each read and shown
+// once for both forms below), or, for a drive with no port and no box and
+// bay, its SCSI bus and id.
+struct DrivePlace {
+    bool scsi = false;
+    bool hasPort = false;
+    bool hasBox = false;
+    bool hasBay = false;
+    std::string port, box, bay;
+    std::string bus, id;
+};
+DrivePlace drivePlace(const CMFacade& facade, const Core::DevicePtr& drive);
 // "1I:1:3", "1:3" or, for a drive addressed by SCSI bus and id, "2:4" with
 // the id padded with blanks to `idWidth`.
-std::string driveAddress(const CMFacade& facade, const Core::DevicePtr& drive, unsigned idWidth);
+std::string driveAddress(const DrivePlace& place, unsigned idWidth);
 // "port 1I:box 1:bay 3", "box 1:bay 3" or "port 2:id 4"; every ":box ",
 // ":bay " and ":id " piece padded with blanks to `pieceWidth`.
-std::string driveLocation(const CMFacade& facade, const Core::DevicePtr& drive, unsigned pieceWidth);
+std::string driveLocation(const DrivePlace& place, unsigned pieceWidth);
 // The lines of a drive's long listing that locate it: port, box and bay,
 // or SCSI bus and id.
 std::span<const ShowRows::Row> locationRows(const CMFacade& facade, const Core::DevicePtr& drive);
