@@ -2,7 +2,8 @@
 
 #include <unordered_set>
 
-#include "core/devicefinder.h"
+#include "cli/attributekey.h"
+#include "core/devicelock.h"
 #include "schema/morumod.h"
 #include "schema/storagemod.h"
 
@@ -10,11 +11,6 @@ namespace {
 
 using namespace Interface::MORUMod;
 using namespace Interface::StorageMod;
-
-bool isOfType(const Core::DevicePtr& device, const char* type)
-{
-    return device && device->getValueFor(ATTR_NAME_TYPE) == type;
-}
 
 // Appends the members of `name` of every array below `start`, each drive once.
 void appendArrayMembers(const Core::DevicePtr& start, const char* name, std::vector<Core::DevicePtr>& out)
@@ -26,7 +22,26 @@ void appendArrayMembers(const Core::DevicePtr& start, const char* name, std::vec
                 out.push_back(drive);
 }
 
+// Appends `device` and every device below it, depth first in child order,
+// that is of `type`.
+void appendOfType(const Core::DevicePtr& device, std::string_view type, Core::DeviceList& found)
+{
+    if (isOfType(device, type))
+        found.push_back(device);
+    for (auto child = device->beginChild(); child != device->endChild(); ++child)
+        appendOfType(*child, type, found);
+}
+
 } // namespace
+
+bool isOfType(const Core::DevicePtr& device, std::string_view type)
+{
+    const Core::AttributeValue* value = device ? device->findAttribute(attributeKey(ATTR_NAME_TYPE)) : nullptr;
+    if (value == nullptr)
+        return false;
+    const Common::string text = value->toString();
+    return std::string_view(text.c_str(), text.size()) == type;
+}
 
 Core::DevicePtr DevicesHome(const Core::DevicePtr& device)
 {
@@ -43,9 +58,8 @@ Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& t
     Core::DeviceList found;
     if (!start)
         return found;
-    Core::DeviceFinder finder(start);
-    finder.Add(Core::Attribute(ATTR_NAME_TYPE, Common::fromStdString(type)));
-    finder.find(found, Core::DeviceFinder::DIRECTION_DOWN);
+    Core::DeviceLock lock(*start);
+    appendOfType(start, type, found);
     return found;
 }
 

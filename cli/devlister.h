@@ -17,9 +17,13 @@
 #define VNL_CLI_DEVLISTER_H
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/device.h"
+
+// True when the device's ATTR_NAME_TYPE is `type`.
+bool isOfType(const Core::DevicePtr& device, std::string_view type);
 
 Core::DevicePtr DevicesHome(const Core::DevicePtr& device);
 

@@ -224,11 +224,7 @@ Core::DevicePtr modelController(const Core::DevicePtr& ctrl)
 
 bool CMFacade::isTargetType(const Core::DevicePtr& device, std::string_view type) const
 {
-    const Core::AttributeValue* value = device ? device->findAttribute(attributeKey(ATTR_NAME_TYPE)) : nullptr;
-    if (value == nullptr)
-        return false;
-    const Common::string text = value->toString();
-    return std::string_view(text.c_str(), text.size()) == type;
+    return isOfType(device, type);
 }
 
 std::string CMFacade::rawVal(const Core::DevicePtr& device, std::string_view attribute) const

@@ -27,8 +27,9 @@ bool CStatusOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperation
 void CStatusOp::statusPD(const Core::DevicePtr& drive)
 {
     const ShowText::DrivePlace place = ShowText::drivePlace(m_facade, drive);
-    print("physicaldrive " + ShowText::driveAddress(place, 0) + " (" + ShowText::driveLocation(place, 0) + ", " + ShowText::driveSize(m_facade, drive) +
-          ShowText::spareMark(m_facade, drive) + "): " + m_facade.attrVal(drive, ATTR_NAME_STATUS) + "\n");
+    print("physicaldrive " + ShowText::driveAddress(place, 0) + " (" + ShowText::driveLocation(place, 0) + ", " +
+          ShowText::driveSize(m_facade, drive) + ShowText::spareMark(m_facade, drive) +
+          "): " + m_facade.attrVal(drive, ATTR_NAME_STATUS) + "\n");
 }
 
 void CStatusOp::statusLD(const Core::DevicePtr& drive)
