@@ -22,6 +22,8 @@ void appendArrayMembers(const Core::DevicePtr& start, const char* name, std::vec
                 out.push_back(drive);
 }
 
+std::string_view view(const Common::string& text) { return std::string_view(text.c_str(), text.size()); }
+
 // Appends `device` and every device below it, depth first in child order,
 // that is of `type`.
 void appendOfType(const Core::DevicePtr& device, std::string_view type, Core::DeviceList& found)
@@ -39,8 +41,10 @@ bool isOfType(const Core::DevicePtr& device, std::string_view type)
     const Core::AttributeValue* value = device ? device->findAttribute(attributeKey(ATTR_NAME_TYPE)) : nullptr;
     if (value == nullptr)
         return false;
-    const Common::string text = value->toString();
-    return std::string_view(text.c_str(), text.size()) == type;
+    // A type is held as text; reading it in place spares a copy.
+    if (const Common::string* text = value->get<Common::string>())
+        return view(*text) == type;
+    return view(value->toString()) == type;
 }
 
 Core::DevicePtr DevicesHome(const Core::DevicePtr& device)

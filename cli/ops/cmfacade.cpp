@@ -12,6 +12,7 @@
 #include "cli/climessages.h"
 #include "cli/consoleoutput.h"
 #include "cli/devlister.h"
+#include "cli/ops/devicevalues.h"
 #include "controller/modeltable.h"
 #include "core/capabilityfinder.h"
 #include "core/deviceoperation.h"
@@ -47,11 +48,6 @@ bool has(const Core::DevicePtr& device, const char* attribute)
     return device && device->hasAttribute(attributeKey(attribute));
 }
 
-bool typeIs(const Core::DevicePtr& device, const char* type)
-{
-    return device && device->getValueFor(attributeKey(ATTR_NAME_TYPE)) == type;
-}
-
 Core::DevicePtr parentOf(const Core::DevicePtr& device)
 {
     return device && device->hasParent() ? device->pParent() : Core::DevicePtr();
@@ -60,7 +56,7 @@ Core::DevicePtr parentOf(const Core::DevicePtr& device)
 Core::DevicePtr nearestAbove(const Core::DevicePtr& device, const char* type)
 {
     for (Core::DevicePtr at = parentOf(device); at; at = parentOf(at))
-        if (typeIs(at, type))
+        if (isOfType(at, type))
             return at;
     return Core::DevicePtr();
 }
@@ -214,7 +210,7 @@ Core::CapabilityPtr findCapability(const Core::CapabilityPtr& start, const std::
 // A storage system goes by the first controller inside it.
 Core::DevicePtr modelController(const Core::DevicePtr& ctrl)
 {
-    Core::DeviceList inside = typeIs(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)
+    Core::DeviceList inside = isOfType(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)
         ? devicesBelow(ctrl, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
         : Core::DeviceList();
     return inside.empty() ? ctrl : inside.front();
@@ -229,29 +225,18 @@ bool CMFacade::isTargetType(const Core::DevicePtr& device, std::string_view type
 
 std::string CMFacade::rawVal(const Core::DevicePtr& device, std::string_view attribute) const
 {
-    return device ? toStdString(device->getValueFor(attributeKey(attribute))) : std::string();
+    return DeviceValues(device).raw(attribute);
 }
 
 std::string CMFacade::attrVal(const Core::DevicePtr& device, std::string_view attribute) const
 {
-    if (!device)
-        return std::string();
-    const Common::string& name = attributeKey(attribute);
-    Core::DevicePtr source = device;
-    const Core::AttributeValue* value = device->findAttribute(name);
-    if (value == nullptr) {
-        source = parentOf(device);
-        if (!typeIs(source, ATTR_VALUE_TYPE_STORAGE_SYSTEM) || (value = source->findAttribute(name)) == nullptr)
-            return std::string();
-    }
-    return toStdString(Common::GUITranslator::getDisplayValue(name, value->toString(),
-                                                              source->getValueFor(attributeKey(ATTR_NAME_TYPE))));
+    return DeviceValues(device).shown(attribute);
 }
 
 Core::DevicePtr CMFacade::controller(const Core::DevicePtr& device) const
 {
     if (has(device, ATTR_NAME_CONTROLLER_NAME) || has(device, ATTR_NAME_BOX_NAME) ||
-        typeIs(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+        isOfType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
         return device;
     Core::DevicePtr found = nearestAbove(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
     // Devices of an external storage system hang below the system itself.
@@ -260,8 +245,8 @@ Core::DevicePtr CMFacade::controller(const Core::DevicePtr& device) const
 
 Core::DevicePtr CMFacade::storagesystem(const Core::DevicePtr& device) const
 {
-    return typeIs(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? device
-                                                          : nearestAbove(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+    return isOfType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? device
+                                                            : nearestAbove(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
 }
 
 Core::DevicePtr CMFacade::array(const Core::DevicePtr& device) const
@@ -273,7 +258,7 @@ Core::DevicePtr CMFacade::array(const Core::DevicePtr& device) const
         return nearestAbove(device, ATTR_VALUE_TYPE_ARRAY);
     for (const char* name : {ASSOCIATION_DATA_DRIVE, ASSOCIATION_SPARE_DRIVE})
         for (const Core::DevicePtr& other : associated(device, name))
-            if (typeIs(other, ATTR_VALUE_TYPE_ARRAY))
+            if (isOfType(other, ATTR_VALUE_TYPE_ARRAY))
                 return other;
     return Core::DevicePtr();
 }
@@ -292,7 +277,7 @@ bool CMFacade::isDriveArrayType(const Core::DevicePtr& drive, const Core::Device
 Core::DevicePtr CMFacade::operationHome(const Core::DevicePtr& device) const
 {
     Core::DevicePtr parent = parentOf(device);
-    return typeIs(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? parent : device;
+    return isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? parent : device;
 }
 
 std::string CMFacade::controllerModel(const Core::DevicePtr& device) const
@@ -309,7 +294,7 @@ std::string CMFacade::ctrlName(const Core::DevicePtr& device) const
     std::string name(model->name);
     Core::DevicePtr parent = parentOf(ctrl);
     std::string slot = rawVal(ctrl, ATTR_NAME_SLOT);
-    if (typeIs(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) && has(parent, ATTR_NAME_BOX_NAME))
+    if (isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) && has(parent, ATTR_NAME_BOX_NAME))
         return name + " at " + rawVal(parent, ATTR_NAME_BOX_NAME);
     if (!slot.empty() && slot != ATTR_VALUE_SLOT_EMBEDDED && slot != ATTR_VALUE_SLOT_UNKNOWN)
         return name + " in Slot " + slot;
@@ -325,16 +310,17 @@ std::string CMFacade::pdName(const Core::DevicePtr& device, unsigned width) cons
 {
     // A drive with a location (port, or box and bay) is named by it; every
     // drive also reports a SCSI bus and id, which name the others.
+    const DeviceValues values(device);
     if (has(device, ATTR_NAME_PORT) || isBoxBayDrive(device)) {
         std::string name;
         for (const char* part : {ATTR_NAME_PORT, ATTR_NAME_BOX, ATTR_NAME_BAY})
             if (has(device, part))
-                name += (name.empty() ? "" : ":") + padDigits(attrVal(device, part), width);
+                name += (name.empty() ? "" : ":") + padDigits(values.shown(part), width);
         return "physicaldrive " + name;
     }
     if (has(device, ATTR_NAME_SCSI_BUS) && has(device, ATTR_NAME_SCSI_ID))
-        return "physicaldrive " + padDigits(attrVal(device, ATTR_NAME_SCSI_BUS), width) + ":" +
-            padDigits(attrVal(device, ATTR_NAME_SCSI_ID), width);
+        return "physicaldrive " + padDigits(values.shown(ATTR_NAME_SCSI_BUS), width) + ":" +
+            padDigits(values.shown(ATTR_NAME_SCSI_ID), width);
     return std::string();
 }
 
@@ -546,7 +532,7 @@ Core::DevicePtr CMFacade::findDrive(const Core::DevicePtr& device, std::vector<s
 {
     for (std::string& part : parts)
         part = stripTag(part);
-    Core::DeviceList candidates = typeIs(device, ATTR_VALUE_TYPE_ARRAY)
+    Core::DeviceList candidates = isOfType(device, ATTR_VALUE_TYPE_ARRAY)
         ? associated(device, ASSOCIATION_DATA_DRIVE)
         : devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
     std::vector<std::pair<const char*, std::string>> criteria;

@@ -271,16 +271,16 @@ void CShowOp::ShowLD(const Core::DevicePtr& drive)
         showLDLong(drive);
         return;
     }
-    print("      logicaldrive " + m_facade.attrVal(drive, ATTR_NAME_DRIVE_NUMBER) + " (" +
-          m_facade.attrVal(drive, ATTR_NAME_USEABLE_BLOCKS) + ", " + m_facade.attrVal(drive, ATTR_NAME_RAID) + ", " +
-          ShowText::ldStatus(m_facade, drive) + ")\n");
+    const DeviceValues values(drive);
+    print("      logicaldrive " + values.shown(ATTR_NAME_DRIVE_NUMBER) + " (" + values.shown(ATTR_NAME_USEABLE_BLOCKS) +
+          ", " + values.shown(ATTR_NAME_RAID) + ", " + ShowText::ldStatus(values) + ")\n");
 }
 
 void CShowOp::showLDLong(const Core::DevicePtr& drive)
 {
     Show(drive, ATTR_NAME_DRIVE_NUMBER, "Logical Drive: ", "\n", 2);
     showRows(drive, LOGICAL_DRIVE_ROWS, 3);
-    attr_print(ShowText::ldStatus(m_facade, drive), indent(3) + "Status: ", "\n", 0);
+    attr_print(ShowText::ldStatus(DeviceValues(drive)), indent(3) + "Status: ", "\n", 0);
     showRows(drive, LOGICAL_DRIVE_TAIL_ROWS, 3);
     for (const Core::DevicePtr& path : associated(drive, ASSOCIATION_PREFERRED_PATH))
         Show(path, ATTR_NAME_IO_SLOT, "Preferred Controller Chassis Slot: ", "\n", 3);
@@ -328,21 +328,23 @@ void CShowOp::ShowPD(const Core::DevicePtr& drive)
 
 void CShowOp::showPDShort(const Core::DevicePtr& drive)
 {
-    const ShowText::DrivePlace place = ShowText::drivePlace(m_facade, drive);
+    const DeviceValues values(drive);
+    const ShowText::DrivePlace place = ShowText::drivePlace(values);
     std::string facts = ShowText::driveLocation(place, 6);
-    for (const std::string& fact : {m_facade.attrVal(drive, ATTR_NAME_INTERFACE), ShowText::driveSize(m_facade, drive),
-                                    m_facade.attrVal(drive, ATTR_NAME_STATUS)})
+    for (const std::string& fact :
+         {values.shown(ATTR_NAME_INTERFACE), ShowText::driveSize(values), values.shown(ATTR_NAME_STATUS)})
         facts = joinPresent(facts, "", fact);
-    print("      physicaldrive " + ShowText::driveAddress(place, 3) + " (" + facts +
-          ShowText::spareMark(m_facade, drive) + ")\n");
+    print("      physicaldrive " + ShowText::driveAddress(place, 3) + " (" + facts + ShowText::spareMark(values) +
+          ")\n");
 }
 
 void CShowOp::showPDLong(const Core::DevicePtr& drive)
 {
-    print(indent(2) + "physicaldrive " + ShowText::driveAddress(ShowText::drivePlace(m_facade, drive), 0) + "\n");
+    const DeviceValues values(drive);
+    print(indent(2) + "physicaldrive " + ShowText::driveAddress(ShowText::drivePlace(values), 0) + "\n");
     showRows(drive, ShowText::locationRows(m_facade, drive), 3);
     showRows(drive, PHYSICAL_DRIVE_ROWS, 3);
-    print(indent(3) + "Size: " + ShowText::driveSize(m_facade, drive) + "\n");
+    print(indent(3) + "Size: " + ShowText::driveSize(values) + "\n");
     showRows(drive, PHYSICAL_DRIVE_TAIL_ROWS, 3);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/ops/cmfacade.h"
+#include "cli/ops/devicevalues.h"
 #include "cli/ops/showrows.h"
 
 namespace ShowText {
@@ -25,7 +26,7 @@ struct DrivePlace {
     std::string port, box, bay;
     std::string bus, id;
 };
-DrivePlace drivePlace(const CMFacade& facade, const Core::DevicePtr& drive);
+DrivePlace drivePlace(const DeviceValues& drive);
 // "1I:1:3", "1:3" or, for a drive addressed by SCSI bus and id, "2:4" with
 // the id padded with blanks to `idWidth`.
 std::string driveAddress(const DrivePlace& place, unsigned idWidth);
@@ -36,11 +37,11 @@ std::string driveLocation(const DrivePlace& place, unsigned pieceWidth);
 // or SCSI bus and id.
 std::span<const ShowRows::Row> locationRows(const CMFacade& facade, const Core::DevicePtr& drive);
 // The drive's size as printed, or "??? GB".
-std::string driveSize(const CMFacade& facade, const Core::DevicePtr& drive);
+std::string driveSize(const DeviceValues& drive);
 // ", active spare", ", spare" or "".
-std::string spareMark(const CMFacade& facade, const Core::DevicePtr& drive);
+std::string spareMark(const DeviceValues& drive);
 // The status, followed by " 45.0% complete" while expanding or rebuilding.
-std::string ldStatus(const CMFacade& facade, const Core::DevicePtr& drive);
+std::string ldStatus(const DeviceValues& drive);
 
 // A controller's RAID 6 support: "Enabled", "Disabled", or "" when unknown.
 std::string qrxStatus(const CMFacade& facade, const Core::DevicePtr& controller);
