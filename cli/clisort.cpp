@@ -28,13 +28,13 @@ std::map<const Core::Device*, SpareEntry>& sparesList()
     return spares;
 }
 
-// A device's display name in a key, given the device's type. An array's
-// letters are aligned to the right, so that array Z sorts before array AA.
-std::string keyName(const CMFacade& facade, const Core::DevicePtr& device, const std::string& type)
+// A device's display name in a key. An array's letters are aligned to the
+// right, so that array Z sorts before array AA.
+std::string keyName(const CMFacade& facade, const DeviceValues& device)
 {
-    if (type != ATTR_VALUE_TYPE_ARRAY)
+    if (device.type() != ATTR_VALUE_TYPE_ARRAY)
         return facade.deviceName(device, KEY_WIDTH);
-    const std::string letters = facade.attrVal(device, ATTR_NAME_ARRAY_NUMBER);
+    const std::string letters = device.shown(ATTR_NAME_ARRAY_NUMBER);
     return "array " + std::string(KEY_WIDTH - 1 - std::min<std::size_t>(letters.size(), KEY_WIDTH - 1), ' ') + letters;
 }
 
@@ -46,11 +46,11 @@ public:
     {
         if (!device)
             return "";
-        const std::string type = m_facade.rawVal(device, ATTR_NAME_TYPE);
-        const bool spare = type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE &&
-            m_facade.rawVal(device, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_SPARE;
-        const Core::DevicePtr array = spare ? GetSparesArray(device) : m_facade.array(device);
-        std::string key = part(m_facade.controller(device), false);
+        const DeviceValues values(device);
+        const bool spare = values.type() == ATTR_VALUE_TYPE_PHYSICAL_DRIVE &&
+            values.raw(ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_SPARE;
+        const Core::DevicePtr array = spare ? GetSparesArray(device) : m_facade.array(values);
+        std::string key = part(m_facade.controller(values), false);
         key += ' ';
         if (array && array.get() != device.get()) {
             key += part(array, true);
@@ -58,7 +58,7 @@ public:
         }
         if (spare)
             key += 'z';
-        return key + keyName(m_facade, device, type);
+        return key + keyName(m_facade, values);
     }
 
 private:
@@ -67,8 +67,7 @@ private:
     {
         auto [at, added] = m_parts.try_emplace(device.get());
         if (added)
-            at->second = isArray ? keyName(m_facade, device, m_facade.rawVal(device, ATTR_NAME_TYPE))
-                                 : m_facade.deviceName(device, 0);
+            at->second = isArray ? keyName(m_facade, device) : m_facade.deviceName(device, 0);
         return at->second;
     }
 

@@ -233,14 +233,15 @@ std::string CMFacade::attrVal(const Core::DevicePtr& device, std::string_view at
     return DeviceValues(device).shown(attribute);
 }
 
-Core::DevicePtr CMFacade::controller(const Core::DevicePtr& device) const
+Core::DevicePtr CMFacade::controller(const DeviceValues& device) const
 {
-    if (has(device, ATTR_NAME_CONTROLLER_NAME) || has(device, ATTR_NAME_BOX_NAME) ||
-        isOfType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
-        return device;
-    Core::DevicePtr found = nearestAbove(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+    const Core::DevicePtr& self = device.device();
+    if (has(self, ATTR_NAME_CONTROLLER_NAME) || has(self, ATTR_NAME_BOX_NAME) ||
+        device.type() == ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
+        return self;
+    Core::DevicePtr found = nearestAbove(self, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
     // Devices of an external storage system hang below the system itself.
-    return found ? found : storagesystem(device);
+    return found ? found : storagesystem(self);
 }
 
 Core::DevicePtr CMFacade::storagesystem(const Core::DevicePtr& device) const
@@ -249,15 +250,15 @@ Core::DevicePtr CMFacade::storagesystem(const Core::DevicePtr& device) const
                                                             : nearestAbove(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
 }
 
-Core::DevicePtr CMFacade::array(const Core::DevicePtr& device) const
+Core::DevicePtr CMFacade::array(const DeviceValues& device) const
 {
-    const std::string type = rawVal(device, ATTR_NAME_TYPE);
+    const Common::string& type = device.type();
     if (type == ATTR_VALUE_TYPE_ARRAY)
-        return device;
+        return device.device();
     if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE)
-        return nearestAbove(device, ATTR_VALUE_TYPE_ARRAY);
+        return nearestAbove(device.device(), ATTR_VALUE_TYPE_ARRAY);
     for (const char* name : {ASSOCIATION_DATA_DRIVE, ASSOCIATION_SPARE_DRIVE})
-        for (const Core::DevicePtr& other : associated(device, name))
+        for (const Core::DevicePtr& other : associated(device.device(), name))
             if (isOfType(other, ATTR_VALUE_TYPE_ARRAY))
                 return other;
     return Core::DevicePtr();
@@ -301,39 +302,40 @@ std::string CMFacade::ctrlName(const Core::DevicePtr& device) const
     return name;
 }
 
-std::string CMFacade::ldName(const Core::DevicePtr& device, unsigned width) const
+std::string CMFacade::ldName(const DeviceValues& device, unsigned width) const
 {
-    return "logicaldrive " + padDigits(attrVal(device, ATTR_NAME_DRIVE_NUMBER), width);
+    return "logicaldrive " + padDigits(device.shown(ATTR_NAME_DRIVE_NUMBER), width);
 }
 
-std::string CMFacade::pdName(const Core::DevicePtr& device, unsigned width) const
+std::string CMFacade::pdName(const DeviceValues& device, unsigned width) const
 {
     // A drive with a location (port, or box and bay) is named by it; every
     // drive also reports a SCSI bus and id, which name the others.
-    const DeviceValues values(device);
-    if (has(device, ATTR_NAME_PORT) || isBoxBayDrive(device)) {
+    const Core::DevicePtr& self = device.device();
+    if (has(self, ATTR_NAME_PORT) || isBoxBayDrive(self)) {
         std::string name;
         for (const char* part : {ATTR_NAME_PORT, ATTR_NAME_BOX, ATTR_NAME_BAY})
-            if (has(device, part))
-                name += (name.empty() ? "" : ":") + padDigits(values.shown(part), width);
+            if (has(self, part))
+                name += (name.empty() ? "" : ":") + padDigits(device.shown(part), width);
         return "physicaldrive " + name;
     }
-    if (has(device, ATTR_NAME_SCSI_BUS) && has(device, ATTR_NAME_SCSI_ID))
-        return "physicaldrive " + padDigits(values.shown(ATTR_NAME_SCSI_BUS), width) + ":" +
-            padDigits(values.shown(ATTR_NAME_SCSI_ID), width);
+    if (has(self, ATTR_NAME_SCSI_BUS) && has(self, ATTR_NAME_SCSI_ID))
+        return "physicaldrive " + padDigits(device.shown(ATTR_NAME_SCSI_BUS), width) + ":" +
+            padDigits(device.shown(ATTR_NAME_SCSI_ID), width);
     return std::string();
 }
 
-std::string CMFacade::arrayName(const Core::DevicePtr& device) const
+std::string CMFacade::arrayName(const DeviceValues& device) const
 {
-    return has(device, ATTR_NAME_ARRAY_NUMBER) ? "array " + attrVal(device, ATTR_NAME_ARRAY_NUMBER) : std::string();
+    return has(device.device(), ATTR_NAME_ARRAY_NUMBER) ? "array " + device.shown(ATTR_NAME_ARRAY_NUMBER)
+                                                        : std::string();
 }
 
-std::string CMFacade::deviceName(const Core::DevicePtr& device, unsigned width) const
+std::string CMFacade::deviceName(const DeviceValues& device, unsigned width) const
 {
-    const std::string type = rawVal(device, ATTR_NAME_TYPE);
+    const Common::string& type = device.type();
     if (type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER || type == ATTR_VALUE_TYPE_STORAGE_SYSTEM)
-        return ctrlName(device);
+        return ctrlName(device.device());
     if (type == ATTR_VALUE_TYPE_ARRAY)
         return arrayName(device);
     if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE)

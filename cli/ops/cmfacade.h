@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/ops/devicevalues.h"
 #include "core/capability.h"
 #include "core/device.h"
 #include "core/operationreturn.h"
@@ -32,7 +33,7 @@ public:
     // The display text of an attribute, falling back to the storage system
     // around the device; "" when neither has it.
     std::string attrVal(const Core::DevicePtr& device, std::string_view attribute) const;
-    Core::DevicePtr controller(const Core::DevicePtr& device) const;
+    Core::DevicePtr controller(const DeviceValues& device) const;
     Core::DevicePtr storagesystem(const Core::DevicePtr& device) const;
     // Where the settings of a device are changed: the storage system it sits
     // in when that is its parent, the device itself otherwise.
@@ -40,16 +41,18 @@ public:
     // The model identifier of the device's controller (of the first
     // controller inside it for a storage system); "" when unknown.
     std::string controllerModel(const Core::DevicePtr& device) const;
-    Core::DevicePtr array(const Core::DevicePtr& device) const;
+    Core::DevicePtr array(const DeviceValues& device) const;
     Core::DeviceList initiatorList(const Core::DevicePtr& device) const;
     bool isDriveArrayType(const Core::DevicePtr& drive, const Core::DevicePtr& other) const;
 
     // --- Names as printed -------------------------------------------------
     std::string ctrlName(const Core::DevicePtr& device) const;
-    std::string ldName(const Core::DevicePtr& device, unsigned width = 0) const;
-    std::string pdName(const Core::DevicePtr& device, unsigned width = 0) const;
-    std::string arrayName(const Core::DevicePtr& device) const;
-    std::string deviceName(const Core::DevicePtr& device, unsigned width = 0) const;
+    // These take a device, or the values of a device already being read
+    // (DeviceValues), whose type is then not read again.
+    std::string ldName(const DeviceValues& device, unsigned width = 0) const;
+    std::string pdName(const DeviceValues& device, unsigned width = 0) const;
+    std::string arrayName(const DeviceValues& device) const;
+    std::string deviceName(const DeviceValues& device, unsigned width = 0) const;
 
     // --- Capabilities and "?" ---------------------------------------------
     Core::CapabilityPtr hasCapOption(const Core::DevicePtr& device, const std::string& operation,

@@ -15,7 +15,9 @@
 
 class DeviceValues {
 public:
-    explicit DeviceValues(Core::DevicePtr device) : m_device(std::move(device)) {}
+    // Not explicit: where a device is given for its values, they are read
+    // through a DeviceValues made on the spot.
+    DeviceValues(Core::DevicePtr device) : m_device(std::move(device)) {}
 
     const Core::DevicePtr& device() const { return m_device; }
     // The device's ATTR_NAME_TYPE; empty when it has none.
