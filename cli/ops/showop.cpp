@@ -43,7 +43,8 @@ CShowOp::CShowOp(bool detail, std::ostream* stream, bool ssp, bool config, bool 
 bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPtr& operation)
 {
     operation = Core::DeviceOperationPtr();
-    const std::string type = m_facade.rawVal(device, ATTR_NAME_TYPE);
+    const DeviceValues values(device);
+    const Common::string& type = values.type();
     bool isController = type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER;
     if (m_ssp) {
         if (isController)
@@ -51,11 +52,11 @@ bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPt
         else
             CError::log(CLI_MESSAGES::TARGET_CONTROLLER, "", 1);
     } else if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE) {
-        ShowPD(device);
+        ShowPD(values);
     } else if (type == ATTR_VALUE_TYPE_TAPE_DRIVE) {
         ShowTD(device);
     } else if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE) {
-        ShowLD(device);
+        ShowLD(values);
     } else if (type == ATTR_VALUE_TYPE_ARRAY) {
         ShowArray(device);
     } else if (isController) {
@@ -80,7 +81,7 @@ void CShowOp::Show(const Core::DevicePtr& device, const std::string& attribute, 
 
 // The controller of consecutive devices is mostly the same one, whose name
 // is then not made again.
-std::string CShowOp::controllerTitle(const Core::DevicePtr& device)
+std::string CShowOp::controllerTitle(const DeviceValues& device)
 {
     if (m_config)
         return std::string();
@@ -88,7 +89,7 @@ std::string CShowOp::controllerTitle(const Core::DevicePtr& device)
     if (controller && controller.get() == m_lastControllerDevice.get())
         return std::string();
     m_lastControllerDevice = controller;
-    const std::string name = m_facade.ctrlName(device);
+    const std::string name = m_facade.ctrlName(device.device());
     if (name.empty() || name == m_lastController)
         return std::string();
     m_lastController = name;
@@ -98,9 +99,9 @@ std::string CShowOp::controllerTitle(const Core::DevicePtr& device)
 // A spare may serve several arrays; listed after the drives of one of them
 // (as the sort places a spare under the array a target named), it stays
 // under that array's heading.
-Core::DevicePtr CShowOp::headingArray(const Core::DevicePtr& device)
+Core::DevicePtr CShowOp::headingArray(const DeviceValues& device)
 {
-    for (const Core::DevicePtr& served : associated(device, ASSOCIATION_SPARE_DRIVE))
+    for (const Core::DevicePtr& served : associated(device.device(), ASSOCIATION_SPARE_DRIVE))
         if (arrayLetter(served) == m_lastArray)
             return served;
     return m_facade.array(device);
@@ -115,11 +116,11 @@ const std::string& CShowOp::arrayLetter(const Core::DevicePtr& array)
     return m_letter;
 }
 
-std::string CShowOp::arrayTitle(const Core::DevicePtr& device)
+std::string CShowOp::arrayTitle(const DeviceValues& device)
 {
     Core::DevicePtr array = headingArray(device);
     if (!array) {
-        bool unassigned = m_facade.rawVal(device, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED;
+        bool unassigned = device.raw(ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED;
         if (!unassigned || m_lastArray == "unassigned")
             return std::string();
         m_lastArray = "unassigned";
@@ -254,7 +255,7 @@ void CShowOp::ShowArray(const Core::DevicePtr& array)
 
 // ---- Logical drives --------------------------------------------------------
 
-void CShowOp::driveHeading(const Core::DevicePtr& drive, bool& sectionFlag)
+void CShowOp::driveHeading(const DeviceValues& drive, bool& sectionFlag)
 {
     print(controllerTitle(drive));
     if (m_config && !sectionFlag) {
@@ -264,16 +265,15 @@ void CShowOp::driveHeading(const Core::DevicePtr& drive, bool& sectionFlag)
     print(arrayTitle(drive));
 }
 
-void CShowOp::ShowLD(const Core::DevicePtr& drive)
+void CShowOp::ShowLD(const DeviceValues& drive)
 {
     driveHeading(drive, m_f3);
     if (m_detail) {
-        showLDLong(drive);
+        showLDLong(drive.device());
         return;
     }
-    const DeviceValues values(drive);
-    print("      logicaldrive " + values.shown(ATTR_NAME_DRIVE_NUMBER) + " (" + values.shown(ATTR_NAME_USEABLE_BLOCKS) +
-          ", " + values.shown(ATTR_NAME_RAID) + ", " + ShowText::ldStatus(values) + ")\n");
+    print("      logicaldrive " + drive.shown(ATTR_NAME_DRIVE_NUMBER) + " (" + drive.shown(ATTR_NAME_USEABLE_BLOCKS) +
+          ", " + drive.shown(ATTR_NAME_RAID) + ", " + ShowText::ldStatus(drive) + ")\n");
 }
 
 void CShowOp::showLDLong(const Core::DevicePtr& drive)
@@ -314,7 +314,7 @@ void CShowOp::showUnmaskedAdapters(const Core::DevicePtr& drive)
 
 // ---- Physical and tape drives ----------------------------------------------
 
-void CShowOp::ShowPD(const Core::DevicePtr& drive)
+void CShowOp::ShowPD(const DeviceValues& drive)
 {
     bool firstOfSection = !m_f4;
     driveHeading(drive, m_f4);
@@ -326,21 +326,20 @@ void CShowOp::ShowPD(const Core::DevicePtr& drive)
         showPDShort(drive);
 }
 
-void CShowOp::showPDShort(const Core::DevicePtr& drive)
+void CShowOp::showPDShort(const DeviceValues& drive)
 {
-    const DeviceValues values(drive);
-    const ShowText::DrivePlace place = ShowText::drivePlace(values);
+    const ShowText::DrivePlace place = ShowText::drivePlace(drive);
     std::string facts = ShowText::driveLocation(place, 6);
     for (const std::string& fact :
-         {values.shown(ATTR_NAME_INTERFACE), ShowText::driveSize(values), values.shown(ATTR_NAME_STATUS)})
+         {drive.shown(ATTR_NAME_INTERFACE), ShowText::driveSize(drive), drive.shown(ATTR_NAME_STATUS)})
         facts = joinPresent(facts, "", fact);
-    print("      physicaldrive " + ShowText::driveAddress(place, 3) + " (" + facts + ShowText::spareMark(values) +
+    print("      physicaldrive " + ShowText::driveAddress(place, 3) + " (" + facts + ShowText::spareMark(drive) +
           ")\n");
 }
 
-void CShowOp::showPDLong(const Core::DevicePtr& drive)
+void CShowOp::showPDLong(const DeviceValues& values)
 {
-    const DeviceValues values(drive);
+    const Core::DevicePtr& drive = values.device();
     print(indent(2) + "physicaldrive " + ShowText::driveAddress(ShowText::drivePlace(values), 0) + "\n");
     showRows(drive, ShowText::locationRows(m_facade, drive), 3);
     showRows(drive, PHYSICAL_DRIVE_ROWS, 3);
