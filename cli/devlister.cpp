@@ -74,7 +74,7 @@ Core::DevicePtr DevicesHome(const Core::DevicePtr& device)
     return device;
 }
 
-Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& type)
+Core::DeviceList devicesBelow(const Core::DevicePtr& start, std::string_view type)
 {
     Core::DeviceList found;
     if (!start)
@@ -84,7 +84,7 @@ Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& t
     return found;
 }
 
-Core::DeviceList associated(const Core::DevicePtr& device, const std::string& name)
+Core::DeviceList associated(const Core::DevicePtr& device, std::string_view name)
 {
     Core::DeviceList members;
     Core::DeviceAssociationPtr association =

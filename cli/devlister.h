@@ -34,9 +34,9 @@ void DevLister(const Core::DevicePtr& start, std::initializer_list<std::string_v
                std::vector<Core::DevicePtr>& out);
 
 // The devices of type `type` below `start`, in tree order.
-Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& type);
+Core::DeviceList devicesBelow(const Core::DevicePtr& start, std::string_view type);
 
 // The devices `device` holds through the association `name`, in order.
-Core::DeviceList associated(const Core::DevicePtr& device, const std::string& name);
+Core::DeviceList associated(const Core::DevicePtr& device, std::string_view name);
 
 #endif
