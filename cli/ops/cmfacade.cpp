@@ -312,10 +312,13 @@ std::string CMFacade::pdName(const DeviceValues& device, unsigned width) const
     // A drive with a location (port, or box and bay) is named by it; every
     // drive also reports a SCSI bus and id, which name the others.
     const Core::DevicePtr& self = device.device();
-    if (has(self, ATTR_NAME_PORT) || isBoxBayDrive(self)) {
+    const std::pair<const char*, bool> parts[] = {{ATTR_NAME_PORT, has(self, ATTR_NAME_PORT)},
+                                                  {ATTR_NAME_BOX, has(self, ATTR_NAME_BOX)},
+                                                  {ATTR_NAME_BAY, has(self, ATTR_NAME_BAY)}};
+    if (parts[0].second || (parts[1].second && parts[2].second)) {
         std::string name;
-        for (const char* part : {ATTR_NAME_PORT, ATTR_NAME_BOX, ATTR_NAME_BAY})
-            if (has(self, part))
+        for (const auto& [part, present] : parts)
+            if (present)
                 name += (name.empty() ? "" : ":") + padDigits(device.shown(part), width);
         return "physicaldrive " + name;
     }

@@ -24,13 +24,16 @@ bool contains(const Core::DeviceList& devices, const Core::DevicePtr& device)
     return false;
 }
 
-// `text` followed by ", ", `label` and `value`, or `text` alone when the value is absent: an
-// absent value shows neither value nor label.
-std::string joinPresent(const std::string& text, const std::string& label, const std::string& value)
+// Appends ", " (unless `text` is empty), `label` and `value` to `text`: an absent value shows
+// neither value nor label.
+void appendPresent(std::string& text, const char* label, const std::string& value)
 {
     if (value.empty())
-        return text;
-    return text + (text.empty() ? "" : ", ") + label + value;
+        return;
+    if (!text.empty())
+        text += ", ";
+    text += label;
+    text += value;
 }
 
 } // namespace
@@ -155,7 +158,7 @@ void CShowOp::showControllerShort(const Core::DevicePtr& controller)
                                                           {"csn: ", ATTR_NAME_CHASSIS_SERIAL_NUMBER},
                                                           {"wwn: ", ATTR_NAME_WWN_PORT}};
     for (const auto& [label, attribute] : pieces)
-        identity = joinPresent(identity, label, m_facade.attrVal(controller, attribute));
+        appendPresent(identity, label, m_facade.attrVal(controller, attribute));
     if (identity.empty()) {
         print(m_facade.ctrlName(controller) + "\n");
     } else {
@@ -242,8 +245,9 @@ void CShowOp::ShowArray(const Core::DevicePtr& array)
         print(indent(1) + "Array: " + letter + "\n");
         showRows(array, ARRAY_ROWS, 2);
     } else {
-        const std::string facts = joinPresent(joinPresent("", "", m_facade.attrVal(array, ATTR_NAME_INTERFACE)),
-                                              "Unused Space: ", m_facade.attrVal(array, ATTR_NAME_FREE_BLOCKS));
+        std::string facts;
+        appendPresent(facts, "", m_facade.attrVal(array, ATTR_NAME_INTERFACE));
+        appendPresent(facts, "Unused Space: ", m_facade.attrVal(array, ATTR_NAME_FREE_BLOCKS));
         print("   array " + letter + (facts.empty() ? "" : " (" + facts + ")") + "\n");
     }
     if (m_config) {
@@ -332,7 +336,7 @@ void CShowOp::showPDShort(const DeviceValues& drive)
     std::string facts = ShowText::driveLocation(place, 6);
     for (const std::string& fact :
          {drive.shown(ATTR_NAME_INTERFACE), ShowText::driveSize(drive), drive.shown(ATTR_NAME_STATUS)})
-        facts = joinPresent(facts, "", fact);
+        appendPresent(facts, "", fact);
     print("      physicaldrive " + ShowText::driveAddress(place, 3) + " (" + facts + ShowText::spareMark(drive) +
           ")\n");
 }
