@@ -70,16 +70,16 @@ bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPt
     return false;
 }
 
-void CShowOp::showRows(const Core::DevicePtr& device, std::span<const Row> rows, unsigned level)
+void CShowOp::showRows(const DeviceValues& device, std::span<const Row> rows, unsigned level)
 {
     for (const Row& row : rows)
         Show(device, row.attribute, row.label, row.suffix, level);
 }
 
-void CShowOp::Show(const Core::DevicePtr& device, const std::string& attribute, const std::string& label,
+void CShowOp::Show(const DeviceValues& device, const std::string& attribute, const std::string& label,
                    const std::string& suffix, unsigned level, unsigned width)
 {
-    attr_print(m_facade.attrVal(device, attribute), indent(level) + label, suffix, width);
+    attr_print(device.shown(attribute), indent(level) + label, suffix, width);
 }
 
 // The controller of consecutive devices is mostly the same one, whose name
@@ -273,24 +273,24 @@ void CShowOp::ShowLD(const DeviceValues& drive)
 {
     driveHeading(drive, m_f3);
     if (m_detail) {
-        showLDLong(drive.device());
+        showLDLong(drive);
         return;
     }
     print("      logicaldrive " + drive.shown(ATTR_NAME_DRIVE_NUMBER) + " (" + drive.shown(ATTR_NAME_USEABLE_BLOCKS) +
           ", " + drive.shown(ATTR_NAME_RAID) + ", " + ShowText::ldStatus(drive) + ")\n");
 }
 
-void CShowOp::showLDLong(const Core::DevicePtr& drive)
+void CShowOp::showLDLong(const DeviceValues& drive)
 {
     Show(drive, ATTR_NAME_DRIVE_NUMBER, "Logical Drive: ", "\n", 2);
     showRows(drive, LOGICAL_DRIVE_ROWS, 3);
-    attr_print(ShowText::ldStatus(DeviceValues(drive)), indent(3) + "Status: ", "\n", 0);
+    attr_print(ShowText::ldStatus(drive), indent(3) + "Status: ", "\n", 0);
     showRows(drive, LOGICAL_DRIVE_TAIL_ROWS, 3);
-    for (const Core::DevicePtr& path : associated(drive, ASSOCIATION_PREFERRED_PATH))
+    for (const Core::DevicePtr& path : associated(drive.device(), ASSOCIATION_PREFERRED_PATH))
         Show(path, ATTR_NAME_IO_SLOT, "Preferred Controller Chassis Slot: ", "\n", 3);
     Show(drive, ATTR_NAME_DRIVE_ACCESS_NAME, "Disk Name: ", "\n", 3);
-    showMountPoints(drive);
-    showUnmaskedAdapters(drive);
+    showMountPoints(drive.device());
+    showUnmaskedAdapters(drive.device());
     Show(drive, ATTR_NAME_STATE, "   Logical Drive Message: ", "\n", 3);
 }
 
@@ -341,13 +341,12 @@ void CShowOp::showPDShort(const DeviceValues& drive)
           ")\n");
 }
 
-void CShowOp::showPDLong(const DeviceValues& values)
+void CShowOp::showPDLong(const DeviceValues& drive)
 {
-    const Core::DevicePtr& drive = values.device();
-    print(indent(2) + "physicaldrive " + ShowText::driveAddress(ShowText::drivePlace(values), 0) + "\n");
-    showRows(drive, ShowText::locationRows(m_facade, drive), 3);
+    print(indent(2) + "physicaldrive " + ShowText::driveAddress(ShowText::drivePlace(drive), 0) + "\n");
+    showRows(drive, ShowText::locationRows(m_facade, drive.device()), 3);
     showRows(drive, PHYSICAL_DRIVE_ROWS, 3);
-    print(indent(3) + "Size: " + ShowText::driveSize(values) + "\n");
+    print(indent(3) + "Size: " + ShowText::driveSize(drive) + "\n");
     showRows(drive, PHYSICAL_DRIVE_TAIL_ROWS, 3);
 }
 

@@ -35,10 +35,10 @@ public:
     void ShowSSP(const Core::DevicePtr& controller);
 
 private:
-    void showRows(const Core::DevicePtr& device, std::span<const ShowRows::Row> rows, unsigned level);
+    void showRows(const DeviceValues& device, std::span<const ShowRows::Row> rows, unsigned level);
     // Prints indent(level) + label + display value + suffix, padded to
     // `width`; nothing when the device lacks the attribute.
-    void Show(const Core::DevicePtr& device, const std::string& attribute, const std::string& label,
+    void Show(const DeviceValues& device, const std::string& attribute, const std::string& label,
               const std::string& suffix = "\n", unsigned level = 0, unsigned width = 0);
     // The controller's name before the first device under it; nothing in a
     // configuration listing.
@@ -53,7 +53,7 @@ private:
     void showRedundantController(const Core::DevicePtr& controller);
     void showBatteries(const Core::DevicePtr& controller);
     void showHostBusAdapter(const Core::DevicePtr& controller);
-    void showLDLong(const Core::DevicePtr& drive);
+    void showLDLong(const DeviceValues& drive);
     void showMountPoints(const Core::DevicePtr& drive);
     void showUnmaskedAdapters(const Core::DevicePtr& drive);
     void showPDLong(const DeviceValues& drive);
