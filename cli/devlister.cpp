@@ -1,5 +1,6 @@
 #include "cli/devlister.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 #include "cli/attributekey.h"

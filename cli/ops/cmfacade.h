@@ -7,7 +7,9 @@
 //
 // It has no state: copies are free and every member may be called on any
 // instance. Failures are reported through CError::log and returned as
-// false or an empty pointer; nothing here throws.
+// false or an empty pointer; nothing here throws. The members that read
+// several values of one device take its DeviceValues (a device converts to
+// one), so that a caller already reading the device has its type read once.
 #ifndef VNL_CLI_OPS_CMFACADE_H
 #define VNL_CLI_OPS_CMFACADE_H
 
@@ -47,8 +49,6 @@ public:
 
     // --- Names as printed -------------------------------------------------
     std::string ctrlName(const Core::DevicePtr& device) const;
-    // These take a device, or the values of a device already being read
-    // (DeviceValues), whose type is then not read again.
     std::string ldName(const DeviceValues& device, unsigned width = 0) const;
     std::string pdName(const DeviceValues& device, unsigned width = 0) const;
     std::string arrayName(const DeviceValues& device) const;

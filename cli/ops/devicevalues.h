@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/ctlstring.h"
 #include "core/device.h"
