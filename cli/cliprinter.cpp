@@ -8,9 +8,10 @@ void CLIPrinter::print(const std::string& text, unsigned width)
 {
     if (!m_enabled || m_stream == nullptr)
         return;
-    std::string line = text;
-    bufferLine(line, width);
-    *m_stream << line;
+    if (!text.empty())
+        m_stream->write(text.data(), static_cast<std::streamsize>(text.size()));
+    for (std::size_t padding = text.size(); padding < width; ++padding)
+        m_stream->put(' ');
 }
 
 void CLIPrinter::print_ln(const std::string& text, unsigned width) { print(text + "\n", width); }

@@ -1,8 +1,10 @@
 #include "cli/devlister.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
-#include "core/devicefinder.h"
+#include "cli/attributekey.h"
+#include "core/devicelock.h"
 #include "schema/morumod.h"
 #include "schema/storagemod.h"
 
@@ -11,22 +13,57 @@ namespace {
 using namespace Interface::MORUMod;
 using namespace Interface::StorageMod;
 
-bool isOfType(const Core::DevicePtr& device, const char* type)
+// The devices below a device by type, each list in tree order.
+using DevicesByType = std::unordered_map<Common::string, Core::DeviceList>;
+
+void collectByType(const Core::DevicePtr& device, DevicesByType& found)
 {
-    return device && device->getValueFor(ATTR_NAME_TYPE) == type;
+    found[device->getValueFor(attributeKey(ATTR_NAME_TYPE))].push_back(device);
+    for (auto child = device->beginChild(); child != device->endChild(); ++child)
+        collectByType(*child, found);
 }
 
-// Appends the members of `name` of every array below `start`, each drive once.
-void appendArrayMembers(const Core::DevicePtr& start, const char* name, std::vector<Core::DevicePtr>& out)
+const Core::DeviceList& devicesOf(const DevicesByType& found, std::string_view type)
+{
+    static const Core::DeviceList none;
+    auto devices = found.find(attributeKey(type));
+    return devices == found.end() ? none : devices->second;
+}
+
+// Appends the members of `name` of the arrays, each drive once.
+void appendArrayMembers(const Core::DeviceList& arrays, const char* name, std::vector<Core::DevicePtr>& out)
 {
     std::unordered_set<const Core::Device*> seen;
-    for (const Core::DevicePtr& array : devicesBelow(start, ATTR_VALUE_TYPE_ARRAY))
+    for (const Core::DevicePtr& array : arrays)
         for (const Core::DevicePtr& drive : associated(array, name))
             if (seen.insert(drive.get()).second)
                 out.push_back(drive);
 }
 
+std::string_view view(const Common::string& text) { return std::string_view(text.c_str(), text.size()); }
+
+// Appends `device` and every device below it, depth first in child order,
+// that is of `type`.
+void appendOfType(const Core::DevicePtr& device, std::string_view type, Core::DeviceList& found)
+{
+    if (isOfType(device, type))
+        found.push_back(device);
+    for (auto child = device->beginChild(); child != device->endChild(); ++child)
+        appendOfType(*child, type, found);
+}
+
 } // namespace
+
+bool isOfType(const Core::DevicePtr& device, std::string_view type)
+{
+    const Core::AttributeValue* value = device ? device->findAttribute(attributeKey(ATTR_NAME_TYPE)) : nullptr;
+    if (value == nullptr)
+        return false;
+    // A type is held as text; reading it in place spares a copy.
+    if (const Common::string* text = value->get<Common::string>())
+        return view(*text) == type;
+    return view(value->toString()) == type;
+}
 
 Core::DevicePtr DevicesHome(const Core::DevicePtr& device)
 {
@@ -38,22 +75,21 @@ Core::DevicePtr DevicesHome(const Core::DevicePtr& device)
     return device;
 }
 
-Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& type)
+Core::DeviceList devicesBelow(const Core::DevicePtr& start, std::string_view type)
 {
     Core::DeviceList found;
     if (!start)
         return found;
-    Core::DeviceFinder finder(start);
-    finder.Add(Core::Attribute(ATTR_NAME_TYPE, Common::fromStdString(type)));
-    finder.find(found, Core::DeviceFinder::DIRECTION_DOWN);
+    Core::DeviceLock lock(*start);
+    appendOfType(start, type, found);
     return found;
 }
 
-Core::DeviceList associated(const Core::DevicePtr& device, const std::string& name)
+Core::DeviceList associated(const Core::DevicePtr& device, std::string_view name)
 {
     Core::DeviceList members;
     Core::DeviceAssociationPtr association =
-        device ? device->getAssociation(Common::fromStdString(name)) : Core::DeviceAssociationPtr();
+        device ? device->getAssociation(attributeKey(name)) : Core::DeviceAssociationPtr();
     if (association)
         members.assign(association->beginDevice(), association->endDevice());
     return members;
@@ -61,16 +97,29 @@ Core::DeviceList associated(const Core::DevicePtr& device, const std::string& na
 
 void DevLister(const Core::DevicePtr& start, const std::string& type, std::vector<Core::DevicePtr>& out)
 {
+    DevLister(start, {type}, out);
+}
+
+void DevLister(const Core::DevicePtr& start, std::initializer_list<std::string_view> types,
+               std::vector<Core::DevicePtr>& out)
+{
     const Core::DevicePtr home = DevicesHome(start);
-    if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE) {
-        appendArrayMembers(home, ASSOCIATION_DATA_DRIVE, out);
-        for (const Core::DevicePtr& drive : devicesBelow(home, ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
-            if (drive->getValueFor(ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED)
-                out.push_back(drive);
-    } else if (type == ATTR_VALUE_DRIVE_TYPE_SPARE) {
-        appendArrayMembers(home, ASSOCIATION_SPARE_DRIVE, out);
-    } else {
-        const Core::DeviceList found = devicesBelow(home, type);
-        out.insert(out.end(), found.begin(), found.end());
+    DevicesByType below;
+    if (home) {
+        Core::DeviceLock lock(*home);
+        collectByType(home, below);
+    }
+    for (std::string_view type : types) {
+        if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE) {
+            appendArrayMembers(devicesOf(below, ATTR_VALUE_TYPE_ARRAY), ASSOCIATION_DATA_DRIVE, out);
+            for (const Core::DevicePtr& drive : devicesOf(below, ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
+                if (drive->getValueFor(attributeKey(ATTR_NAME_DRIVE_TYPE)) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED)
+                    out.push_back(drive);
+        } else if (type == ATTR_VALUE_DRIVE_TYPE_SPARE) {
+            appendArrayMembers(devicesOf(below, ATTR_VALUE_TYPE_ARRAY), ASSOCIATION_SPARE_DRIVE, out);
+        } else {
+            const Core::DeviceList& found = devicesOf(below, type);
+            out.insert(out.end(), found.begin(), found.end());
+        }
     }
 }

@@ -16,19 +16,27 @@
 #ifndef VNL_CLI_DEVLISTER_H
 #define VNL_CLI_DEVLISTER_H
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/device.h"
 
+// True when the device's ATTR_NAME_TYPE is `type`.
+bool isOfType(const Core::DevicePtr& device, std::string_view type);
+
 Core::DevicePtr DevicesHome(const Core::DevicePtr& device);
 
 void DevLister(const Core::DevicePtr& start, const std::string& type, std::vector<Core::DevicePtr>& out);
+// DevLister of each type in turn, all found in one walk of the tree.
+void DevLister(const Core::DevicePtr& start, std::initializer_list<std::string_view> types,
+               std::vector<Core::DevicePtr>& out);
 
 // The devices of type `type` below `start`, in tree order.
-Core::DeviceList devicesBelow(const Core::DevicePtr& start, const std::string& type);
+Core::DeviceList devicesBelow(const Core::DevicePtr& start, std::string_view type);
 
 // The devices `device` holds through the association `name`, in order.
-Core::DeviceList associated(const Core::DevicePtr& device, const std::string& name);
+Core::DeviceList associated(const Core::DevicePtr& device, std::string_view name);
 
 #endif

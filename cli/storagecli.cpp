@@ -398,9 +398,10 @@ void StorageCLI::showConfiguration(const Core::DevicePtr& controller, bool detai
 std::vector<Core::DevicePtr> StorageCLI::configuration(const Core::DevicePtr& controller)
 {
     std::vector<Core::DevicePtr> devices;
-    for (const char* kind : {ATTR_VALUE_TYPE_ARRAY, ATTR_VALUE_TYPE_LOGICAL_DRIVE, ATTR_VALUE_TYPE_PHYSICAL_DRIVE,
-                             ATTR_VALUE_DRIVE_TYPE_SPARE})
-        DevLister(controller, kind, devices);
+    DevLister(controller,
+              {ATTR_VALUE_TYPE_ARRAY, ATTR_VALUE_TYPE_LOGICAL_DRIVE, ATTR_VALUE_TYPE_PHYSICAL_DRIVE,
+               ATTR_VALUE_DRIVE_TYPE_SPARE},
+              devices);
     CLI_SORT::SortDevicesEx(devices);
     return devices;
 }

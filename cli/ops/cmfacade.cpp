@@ -6,11 +6,13 @@
 #include <map>
 #include <set>
 
+#include "cli/attributekey.h"
 #include "cli/clierror.h"
 #include "cli/clihelpers.h"
 #include "cli/climessages.h"
 #include "cli/consoleoutput.h"
 #include "cli/devlister.h"
+#include "cli/ops/devicevalues.h"
 #include "controller/modeltable.h"
 #include "core/capabilityfinder.h"
 #include "core/deviceoperation.h"
@@ -41,11 +43,9 @@ std::string upper(std::string value)
     return value;
 }
 
-bool has(const Core::DevicePtr& device, const char* attribute) { return device && device->hasAttribute(attribute); }
-
-bool typeIs(const Core::DevicePtr& device, const char* type)
+bool has(const Core::DevicePtr& device, const char* attribute)
 {
-    return device && device->getValueFor(ATTR_NAME_TYPE) == type;
+    return device && device->hasAttribute(attributeKey(attribute));
 }
 
 Core::DevicePtr parentOf(const Core::DevicePtr& device)
@@ -56,7 +56,7 @@ Core::DevicePtr parentOf(const Core::DevicePtr& device)
 Core::DevicePtr nearestAbove(const Core::DevicePtr& device, const char* type)
 {
     for (Core::DevicePtr at = parentOf(device); at; at = parentOf(at))
-        if (typeIs(at, type))
+        if (isOfType(at, type))
             return at;
     return Core::DevicePtr();
 }
@@ -210,7 +210,7 @@ Core::CapabilityPtr findCapability(const Core::CapabilityPtr& start, const std::
 // A storage system goes by the first controller inside it.
 Core::DevicePtr modelController(const Core::DevicePtr& ctrl)
 {
-    Core::DeviceList inside = typeIs(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)
+    Core::DeviceList inside = isOfType(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)
         ? devicesBelow(ctrl, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
         : Core::DeviceList();
     return inside.empty() ? ctrl : inside.front();
@@ -218,56 +218,48 @@ Core::DevicePtr modelController(const Core::DevicePtr& ctrl)
 
 } // namespace
 
-bool CMFacade::isTargetType(const Core::DevicePtr& device, const std::string& type) const
+bool CMFacade::isTargetType(const Core::DevicePtr& device, std::string_view type) const
 {
-    return has(device, ATTR_NAME_TYPE) && toStdString(device->getValueFor(ATTR_NAME_TYPE)) == type;
+    return isOfType(device, type);
 }
 
-std::string CMFacade::rawVal(const Core::DevicePtr& device, const std::string& attribute) const
+std::string CMFacade::rawVal(const Core::DevicePtr& device, std::string_view attribute) const
 {
-    return device ? toStdString(device->getValueFor(fromStdString(attribute))) : std::string();
+    return DeviceValues(device).raw(attribute);
 }
 
-std::string CMFacade::attrVal(const Core::DevicePtr& device, const std::string& attribute) const
+std::string CMFacade::attrVal(const Core::DevicePtr& device, std::string_view attribute) const
 {
-    Core::DevicePtr source = device;
-    if (source && !source->hasAttribute(fromStdString(attribute))) {
-        source = parentOf(device);
-        if (!typeIs(source, ATTR_VALUE_TYPE_STORAGE_SYSTEM) || !source->hasAttribute(fromStdString(attribute)))
-            return std::string();
-    }
-    if (!source)
-        return std::string();
-    const Common::string name = fromStdString(attribute);
-    return toStdString(
-        Common::GUITranslator::getDisplayValue(name, source->getValueFor(name), source->getValueFor(ATTR_NAME_TYPE)));
+    return DeviceValues(device).shown(attribute);
 }
 
-Core::DevicePtr CMFacade::controller(const Core::DevicePtr& device) const
+Core::DevicePtr CMFacade::controller(const DeviceValues& device) const
 {
-    if (has(device, ATTR_NAME_CONTROLLER_NAME) || has(device, ATTR_NAME_BOX_NAME) ||
-        typeIs(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
-        return device;
-    Core::DevicePtr found = nearestAbove(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+    const Core::DevicePtr& self = device.device();
+    if (has(self, ATTR_NAME_CONTROLLER_NAME) || has(self, ATTR_NAME_BOX_NAME) ||
+        device.type() == ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
+        return self;
+    Core::DevicePtr found = nearestAbove(self, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
     // Devices of an external storage system hang below the system itself.
-    return found ? found : storagesystem(device);
+    return found ? found : storagesystem(self);
 }
 
 Core::DevicePtr CMFacade::storagesystem(const Core::DevicePtr& device) const
 {
-    return typeIs(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? device
-                                                          : nearestAbove(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+    return isOfType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? device
+                                                            : nearestAbove(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
 }
 
-Core::DevicePtr CMFacade::array(const Core::DevicePtr& device) const
+Core::DevicePtr CMFacade::array(const DeviceValues& device) const
 {
-    if (typeIs(device, ATTR_VALUE_TYPE_ARRAY))
-        return device;
-    if (typeIs(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE))
-        return nearestAbove(device, ATTR_VALUE_TYPE_ARRAY);
+    const Common::string& type = device.type();
+    if (type == ATTR_VALUE_TYPE_ARRAY)
+        return device.device();
+    if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE)
+        return nearestAbove(device.device(), ATTR_VALUE_TYPE_ARRAY);
     for (const char* name : {ASSOCIATION_DATA_DRIVE, ASSOCIATION_SPARE_DRIVE})
-        for (const Core::DevicePtr& other : associated(device, name))
-            if (typeIs(other, ATTR_VALUE_TYPE_ARRAY))
+        for (const Core::DevicePtr& other : associated(device.device(), name))
+            if (isOfType(other, ATTR_VALUE_TYPE_ARRAY))
                 return other;
     return Core::DevicePtr();
 }
@@ -286,7 +278,7 @@ bool CMFacade::isDriveArrayType(const Core::DevicePtr& drive, const Core::Device
 Core::DevicePtr CMFacade::operationHome(const Core::DevicePtr& device) const
 {
     Core::DevicePtr parent = parentOf(device);
-    return typeIs(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? parent : device;
+    return isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? parent : device;
 }
 
 std::string CMFacade::controllerModel(const Core::DevicePtr& device) const
@@ -303,49 +295,55 @@ std::string CMFacade::ctrlName(const Core::DevicePtr& device) const
     std::string name(model->name);
     Core::DevicePtr parent = parentOf(ctrl);
     std::string slot = rawVal(ctrl, ATTR_NAME_SLOT);
-    if (typeIs(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) && has(parent, ATTR_NAME_BOX_NAME))
+    if (isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) && has(parent, ATTR_NAME_BOX_NAME))
         return name + " at " + rawVal(parent, ATTR_NAME_BOX_NAME);
     if (!slot.empty() && slot != ATTR_VALUE_SLOT_EMBEDDED && slot != ATTR_VALUE_SLOT_UNKNOWN)
         return name + " in Slot " + slot;
     return name;
 }
 
-std::string CMFacade::ldName(const Core::DevicePtr& device, unsigned width) const
+std::string CMFacade::ldName(const DeviceValues& device, unsigned width) const
 {
-    return "logicaldrive " + padDigits(attrVal(device, ATTR_NAME_DRIVE_NUMBER), width);
+    return "logicaldrive " + padDigits(device.shown(ATTR_NAME_DRIVE_NUMBER), width);
 }
 
-std::string CMFacade::pdName(const Core::DevicePtr& device, unsigned width) const
+std::string CMFacade::pdName(const DeviceValues& device, unsigned width) const
 {
     // A drive with a location (port, or box and bay) is named by it; every
     // drive also reports a SCSI bus and id, which name the others.
-    if (has(device, ATTR_NAME_PORT) || isBoxBayDrive(device)) {
+    const Core::DevicePtr& self = device.device();
+    const std::pair<const char*, bool> parts[] = {{ATTR_NAME_PORT, has(self, ATTR_NAME_PORT)},
+                                                  {ATTR_NAME_BOX, has(self, ATTR_NAME_BOX)},
+                                                  {ATTR_NAME_BAY, has(self, ATTR_NAME_BAY)}};
+    if (parts[0].second || (parts[1].second && parts[2].second)) {
         std::string name;
-        for (const char* part : {ATTR_NAME_PORT, ATTR_NAME_BOX, ATTR_NAME_BAY})
-            if (has(device, part))
-                name += (name.empty() ? "" : ":") + padDigits(attrVal(device, part), width);
+        for (const auto& [part, present] : parts)
+            if (present)
+                name += (name.empty() ? "" : ":") + padDigits(device.shown(part), width);
         return "physicaldrive " + name;
     }
-    if (has(device, ATTR_NAME_SCSI_BUS) && has(device, ATTR_NAME_SCSI_ID))
-        return "physicaldrive " + padDigits(attrVal(device, ATTR_NAME_SCSI_BUS), width) + ":" +
-            padDigits(attrVal(device, ATTR_NAME_SCSI_ID), width);
+    if (has(self, ATTR_NAME_SCSI_BUS) && has(self, ATTR_NAME_SCSI_ID))
+        return "physicaldrive " + padDigits(device.shown(ATTR_NAME_SCSI_BUS), width) + ":" +
+            padDigits(device.shown(ATTR_NAME_SCSI_ID), width);
     return std::string();
 }
 
-std::string CMFacade::arrayName(const Core::DevicePtr& device) const
+std::string CMFacade::arrayName(const DeviceValues& device) const
 {
-    return has(device, ATTR_NAME_ARRAY_NUMBER) ? "array " + attrVal(device, ATTR_NAME_ARRAY_NUMBER) : std::string();
+    return has(device.device(), ATTR_NAME_ARRAY_NUMBER) ? "array " + device.shown(ATTR_NAME_ARRAY_NUMBER)
+                                                        : std::string();
 }
 
-std::string CMFacade::deviceName(const Core::DevicePtr& device, unsigned width) const
+std::string CMFacade::deviceName(const DeviceValues& device, unsigned width) const
 {
-    if (isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) || isTargetType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
-        return ctrlName(device);
-    if (isTargetType(device, ATTR_VALUE_TYPE_ARRAY))
+    const Common::string& type = device.type();
+    if (type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER || type == ATTR_VALUE_TYPE_STORAGE_SYSTEM)
+        return ctrlName(device.device());
+    if (type == ATTR_VALUE_TYPE_ARRAY)
         return arrayName(device);
-    if (isTargetType(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE))
+    if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE)
         return ldName(device, width);
-    if (isTargetType(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
+    if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE)
         return pdName(device, width);
     return std::string();
 }
@@ -539,7 +537,7 @@ Core::DevicePtr CMFacade::findDrive(const Core::DevicePtr& device, std::vector<s
 {
     for (std::string& part : parts)
         part = stripTag(part);
-    Core::DeviceList candidates = typeIs(device, ATTR_VALUE_TYPE_ARRAY)
+    Core::DeviceList candidates = isOfType(device, ATTR_VALUE_TYPE_ARRAY)
         ? associated(device, ASSOCIATION_DATA_DRIVE)
         : devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
     std::vector<std::pair<const char*, std::string>> criteria;

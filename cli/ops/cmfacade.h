@@ -7,14 +7,18 @@
 //
 // It has no state: copies are free and every member may be called on any
 // instance. Failures are reported through CError::log and returned as
-// false or an empty pointer; nothing here throws.
+// false or an empty pointer; nothing here throws. The members that read
+// several values of one device take its DeviceValues (a device converts to
+// one), so that a caller already reading the device has its type read once.
 #ifndef VNL_CLI_OPS_CMFACADE_H
 #define VNL_CLI_OPS_CMFACADE_H
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "cli/ops/devicevalues.h"
 #include "core/capability.h"
 #include "core/device.h"
 #include "core/operationreturn.h"
@@ -25,13 +29,13 @@ using OpParams = std::vector<std::pair<std::string, std::string>>;
 class CMFacade {
 public:
     // --- Device kinds and relatives -------------------------------------
-    bool isTargetType(const Core::DevicePtr& device, const std::string& type) const;
+    bool isTargetType(const Core::DevicePtr& device, std::string_view type) const;
     // The raw model value of an attribute ("" when absent).
-    std::string rawVal(const Core::DevicePtr& device, const std::string& attribute) const;
+    std::string rawVal(const Core::DevicePtr& device, std::string_view attribute) const;
     // The display text of an attribute, falling back to the storage system
     // around the device; "" when neither has it.
-    std::string attrVal(const Core::DevicePtr& device, const std::string& attribute) const;
-    Core::DevicePtr controller(const Core::DevicePtr& device) const;
+    std::string attrVal(const Core::DevicePtr& device, std::string_view attribute) const;
+    Core::DevicePtr controller(const DeviceValues& device) const;
     Core::DevicePtr storagesystem(const Core::DevicePtr& device) const;
     // Where the settings of a device are changed: the storage system it sits
     // in when that is its parent, the device itself otherwise.
@@ -39,16 +43,16 @@ public:
     // The model identifier of the device's controller (of the first
     // controller inside it for a storage system); "" when unknown.
     std::string controllerModel(const Core::DevicePtr& device) const;
-    Core::DevicePtr array(const Core::DevicePtr& device) const;
+    Core::DevicePtr array(const DeviceValues& device) const;
     Core::DeviceList initiatorList(const Core::DevicePtr& device) const;
     bool isDriveArrayType(const Core::DevicePtr& drive, const Core::DevicePtr& other) const;
 
     // --- Names as printed -------------------------------------------------
     std::string ctrlName(const Core::DevicePtr& device) const;
-    std::string ldName(const Core::DevicePtr& device, unsigned width = 0) const;
-    std::string pdName(const Core::DevicePtr& device, unsigned width = 0) const;
-    std::string arrayName(const Core::DevicePtr& device) const;
-    std::string deviceName(const Core::DevicePtr& device, unsigned width = 0) const;
+    std::string ldName(const DeviceValues& device, unsigned width = 0) const;
+    std::string pdName(const DeviceValues& device, unsigned width = 0) const;
+    std::string arrayName(const DeviceValues& device) const;
+    std::string deviceName(const DeviceValues& device, unsigned width = 0) const;
 
     // --- Capabilities and "?" ---------------------------------------------
     Core::CapabilityPtr hasCapOption(const Core::DevicePtr& device, const std::string& operation,

@@ -251,7 +251,7 @@ json CJsonListing::logicalDrive(const Core::DevicePtr& drive) const
 {
     json object{{"logical_drive", m_facade.attrVal(drive, ATTR_NAME_DRIVE_NUMBER)}};
     putRows(object, drive, LOGICAL_DRIVE_ROWS);
-    put(object, "status", ShowText::ldStatus(m_facade, drive));
+    put(object, "status", ShowText::ldStatus(DeviceValues(drive)));
     putRows(object, drive, LOGICAL_DRIVE_TAIL_ROWS);
     for (const Core::DevicePtr& path : associated(drive, ASSOCIATION_PREFERRED_PATH))
         put(object, "preferred_controller_chassis_slot", m_facade.attrVal(path, ATTR_NAME_IO_SLOT));
@@ -296,13 +296,14 @@ void CJsonListing::addPD(const Core::DevicePtr& drive)
 
 json CJsonListing::physicalDrive(const Core::DevicePtr& drive) const
 {
-    json object{{"physical_drive", ShowText::driveAddress(m_facade, drive, 0)}};
+    const DeviceValues values(drive);
+    json object{{"physical_drive", ShowText::driveAddress(ShowText::drivePlace(values), 0)}};
     putRows(object, drive, ShowText::locationRows(m_facade, drive));
     putRows(object, drive, PHYSICAL_DRIVE_ROWS);
-    object["size"] = ShowText::driveSize(m_facade, drive);
+    object["size"] = ShowText::driveSize(values);
     putBytes(object, "size", drive, ATTR_NAME_TOTAL_BLOCKS);
     putRows(object, drive, PHYSICAL_DRIVE_TAIL_ROWS);
-    const std::string mark = ShowText::spareMark(m_facade, drive);
+    const std::string mark = ShowText::spareMark(values);
     put(object, "spare", mark.empty() ? mark : mark.substr(2));
     return object;
 }

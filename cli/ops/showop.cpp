@@ -24,13 +24,16 @@ bool contains(const Core::DeviceList& devices, const Core::DevicePtr& device)
     return false;
 }
 
-// `text` followed by ", ", `label` and `value`, or `text` alone when the value is absent: an
-// absent value shows neither value nor label.
-std::string joinPresent(const std::string& text, const std::string& label, const std::string& value)
+// Appends ", " (unless `text` is empty), `label` and `value` to `text`: an absent value shows
+// neither value nor label.
+void appendPresent(std::string& text, const char* label, const std::string& value)
 {
     if (value.empty())
-        return text;
-    return text + (text.empty() ? "" : ", ") + label + value;
+        return;
+    if (!text.empty())
+        text += ", ";
+    text += label;
+    text += value;
 }
 
 } // namespace
@@ -43,19 +46,21 @@ CShowOp::CShowOp(bool detail, std::ostream* stream, bool ssp, bool config, bool 
 bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPtr& operation)
 {
     operation = Core::DeviceOperationPtr();
-    bool isController = m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER);
+    const DeviceValues values(device);
+    const Common::string& type = values.type();
+    bool isController = type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER;
     if (m_ssp) {
         if (isController)
             ShowSSP(device);
         else
             CError::log(CLI_MESSAGES::TARGET_CONTROLLER, "", 1);
-    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_PHYSICAL_DRIVE)) {
-        ShowPD(device);
-    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_TAPE_DRIVE)) {
+    } else if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE) {
+        ShowPD(values);
+    } else if (type == ATTR_VALUE_TYPE_TAPE_DRIVE) {
         ShowTD(device);
-    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_LOGICAL_DRIVE)) {
-        ShowLD(device);
-    } else if (m_facade.isTargetType(device, ATTR_VALUE_TYPE_ARRAY)) {
+    } else if (type == ATTR_VALUE_TYPE_LOGICAL_DRIVE) {
+        ShowLD(values);
+    } else if (type == ATTR_VALUE_TYPE_ARRAY) {
         ShowArray(device);
     } else if (isController) {
         ShowController(device);
@@ -65,21 +70,30 @@ bool CShowOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperationPt
     return false;
 }
 
-void CShowOp::showRows(const Core::DevicePtr& device, std::span<const Row> rows, unsigned level)
+void CShowOp::showRows(const DeviceValues& device, std::span<const Row> rows, unsigned level)
 {
     for (const Row& row : rows)
         Show(device, row.attribute, row.label, row.suffix, level);
 }
 
-void CShowOp::Show(const Core::DevicePtr& device, const std::string& attribute, const std::string& label,
+void CShowOp::Show(const DeviceValues& device, const std::string& attribute, const std::string& label,
                    const std::string& suffix, unsigned level, unsigned width)
 {
-    attr_print(m_facade.attrVal(device, attribute), indent(level) + label, suffix, width);
+    attr_print(device.shown(attribute), indent(level) + label, suffix, width);
 }
 
-std::string CShowOp::controllerTitle(const std::string& name, const Core::DevicePtr&)
+// The controller of consecutive devices is mostly the same one, whose name
+// is then not made again.
+std::string CShowOp::controllerTitle(const DeviceValues& device)
 {
-    if (name.empty() || name == m_lastController || m_config)
+    if (m_config)
+        return std::string();
+    const Core::DevicePtr controller = m_facade.controller(device);
+    if (controller && controller.get() == m_lastControllerDevice.get())
+        return std::string();
+    m_lastControllerDevice = controller;
+    const std::string name = m_facade.ctrlName(device.device());
+    if (name.empty() || name == m_lastController)
         return std::string();
     m_lastController = name;
     return name + "\n";
@@ -88,25 +102,34 @@ std::string CShowOp::controllerTitle(const std::string& name, const Core::Device
 // A spare may serve several arrays; listed after the drives of one of them
 // (as the sort places a spare under the array a target named), it stays
 // under that array's heading.
-Core::DevicePtr CShowOp::headingArray(const Core::DevicePtr& device) const
+Core::DevicePtr CShowOp::headingArray(const DeviceValues& device)
 {
-    for (const Core::DevicePtr& served : associated(device, ASSOCIATION_SPARE_DRIVE))
-        if (m_facade.attrVal(served, ATTR_NAME_ARRAY_NUMBER) == m_lastArray)
+    for (const Core::DevicePtr& served : associated(device.device(), ASSOCIATION_SPARE_DRIVE))
+        if (arrayLetter(served) == m_lastArray)
             return served;
     return m_facade.array(device);
 }
 
-std::string CShowOp::arrayTitle(const Core::DevicePtr& device)
+const std::string& CShowOp::arrayLetter(const Core::DevicePtr& array)
+{
+    if (array.get() != m_letterArray.get()) {
+        m_letterArray = array;
+        m_letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
+    }
+    return m_letter;
+}
+
+std::string CShowOp::arrayTitle(const DeviceValues& device)
 {
     Core::DevicePtr array = headingArray(device);
     if (!array) {
-        bool unassigned = m_facade.rawVal(device, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED;
+        bool unassigned = device.raw(ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED;
         if (!unassigned || m_lastArray == "unassigned")
             return std::string();
         m_lastArray = "unassigned";
         return "\n   unassigned\n\n";
     }
-    std::string letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
+    const std::string& letter = arrayLetter(array);
     if (letter == m_lastArray)
         return std::string();
     m_lastArray = letter;
@@ -135,7 +158,7 @@ void CShowOp::showControllerShort(const Core::DevicePtr& controller)
                                                           {"csn: ", ATTR_NAME_CHASSIS_SERIAL_NUMBER},
                                                           {"wwn: ", ATTR_NAME_WWN_PORT}};
     for (const auto& [label, attribute] : pieces)
-        identity = joinPresent(identity, label, m_facade.attrVal(controller, attribute));
+        appendPresent(identity, label, m_facade.attrVal(controller, attribute));
     if (identity.empty()) {
         print(m_facade.ctrlName(controller) + "\n");
     } else {
@@ -212,9 +235,9 @@ void CShowOp::showHostBusAdapter(const Core::DevicePtr& controller)
 
 void CShowOp::ShowArray(const Core::DevicePtr& array)
 {
-    print(controllerTitle(m_facade.ctrlName(array), array));
+    print(controllerTitle(array));
     if (m_config && !m_f5) {
-        print("\n" + controllerTitle(m_facade.ctrlName(array), array) + "\n");
+        print("\n" + controllerTitle(array) + "\n");
         m_f5 = true;
     }
     std::string letter = m_facade.attrVal(array, ATTR_NAME_ARRAY_NUMBER);
@@ -222,8 +245,9 @@ void CShowOp::ShowArray(const Core::DevicePtr& array)
         print(indent(1) + "Array: " + letter + "\n");
         showRows(array, ARRAY_ROWS, 2);
     } else {
-        const std::string facts = joinPresent(joinPresent("", "", m_facade.attrVal(array, ATTR_NAME_INTERFACE)),
-                                              "Unused Space: ", m_facade.attrVal(array, ATTR_NAME_FREE_BLOCKS));
+        std::string facts;
+        appendPresent(facts, "", m_facade.attrVal(array, ATTR_NAME_INTERFACE));
+        appendPresent(facts, "Unused Space: ", m_facade.attrVal(array, ATTR_NAME_FREE_BLOCKS));
         print("   array " + letter + (facts.empty() ? "" : " (" + facts + ")") + "\n");
     }
     if (m_config) {
@@ -235,9 +259,9 @@ void CShowOp::ShowArray(const Core::DevicePtr& array)
 
 // ---- Logical drives --------------------------------------------------------
 
-void CShowOp::driveHeading(const Core::DevicePtr& drive, bool& sectionFlag)
+void CShowOp::driveHeading(const DeviceValues& drive, bool& sectionFlag)
 {
-    print(controllerTitle(m_facade.ctrlName(drive), drive));
+    print(controllerTitle(drive));
     if (m_config && !sectionFlag) {
         print("\n");
         sectionFlag = true;
@@ -245,29 +269,28 @@ void CShowOp::driveHeading(const Core::DevicePtr& drive, bool& sectionFlag)
     print(arrayTitle(drive));
 }
 
-void CShowOp::ShowLD(const Core::DevicePtr& drive)
+void CShowOp::ShowLD(const DeviceValues& drive)
 {
     driveHeading(drive, m_f3);
     if (m_detail) {
         showLDLong(drive);
         return;
     }
-    print("      logicaldrive " + m_facade.attrVal(drive, ATTR_NAME_DRIVE_NUMBER) + " (" +
-          m_facade.attrVal(drive, ATTR_NAME_USEABLE_BLOCKS) + ", " + m_facade.attrVal(drive, ATTR_NAME_RAID) + ", " +
-          ShowText::ldStatus(m_facade, drive) + ")\n");
+    print("      logicaldrive " + drive.shown(ATTR_NAME_DRIVE_NUMBER) + " (" + drive.shown(ATTR_NAME_USEABLE_BLOCKS) +
+          ", " + drive.shown(ATTR_NAME_RAID) + ", " + ShowText::ldStatus(drive) + ")\n");
 }
 
-void CShowOp::showLDLong(const Core::DevicePtr& drive)
+void CShowOp::showLDLong(const DeviceValues& drive)
 {
     Show(drive, ATTR_NAME_DRIVE_NUMBER, "Logical Drive: ", "\n", 2);
     showRows(drive, LOGICAL_DRIVE_ROWS, 3);
-    attr_print(ShowText::ldStatus(m_facade, drive), indent(3) + "Status: ", "\n", 0);
+    attr_print(ShowText::ldStatus(drive), indent(3) + "Status: ", "\n", 0);
     showRows(drive, LOGICAL_DRIVE_TAIL_ROWS, 3);
-    for (const Core::DevicePtr& path : associated(drive, ASSOCIATION_PREFERRED_PATH))
+    for (const Core::DevicePtr& path : associated(drive.device(), ASSOCIATION_PREFERRED_PATH))
         Show(path, ATTR_NAME_IO_SLOT, "Preferred Controller Chassis Slot: ", "\n", 3);
     Show(drive, ATTR_NAME_DRIVE_ACCESS_NAME, "Disk Name: ", "\n", 3);
-    showMountPoints(drive);
-    showUnmaskedAdapters(drive);
+    showMountPoints(drive.device());
+    showUnmaskedAdapters(drive.device());
     Show(drive, ATTR_NAME_STATE, "   Logical Drive Message: ", "\n", 3);
 }
 
@@ -295,7 +318,7 @@ void CShowOp::showUnmaskedAdapters(const Core::DevicePtr& drive)
 
 // ---- Physical and tape drives ----------------------------------------------
 
-void CShowOp::ShowPD(const Core::DevicePtr& drive)
+void CShowOp::ShowPD(const DeviceValues& drive)
 {
     bool firstOfSection = !m_f4;
     driveHeading(drive, m_f4);
@@ -307,28 +330,29 @@ void CShowOp::ShowPD(const Core::DevicePtr& drive)
         showPDShort(drive);
 }
 
-void CShowOp::showPDShort(const Core::DevicePtr& drive)
+void CShowOp::showPDShort(const DeviceValues& drive)
 {
-    std::string facts = ShowText::driveLocation(m_facade, drive, 6);
-    for (const std::string& fact : {m_facade.attrVal(drive, ATTR_NAME_INTERFACE), ShowText::driveSize(m_facade, drive),
-                                    m_facade.attrVal(drive, ATTR_NAME_STATUS)})
-        facts = joinPresent(facts, "", fact);
-    print("      physicaldrive " + ShowText::driveAddress(m_facade, drive, 3) + " (" + facts +
-          ShowText::spareMark(m_facade, drive) + ")\n");
+    const ShowText::DrivePlace place = ShowText::drivePlace(drive);
+    std::string facts = ShowText::driveLocation(place, 6);
+    for (const std::string& fact :
+         {drive.shown(ATTR_NAME_INTERFACE), ShowText::driveSize(drive), drive.shown(ATTR_NAME_STATUS)})
+        appendPresent(facts, "", fact);
+    print("      physicaldrive " + ShowText::driveAddress(place, 3) + " (" + facts + ShowText::spareMark(drive) +
+          ")\n");
 }
 
-void CShowOp::showPDLong(const Core::DevicePtr& drive)
+void CShowOp::showPDLong(const DeviceValues& drive)
 {
-    print(indent(2) + "physicaldrive " + ShowText::driveAddress(m_facade, drive, 0) + "\n");
-    showRows(drive, ShowText::locationRows(m_facade, drive), 3);
+    print(indent(2) + "physicaldrive " + ShowText::driveAddress(ShowText::drivePlace(drive), 0) + "\n");
+    showRows(drive, ShowText::locationRows(m_facade, drive.device()), 3);
     showRows(drive, PHYSICAL_DRIVE_ROWS, 3);
-    print(indent(3) + "Size: " + ShowText::driveSize(m_facade, drive) + "\n");
+    print(indent(3) + "Size: " + ShowText::driveSize(drive) + "\n");
     showRows(drive, PHYSICAL_DRIVE_TAIL_ROWS, 3);
 }
 
 void CShowOp::ShowTD(const Core::DevicePtr& drive)
 {
-    print(controllerTitle(m_facade.ctrlName(drive), drive));
+    print(controllerTitle(drive));
     std::string bus = m_facade.attrVal(drive, ATTR_NAME_SCSI_BUS);
     std::string id = m_facade.attrVal(drive, ATTR_NAME_SCSI_ID);
     if (m_detail) {

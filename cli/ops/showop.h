@@ -29,36 +29,43 @@ public:
 
     void ShowController(const Core::DevicePtr& controller);
     void ShowArray(const Core::DevicePtr& array);
-    void ShowLD(const Core::DevicePtr& drive);
-    void ShowPD(const Core::DevicePtr& drive);
+    void ShowLD(const DeviceValues& drive);
+    void ShowPD(const DeviceValues& drive);
     void ShowTD(const Core::DevicePtr& drive);
     void ShowSSP(const Core::DevicePtr& controller);
 
 private:
-    void showRows(const Core::DevicePtr& device, std::span<const ShowRows::Row> rows, unsigned level);
+    void showRows(const DeviceValues& device, std::span<const ShowRows::Row> rows, unsigned level);
     // Prints indent(level) + label + display value + suffix, padded to
     // `width`; nothing when the device lacks the attribute.
-    void Show(const Core::DevicePtr& device, const std::string& attribute, const std::string& label,
+    void Show(const DeviceValues& device, const std::string& attribute, const std::string& label,
               const std::string& suffix = "\n", unsigned level = 0, unsigned width = 0);
-    std::string controllerTitle(const std::string& name, const Core::DevicePtr& device);
-    std::string arrayTitle(const Core::DevicePtr& device);
-    Core::DevicePtr headingArray(const Core::DevicePtr& device) const;
+    // The controller's name before the first device under it; nothing in a
+    // configuration listing.
+    std::string controllerTitle(const DeviceValues& device);
+    std::string arrayTitle(const DeviceValues& device);
+    // The array's letter as shown, read once for the devices listed under it.
+    const std::string& arrayLetter(const Core::DevicePtr& array);
+    Core::DevicePtr headingArray(const DeviceValues& device);
 
     void showControllerLong(const Core::DevicePtr& controller);
     void showControllerShort(const Core::DevicePtr& controller);
     void showRedundantController(const Core::DevicePtr& controller);
     void showBatteries(const Core::DevicePtr& controller);
     void showHostBusAdapter(const Core::DevicePtr& controller);
-    void showLDLong(const Core::DevicePtr& drive);
+    void showLDLong(const DeviceValues& drive);
     void showMountPoints(const Core::DevicePtr& drive);
     void showUnmaskedAdapters(const Core::DevicePtr& drive);
-    void showPDLong(const Core::DevicePtr& drive);
-    void showPDShort(const Core::DevicePtr& drive);
+    void showPDLong(const DeviceValues& drive);
+    void showPDShort(const DeviceValues& drive);
     void showAdapter(const Core::DevicePtr& initiator, const Core::DeviceList& drives);
-    void driveHeading(const Core::DevicePtr& drive, bool& sectionFlag);
+    void driveHeading(const DeviceValues& drive, bool& sectionFlag);
 
     std::string m_lastController;
+    Core::DevicePtr m_lastControllerDevice;
     std::string m_lastArray;
+    Core::DevicePtr m_letterArray;
+    std::string m_letter;
     bool m_detail;
     bool m_config;
     bool m_ssp;

@@ -18,43 +18,55 @@ std::string padded(std::string text, unsigned width)
     return text;
 }
 
-bool has(const CMFacade& facade, const Core::DevicePtr& drive, const char* attribute)
-{
-    return !facade.rawVal(drive, attribute).empty();
-}
+bool has(const DeviceValues& device, const char* attribute) { return !device.raw(attribute).empty(); }
 
-// Every drive reports a SCSI bus and id; only a drive without a port or
-// box and bay location is addressed by them.
-bool isScsiAddressed(const CMFacade& facade, const Core::DevicePtr& drive)
+bool has(const CMFacade&, const Core::DevicePtr& device, const char* attribute)
 {
-    bool located =
-        has(facade, drive, ATTR_NAME_PORT) || (has(facade, drive, ATTR_NAME_BOX) && has(facade, drive, ATTR_NAME_BAY));
-    return !located && has(facade, drive, ATTR_NAME_SCSI_BUS) && has(facade, drive, ATTR_NAME_SCSI_ID);
+    return has(DeviceValues(device), attribute);
 }
 
 } // namespace
 
-std::string driveAddress(const CMFacade& facade, const Core::DevicePtr& drive, unsigned idWidth)
+// Every drive reports a SCSI bus and id; only a drive without a port or
+// box and bay location is addressed by them.
+DrivePlace drivePlace(const DeviceValues& drive)
 {
-    if (isScsiAddressed(facade, drive))
-        return facade.attrVal(drive, ATTR_NAME_SCSI_BUS) + ":" +
-            padded(facade.attrVal(drive, ATTR_NAME_SCSI_ID), idWidth);
-    std::string address = facade.attrVal(drive, ATTR_NAME_PORT);
-    for (const char* part : {ATTR_NAME_BOX, ATTR_NAME_BAY})
-        if (has(facade, drive, part))
-            address += (address.empty() ? "" : ":") + facade.attrVal(drive, part);
+    DrivePlace place;
+    place.hasPort = has(drive, ATTR_NAME_PORT);
+    place.hasBox = has(drive, ATTR_NAME_BOX);
+    place.hasBay = has(drive, ATTR_NAME_BAY);
+    place.scsi = !place.hasPort && !(place.hasBox && place.hasBay) && has(drive, ATTR_NAME_SCSI_BUS) &&
+        has(drive, ATTR_NAME_SCSI_ID);
+    if (place.scsi) {
+        place.bus = drive.shown(ATTR_NAME_SCSI_BUS);
+        place.id = drive.shown(ATTR_NAME_SCSI_ID);
+    } else {
+        place.port = drive.shown(ATTR_NAME_PORT);
+        place.box = drive.shown(ATTR_NAME_BOX);
+        place.bay = drive.shown(ATTR_NAME_BAY);
+    }
+    return place;
+}
+
+std::string driveAddress(const DrivePlace& place, unsigned idWidth)
+{
+    if (place.scsi)
+        return place.bus + ":" + padded(place.id, idWidth);
+    std::string address = place.port;
+    for (const auto& [present, part] : {std::pair(place.hasBox, &place.box), std::pair(place.hasBay, &place.bay)})
+        if (present)
+            address += (address.empty() ? "" : ":") + *part;
     return address;
 }
 
-std::string driveLocation(const CMFacade& facade, const Core::DevicePtr& drive, unsigned pieceWidth)
+std::string driveLocation(const DrivePlace& place, unsigned pieceWidth)
 {
-    if (isScsiAddressed(facade, drive))
-        return "port " + facade.attrVal(drive, ATTR_NAME_SCSI_BUS) +
-            padded(":id " + facade.attrVal(drive, ATTR_NAME_SCSI_ID), pieceWidth);
-    std::string box = padded(":box " + facade.attrVal(drive, ATTR_NAME_BOX), pieceWidth);
-    std::string bay = padded(":bay " + facade.attrVal(drive, ATTR_NAME_BAY), pieceWidth);
-    if (has(facade, drive, ATTR_NAME_PORT))
-        return "port " + facade.attrVal(drive, ATTR_NAME_PORT) + box + bay;
+    if (place.scsi)
+        return "port " + place.bus + padded(":id " + place.id, pieceWidth);
+    std::string box = padded(":box " + place.box, pieceWidth);
+    std::string bay = padded(":bay " + place.bay, pieceWidth);
+    if (place.hasPort)
+        return "port " + place.port + box + bay;
     return box.substr(1) + bay;
 }
 
@@ -65,30 +77,30 @@ std::span<const ShowRows::Row> locationRows(const CMFacade& facade, const Core::
     return ShowRows::SCSI_ROWS;
 }
 
-std::string driveSize(const CMFacade& facade, const Core::DevicePtr& drive)
+std::string driveSize(const DeviceValues& drive)
 {
-    std::string size = facade.attrVal(drive, ATTR_NAME_TOTAL_BLOCKS);
+    std::string size = drive.shown(ATTR_NAME_TOTAL_BLOCKS);
     return size.empty() ? "??? GB" : size;
 }
 
-std::string spareMark(const CMFacade& facade, const Core::DevicePtr& drive)
+std::string spareMark(const DeviceValues& drive)
 {
-    if (facade.rawVal(drive, ATTR_NAME_IS_ACTIVE_SPARE) == ATTR_VALUE_IS_ACTIVE_SPARE_TRUE)
+    if (drive.raw(ATTR_NAME_IS_ACTIVE_SPARE) == ATTR_VALUE_IS_ACTIVE_SPARE_TRUE)
         return ", active spare";
-    if (facade.rawVal(drive, ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_SPARE)
+    if (drive.raw(ATTR_NAME_DRIVE_TYPE) == ATTR_VALUE_DRIVE_TYPE_SPARE)
         return ", spare";
     return "";
 }
 
-std::string ldStatus(const CMFacade& facade, const Core::DevicePtr& drive)
+std::string ldStatus(const DeviceValues& drive)
 {
-    std::string status = facade.attrVal(drive, ATTR_NAME_STATUS);
-    std::string raw = facade.rawVal(drive, ATTR_NAME_STATUS);
+    std::string status = drive.shown(ATTR_NAME_STATUS);
+    std::string raw = drive.raw(ATTR_NAME_STATUS);
     const char* progress = raw == ATTR_VALUE_STATUS_EXPANDING ? ATTR_NAME_EXPAND_PERCENT_COMPLETE
         : raw == ATTR_VALUE_STATUS_RECOVERING                 ? ATTR_NAME_REBUILD_PERCENT_COMPLETE
                                                               : nullptr;
     if (progress != nullptr)
-        status += " " + facade.attrVal(drive, progress) + " complete";
+        status += " " + drive.shown(progress) + " complete";
     return status;
 }
 

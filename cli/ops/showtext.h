@@ -10,25 +10,38 @@
 #include <string>
 
 #include "cli/ops/cmfacade.h"
+#include "cli/ops/devicevalues.h"
 #include "cli/ops/showrows.h"
 
 namespace ShowText {
 
+// Where a drive is, as printed: its port, box and bay (each read and shown
+// once for both forms below), or, for a drive with no port and no box and
+// bay, its SCSI bus and id.
+struct DrivePlace {
+    bool scsi = false;
+    bool hasPort = false;
+    bool hasBox = false;
+    bool hasBay = false;
+    std::string port, box, bay;
+    std::string bus, id;
+};
+DrivePlace drivePlace(const DeviceValues& drive);
 // "1I:1:3", "1:3" or, for a drive addressed by SCSI bus and id, "2:4" with
 // the id padded with blanks to `idWidth`.
-std::string driveAddress(const CMFacade& facade, const Core::DevicePtr& drive, unsigned idWidth);
+std::string driveAddress(const DrivePlace& place, unsigned idWidth);
 // "port 1I:box 1:bay 3", "box 1:bay 3" or "port 2:id 4"; every ":box ",
 // ":bay " and ":id " piece padded with blanks to `pieceWidth`.
-std::string driveLocation(const CMFacade& facade, const Core::DevicePtr& drive, unsigned pieceWidth);
+std::string driveLocation(const DrivePlace& place, unsigned pieceWidth);
 // The lines of a drive's long listing that locate it: port, box and bay,
 // or SCSI bus and id.
 std::span<const ShowRows::Row> locationRows(const CMFacade& facade, const Core::DevicePtr& drive);
 // The drive's size as printed, or "??? GB".
-std::string driveSize(const CMFacade& facade, const Core::DevicePtr& drive);
+std::string driveSize(const DeviceValues& drive);
 // ", active spare", ", spare" or "".
-std::string spareMark(const CMFacade& facade, const Core::DevicePtr& drive);
+std::string spareMark(const DeviceValues& drive);
 // The status, followed by " 45.0% complete" while expanding or rebuilding.
-std::string ldStatus(const CMFacade& facade, const Core::DevicePtr& drive);
+std::string ldStatus(const DeviceValues& drive);
 
 // A controller's RAID 6 support: "Enabled", "Disabled", or "" when unknown.
 std::string qrxStatus(const CMFacade& facade, const Core::DevicePtr& controller);

@@ -26,16 +26,17 @@ bool CStatusOp::getDeviceOp(const Core::DevicePtr& device, Core::DeviceOperation
 
 void CStatusOp::statusPD(const Core::DevicePtr& drive)
 {
-    print("physicaldrive " + ShowText::driveAddress(m_facade, drive, 0) + " (" +
-          ShowText::driveLocation(m_facade, drive, 0) + ", " + ShowText::driveSize(m_facade, drive) +
-          ShowText::spareMark(m_facade, drive) + "): " + m_facade.attrVal(drive, ATTR_NAME_STATUS) + "\n");
+    const DeviceValues values(drive);
+    const ShowText::DrivePlace place = ShowText::drivePlace(values);
+    print("physicaldrive " + ShowText::driveAddress(place, 0) + " (" + ShowText::driveLocation(place, 0) + ", " +
+          ShowText::driveSize(values) + ShowText::spareMark(values) + "): " + values.shown(ATTR_NAME_STATUS) + "\n");
 }
 
 void CStatusOp::statusLD(const Core::DevicePtr& drive)
 {
-    print("logicaldrive " + m_facade.attrVal(drive, ATTR_NAME_DRIVE_NUMBER) + " (" +
-          m_facade.attrVal(drive, ATTR_NAME_USEABLE_BLOCKS) + ", " + m_facade.attrVal(drive, ATTR_NAME_RAID) +
-          "): " + ShowText::ldStatus(m_facade, drive) + "\n");
+    const DeviceValues values(drive);
+    print("logicaldrive " + values.shown(ATTR_NAME_DRIVE_NUMBER) + " (" + values.shown(ATTR_NAME_USEABLE_BLOCKS) +
+          ", " + values.shown(ATTR_NAME_RAID) + "): " + ShowText::ldStatus(values) + "\n");
 }
 
 void CStatusOp::statusArray(const Core::DevicePtr& array)

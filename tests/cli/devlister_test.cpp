@@ -40,6 +40,17 @@ TEST(DevLister, ListsDataDrivesByArrayThenUnassignedDrivesAndEachSpareOnce)
     EXPECT_EQ(listed(c1, ATTR_VALUE_DRIVE_TYPE_SPARE), Keys{"s1"});
     EXPECT_EQ(listed(c1, ATTR_VALUE_TYPE_ARRAY), (Keys{"A1", "B1"}));
     EXPECT_EQ(listed(c1, ATTR_VALUE_TYPE_LOGICAL_DRIVE), (Keys{"L1", "L2"}));
+
+    // Several kinds at once come out as each kind in turn.
+    std::vector<Core::DevicePtr> all;
+    DevLister(c1,
+              {ATTR_VALUE_TYPE_ARRAY, ATTR_VALUE_TYPE_LOGICAL_DRIVE, ATTR_VALUE_TYPE_PHYSICAL_DRIVE,
+               ATTR_VALUE_DRIVE_TYPE_SPARE},
+              all);
+    Keys keys;
+    for (const Core::DevicePtr& device : all)
+        keys.push_back(key(device));
+    EXPECT_EQ(keys, (Keys{"A1", "B1", "L1", "L2", "d1", "d2", "u1", "s1"}));
 }
 
 // The arrays and drives of a controller in a storage system hang below the system.
