@@ -1,21 +1,36 @@
 #include "core/attributesource.h"
 
-namespace Core {
+#include <string_view>
 
-void AttributeSource::Receive(const Attribute& attribute)
+#include "core/attributename.h"
+
+namespace Core {
+namespace {
+
+std::string_view textOf(const char* name) { return name; }
+
+std::string_view textOf(const Common::string& name) { return std::string_view(name.c_str(), name.size()); }
+
+} // namespace
+
+// A new name is stored as the shared copy of it (core/attributename.h); a value equal to the one
+// held is left in place.
+template <class Name>
+void AttributeSource::store(const Name& name, const AttributeValue& value)
 {
-    m_attributes.insert_or_assign(attribute.first, attribute.second);
+    const auto at = m_attributes.lower_bound(name);
+    if (at == m_attributes.end() || m_attributes.key_comp()(name, at->first))
+        m_attributes.emplace_hint(at, attributeName(textOf(name)), value);
+    else if (at->second != value)
+        at->second = value;
 }
+
+void AttributeSource::Receive(const Attribute& attribute) { store(attribute.first, attribute.second); }
 
 void AttributeSource::Receive(const char* name, const AttributeValue& value)
 {
-    if (name == nullptr)
-        return;
-    const auto at = m_attributes.lower_bound(name);
-    if (at == m_attributes.end() || m_attributes.key_comp()(name, at->first))
-        m_attributes.emplace_hint(at, name, value);
-    else if (at->second != value)
-        at->second = value;
+    if (name != nullptr)
+        store(name, value);
 }
 
 void AttributeSource::Clear(const Common::string& name) { m_attributes.erase(name); }

@@ -64,6 +64,8 @@ public:
 private:
     template <class Name>
     const AttributeValue* lookUp(const Name& name) const;
+    template <class Name>
+    void store(const Name& name, const AttributeValue& value);
 
     AttributeMap m_attributes;
 };

@@ -1,11 +1,9 @@
 #include "schema/commandmod.h"
 
-#include "controller/structureregistry.h"
-
 namespace Interface::CommandMod {
 
 // The registry fills itself with the controller buffer layouts on its first use
-// (controller/structureregistry.cpp); asking for it here does that at start-up, once.
-void InitializeModule(bool) { StructureRegistry::instance(); }
+// (controller/structureregistry.cpp), so a command that decodes no reply by name never builds it.
+void InitializeModule(bool) {}
 
 } // namespace Interface::CommandMod

@@ -1,7 +1,7 @@
-// The command module: makes ready at start-up the descriptions of the controller data structures
-// by which controller replies are decoded by name. The structure registry of controller/ fills
-// itself with them once, on its first use; the module adds nothing of its own and registers no
-// device operations.
+// The command module: the descriptions of the controller data structures by which controller
+// replies are decoded by name. The structure registry of controller/ fills itself with them once,
+// on its first use (not at start-up: most commands decode nothing by name); the module adds
+// nothing of its own and registers no device operations.
 #ifndef VNL_SCHEMA_COMMANDMOD_H
 #define VNL_SCHEMA_COMMANDMOD_H
 
