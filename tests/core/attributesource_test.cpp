@@ -95,3 +95,29 @@ TEST(FilterReturnTest, VerdictAndReasonMoveTogether)
 }
 
 } // namespace
+
+// Names given by characters from a buffer that goes away are kept as their own text, every
+// source holds one shared copy of each name, and looking a name up by characters or by string
+// finds the same value.
+TEST(AttributeSourceTest, NamesAreKeptSharedWhateverTheyWereGivenFrom)
+{
+    AttributeSource first;
+    AttributeSource second;
+    {
+        std::string passing = "ATTR_NAME_PASSING";
+        first.Receive(passing.c_str(), AttributeValue(3u));
+        second.Receive(Attribute(Common::string(passing.c_str()), AttributeValue("x")));
+        passing.assign(passing.size(), '?');
+    }
+    EXPECT_EQ(names(first), std::vector<std::string>{"ATTR_NAME_PASSING"});
+    EXPECT_EQ(first.beginAttribute()->first.c_str(), second.beginAttribute()->first.c_str());
+    EXPECT_EQ(first.getValueFor("ATTR_NAME_PASSING"), first.getValueFor(Common::string("ATTR_NAME_PASSING")));
+    EXPECT_EQ(first.getValueFor("ATTR_NAME_PASSING"), "3");
+
+    first.Receive("ATTR_NAME_PASSING", AttributeValue("3"));
+    EXPECT_NE(first.findAttribute("ATTR_NAME_PASSING")->get<Common::string>(), nullptr) << "a text replaces a number";
+    first.Clear("ATTR_NAME_PASSING");
+    first.Clear(static_cast<const char*>(nullptr));
+    EXPECT_FALSE(first.hasAttribute("ATTR_NAME_PASSING"));
+    EXPECT_FALSE(first.hasAttribute(static_cast<const char*>(nullptr)));
+}
