@@ -37,8 +37,8 @@ inline constexpr char PRIVATE_MAX_DRIVES_PER_LOGICAL_DRIVE[] = "PRIVATE_MAX_DRIV
 
 // Asks a controller-level question through the reply cache; false (with the failure in
 // `result`) when it failed or `result` already reported a failure.
-template <class Trait>
-bool senseController(BMICDevice& channel, typename Trait::BufferType& reply, Core::OperationReturn& result)
+template <class Trait, class Channel>
+bool senseController(Channel& channel, typename Trait::BufferType& reply, Core::OperationReturn& result)
 {
     SenseControllerCommand<Trait> command;
     if (!result || !executeCachedCommand(command, channel, result) || !result)

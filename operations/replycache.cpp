@@ -10,6 +10,7 @@
 #include "controller/concretebmicdevice.h"
 #include "core/rescanpass.h"
 #include "schema/controllerchannels.h"
+#include "schema/morumod.h"
 
 namespace Operations {
 namespace {
@@ -65,10 +66,21 @@ Sessions& sessions()
 }
 
 // The handle of the controller (or storage system) whose channel `device` ends in.
+// Only controllers and storage systems carry the channels of a controller; their type says so
+// more cheaply than a cast does.
+bool mayCarryChannels(const Core::Device& device)
+{
+    using namespace Interface::MORUMod;
+    const Core::AttributeValue* type = device.findAttribute(ATTR_NAME_TYPE);
+    return type != nullptr && (*type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER || *type == ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+}
+
 bool controllerHandle(const Core::Device* device, ImgrHandle& handle)
 {
     for (Core::DevicePtr holder; device != nullptr; device = holder.get()) {
-        if (const auto* channels = dynamic_cast<const Schema::ControllerChannels*>(device)) {
+        const auto* channels =
+            mayCarryChannels(*device) ? dynamic_cast<const Schema::ControllerChannels*>(device) : nullptr;
+        if (channels != nullptr) {
             handle = channels->handle();
             return true;
         }
@@ -77,15 +89,19 @@ bool controllerHandle(const Core::Device* device, ImgrHandle& handle)
     return false;
 }
 
-std::optional<ImgrHandle> handleOf(const BMICDevice& channel)
+} // namespace
+
+std::optional<ImgrHandle> CachedChannel::handleOf(const BMICDevice& channel, const Core::Device* device)
 {
     ImgrHandle handle = 0;
-    if (controllerHandle(dynamic_cast<const Core::Device*>(&channel), handle))
+    if (controllerHandle(device, handle))
         return handle;
     if (const auto* own = dynamic_cast<const ConcreteBMICDevice*>(&channel))
         return own->handle();
     return std::nullopt;
 }
+
+namespace {
 
 // The session of a controller in the running rescan; none outside a rescan. A new rescan starts
 // with no answers at all.
@@ -180,7 +196,10 @@ std::size_t ReplyCache::size()
     return count;
 }
 
-CachedChannel::CachedChannel(BMICDevice& inner) : m_inner(inner), m_handle(handleOf(inner)) {}
+CachedChannel::CachedChannel(BMICDevice& inner)
+    : m_inner(inner), m_handle(handleOf(inner, dynamic_cast<const Core::Device*>(&inner)))
+{
+}
 
 bool CachedChannel::sendBMICCommand(BMICRequest& request)
 {

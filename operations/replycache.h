@@ -26,6 +26,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 
 #include "controller/bmicdevice.h"
 #include "controller/executecommand.h"
@@ -50,6 +51,10 @@ public:
 class CachedChannel : public BMICDevice {
 public:
     explicit CachedChannel(BMICDevice& inner);
+    // The same for a device of the tree that is its own channel, found without a cast.
+    template <class Device>
+    requires std::is_base_of_v<Core::Device, Device> && std::is_base_of_v<BMICDevice, Device>
+    explicit CachedChannel(Device& device) : m_inner(device), m_handle(handleOf(device, &device)) {}
 
     bool isRemote() const override { return m_inner.isRemote(); }
     std::uint16_t maxLogicalUnits() const override { return m_inner.maxLogicalUnits(); }
@@ -58,12 +63,16 @@ public:
     bool sendBMICCommand(BMICRequest& request) override;
 
 private:
+    // The handle of the controller `channel` ends in: that of the nearest controller or storage
+    // system at or above `device`, else the channel's own.
+    static std::optional<ImgrHandle> handleOf(const BMICDevice& channel, const Core::Device* device);
+
     BMICDevice& m_inner;
     std::optional<ImgrHandle> m_handle; // the controller the channel ends in, when known
 };
 
-template <class Command>
-bool executeCachedCommand(Command& command, BMICDevice& device, Core::OperationReturn& result)
+template <class Command, class Channel>
+bool executeCachedCommand(Command& command, Channel& device, Core::OperationReturn& result)
 {
     CachedChannel channel(device);
     return executeCommand(command, channel, result);
