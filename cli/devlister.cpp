@@ -3,7 +3,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "cli/attributekey.h"
+#include "core/attributename.h"
+#include "core/devicefinder.h"
 #include "core/devicelock.h"
 #include "schema/morumod.h"
 #include "schema/storagemod.h"
@@ -18,7 +19,7 @@ using DevicesByType = std::unordered_map<Common::string, Core::DeviceList>;
 
 void collectByType(const Core::DevicePtr& device, DevicesByType& found)
 {
-    found[device->getValueFor(attributeKey(ATTR_NAME_TYPE))].push_back(device);
+    found[device->getValueFor(Core::attributeName(ATTR_NAME_TYPE))].push_back(device);
     for (auto child = device->beginChild(); child != device->endChild(); ++child)
         collectByType(*child, found);
 }
@@ -26,7 +27,7 @@ void collectByType(const Core::DevicePtr& device, DevicesByType& found)
 const Core::DeviceList& devicesOf(const DevicesByType& found, std::string_view type)
 {
     static const Core::DeviceList none;
-    auto devices = found.find(attributeKey(type));
+    auto devices = found.find(Core::attributeName(type));
     return devices == found.end() ? none : devices->second;
 }
 
@@ -40,13 +41,11 @@ void appendArrayMembers(const Core::DeviceList& arrays, const char* name, std::v
                 out.push_back(drive);
 }
 
-std::string_view view(const Common::string& text) { return std::string_view(text.c_str(), text.size()); }
-
 // Appends `device` and every device below it, depth first in child order,
 // that is of `type`.
 void appendOfType(const Core::DevicePtr& device, std::string_view type, Core::DeviceList& found)
 {
-    if (isOfType(device, type))
+    if (Core::isOfType(device, type))
         found.push_back(device);
     for (auto child = device->beginChild(); child != device->endChild(); ++child)
         appendOfType(*child, type, found);
@@ -54,22 +53,11 @@ void appendOfType(const Core::DevicePtr& device, std::string_view type, Core::De
 
 } // namespace
 
-bool isOfType(const Core::DevicePtr& device, std::string_view type)
-{
-    const Core::AttributeValue* value = device ? device->findAttribute(attributeKey(ATTR_NAME_TYPE)) : nullptr;
-    if (value == nullptr)
-        return false;
-    // A type is held as text; reading it in place spares a copy.
-    if (const Common::string* text = value->get<Common::string>())
-        return view(*text) == type;
-    return view(value->toString()) == type;
-}
-
 Core::DevicePtr DevicesHome(const Core::DevicePtr& device)
 {
-    if (isOfType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) && device->hasParent()) {
+    if (Core::isOfType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) && device->hasParent()) {
         Core::DevicePtr parent = device->pParent();
-        if (isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+        if (Core::isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
             return parent;
     }
     return device;
@@ -89,7 +77,7 @@ Core::DeviceList associated(const Core::DevicePtr& device, std::string_view name
 {
     Core::DeviceList members;
     Core::DeviceAssociationPtr association =
-        device ? device->getAssociation(attributeKey(name)) : Core::DeviceAssociationPtr();
+        device ? device->getAssociation(Core::attributeName(name)) : Core::DeviceAssociationPtr();
     if (association)
         members.assign(association->beginDevice(), association->endDevice());
     return members;
@@ -113,7 +101,7 @@ void DevLister(const Core::DevicePtr& start, std::initializer_list<std::string_v
         if (type == ATTR_VALUE_TYPE_PHYSICAL_DRIVE) {
             appendArrayMembers(devicesOf(below, ATTR_VALUE_TYPE_ARRAY), ASSOCIATION_DATA_DRIVE, out);
             for (const Core::DevicePtr& drive : devicesOf(below, ATTR_VALUE_TYPE_PHYSICAL_DRIVE))
-                if (drive->getValueFor(attributeKey(ATTR_NAME_DRIVE_TYPE)) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED)
+                if (drive->getValueFor(Core::attributeName(ATTR_NAME_DRIVE_TYPE)) == ATTR_VALUE_DRIVE_TYPE_UNASSIGNED)
                     out.push_back(drive);
         } else if (type == ATTR_VALUE_DRIVE_TYPE_SPARE) {
             appendArrayMembers(devicesOf(below, ATTR_VALUE_TYPE_ARRAY), ASSOCIATION_SPARE_DRIVE, out);

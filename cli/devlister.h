@@ -23,9 +23,6 @@
 
 #include "core/device.h"
 
-// True when the device's ATTR_NAME_TYPE is `type`.
-bool isOfType(const Core::DevicePtr& device, std::string_view type);
-
 Core::DevicePtr DevicesHome(const Core::DevicePtr& device);
 
 void DevLister(const Core::DevicePtr& start, const std::string& type, std::vector<Core::DevicePtr>& out);

@@ -78,13 +78,23 @@ DevicePtr storageSystemFinder(const DevicePtr& device)
     DeviceLock lock(*device);
     DevicePtr controller;
     for (DevicePtr at = device; at; at = at->pParent()) {
-        const AttributeValue* type = at->findAttribute(ATTR_NAME_TYPE);
-        if (type != nullptr && *type == ATTR_VALUE_TYPE_STORAGE_SYSTEM)
+        if (isOfType(*at, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
             return at;
-        if (type != nullptr && !controller && *type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
+        if (!controller && isOfType(*at, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
             controller = at;
     }
     return controller;
 }
+
+bool isOfType(const Device& device, std::string_view type)
+{
+    const AttributeValue* value = device.findAttribute(ATTR_NAME_TYPE);
+    if (value == nullptr)
+        return false;
+    const Common::string text = value->toString();
+    return std::string_view(text.c_str(), text.size()) == type;
+}
+
+bool isOfType(const DevicePtr& device, std::string_view type) { return device && isOfType(*device, type); }
 
 } // namespace Core

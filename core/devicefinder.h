@@ -13,8 +13,13 @@
 // storageSystemFinder(device): the nearest device at or above `device` that
 // is a storage system, or failing that an array controller: the "box" a
 // device belongs to.
+//
+// isOfType(device, type): whether the device's ATTR_NAME_TYPE is `type` (a
+// null device is of no type).
 #ifndef CORE_DEVICEFINDER_H
 #define CORE_DEVICEFINDER_H
+
+#include <string_view>
 
 #include "common/containers.h"
 #include "common/ctlstring.h"
@@ -55,6 +60,9 @@ private:
 };
 
 DevicePtr storageSystemFinder(const DevicePtr& device);
+
+bool isOfType(const Device& device, std::string_view type);
+bool isOfType(const DevicePtr& device, std::string_view type);
 
 } // namespace Core
 

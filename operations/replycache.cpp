@@ -8,6 +8,7 @@
 #include "common/containers.h"
 #include "controller/bmictraits.h"
 #include "controller/concretebmicdevice.h"
+#include "core/devicefinder.h"
 #include "core/rescanpass.h"
 #include "schema/controllerchannels.h"
 #include "schema/morumod.h"
@@ -71,8 +72,8 @@ Sessions& sessions()
 bool mayCarryChannels(const Core::Device& device)
 {
     using namespace Interface::MORUMod;
-    const Core::AttributeValue* type = device.findAttribute(ATTR_NAME_TYPE);
-    return type != nullptr && (*type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER || *type == ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+    return Core::isOfType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) ||
+        Core::isOfType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
 }
 
 bool controllerHandle(const Core::Device* device, ImgrHandle& handle)

@@ -16,11 +16,6 @@ Core::FilterReturn acceptedWhen(bool condition, const char* reason)
     return condition ? Core::FilterReturn() : Core::FilterReturn(reason);
 }
 
-bool isType(const Core::DevicePtr& device, const char* type)
-{
-    return device && device->getValueFor(ATTR_NAME_TYPE) == type;
-}
-
 Core::DevicePtr parentOf(const Core::DevicePtr& device)
 {
     return device && device->hasParent() ? device->pParent() : Core::DevicePtr();
@@ -33,9 +28,9 @@ Core::DevicePtr modelControllerAbove(const Core::DevicePtr& device)
     for (Core::DevicePtr above = parentOf(device); above; above = parentOf(above)) {
         if (above->hasAttribute(Controller::ATTR_NAME_CONTROLLER_NAME))
             return above;
-        if (isType(above, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+        if (Core::isOfType(above, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
             for (auto child = above->beginChild(); child != above->endChild(); ++child)
-                if (isType(*child, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+                if (Core::isOfType(*child, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
                     return *child;
     }
     return Core::DevicePtr();
@@ -55,16 +50,16 @@ Core::FilterReturn RedundantPartnerFilter::applyImpl(const Core::DevicePtr& devi
 {
     const Core::DevicePtr system = parentOf(device);
     unsigned controllers = 0;
-    if (isType(system, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+    if (Core::isOfType(system, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
         for (auto child = system->beginChild(); child != system->endChild(); ++child)
-            controllers += isType(*child, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) ? 1 : 0;
+            controllers += Core::isOfType(*child, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) ? 1 : 0;
     return acceptedWhen(controllers >= 2, ATTR_VALUE_UNAVAILABLE_REASON_ARRAY_CONTROLLER_NOT_REDUNDANT);
 }
 
 Core::FilterReturn ActiveActiveFilter::applyImpl(const Core::DevicePtr& device) const
 {
     const Core::DevicePtr system = device ? Core::storageSystemFinder(device) : Core::DevicePtr();
-    return acceptedWhen(isType(system, ATTR_VALUE_TYPE_STORAGE_SYSTEM) &&
+    return acceptedWhen(Core::isOfType(system, ATTR_VALUE_TYPE_STORAGE_SYSTEM) &&
                             system->getValueFor(System::ATTR_NAME_REDUNDANCY_MODE) ==
                                 System::ATTR_VALUE_REDUNDANCY_MODE_ASYMMETRICAL_ACTIVE_ACTIVE,
                         ATTR_VALUE_UNAVAILABLE_REASON_REDUNDANCY_MODE_NOT_ASYMMETRICAL_ACTIVE_ACTIVE);

@@ -2,20 +2,12 @@
 
 #include <cstdio>
 
+#include "core/devicefinder.h"
 #include "schema/morumod.h"
 
 namespace Schema {
-namespace {
 
 using namespace Interface::MORUMod;
-
-bool isOfType(const Core::Device& device, const char* type)
-{
-    const Core::AttributeValue* value = device.findAttribute(ATTR_NAME_TYPE);
-    return value != nullptr && *value == type;
-}
-
-} // namespace
 
 // One walk up: the first storage system met wins; otherwise the first controller met.
 Common::string scopeIdentifier(const Core::Device& device)
@@ -23,9 +15,9 @@ Common::string scopeIdentifier(const Core::Device& device)
     Common::string controller;
     Core::DevicePtr holder;
     for (const Core::Device* at = &device; at != nullptr; at = holder.get()) {
-        if (isOfType(*at, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+        if (Core::isOfType(*at, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
             return at->toString();
-        if (controller.empty() && isOfType(*at, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+        if (controller.empty() && Core::isOfType(*at, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
             controller = at->toString();
         holder = at->pParent();
     }

@@ -6,7 +6,6 @@
 #include <map>
 #include <set>
 
-#include "cli/attributekey.h"
 #include "cli/clierror.h"
 #include "cli/clihelpers.h"
 #include "cli/climessages.h"
@@ -14,7 +13,9 @@
 #include "cli/devlister.h"
 #include "cli/ops/devicevalues.h"
 #include "controller/modeltable.h"
+#include "core/attributename.h"
 #include "core/capabilityfinder.h"
+#include "core/devicefinder.h"
 #include "core/deviceoperation.h"
 #include "operations/conversion.h"
 #include "operations/guitranslator.h"
@@ -45,7 +46,7 @@ std::string upper(std::string value)
 
 bool has(const Core::DevicePtr& device, const char* attribute)
 {
-    return device && device->hasAttribute(attributeKey(attribute));
+    return device && device->hasAttribute(Core::attributeName(attribute));
 }
 
 Core::DevicePtr parentOf(const Core::DevicePtr& device)
@@ -56,7 +57,7 @@ Core::DevicePtr parentOf(const Core::DevicePtr& device)
 Core::DevicePtr nearestAbove(const Core::DevicePtr& device, const char* type)
 {
     for (Core::DevicePtr at = parentOf(device); at; at = parentOf(at))
-        if (isOfType(at, type))
+        if (Core::isOfType(at, type))
             return at;
     return Core::DevicePtr();
 }
@@ -210,7 +211,7 @@ Core::CapabilityPtr findCapability(const Core::CapabilityPtr& start, const std::
 // A storage system goes by the first controller inside it.
 Core::DevicePtr modelController(const Core::DevicePtr& ctrl)
 {
-    Core::DeviceList inside = isOfType(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)
+    Core::DeviceList inside = Core::isOfType(ctrl, ATTR_VALUE_TYPE_STORAGE_SYSTEM)
         ? devicesBelow(ctrl, ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
         : Core::DeviceList();
     return inside.empty() ? ctrl : inside.front();
@@ -220,7 +221,7 @@ Core::DevicePtr modelController(const Core::DevicePtr& ctrl)
 
 bool CMFacade::isTargetType(const Core::DevicePtr& device, std::string_view type) const
 {
-    return isOfType(device, type);
+    return Core::isOfType(device, type);
 }
 
 std::string CMFacade::rawVal(const Core::DevicePtr& device, std::string_view attribute) const
@@ -246,8 +247,9 @@ Core::DevicePtr CMFacade::controller(const DeviceValues& device) const
 
 Core::DevicePtr CMFacade::storagesystem(const Core::DevicePtr& device) const
 {
-    return isOfType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? device
-                                                            : nearestAbove(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+    return Core::isOfType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM)
+        ? device
+        : nearestAbove(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
 }
 
 Core::DevicePtr CMFacade::array(const DeviceValues& device) const
@@ -259,7 +261,7 @@ Core::DevicePtr CMFacade::array(const DeviceValues& device) const
         return nearestAbove(device.device(), ATTR_VALUE_TYPE_ARRAY);
     for (const char* name : {ASSOCIATION_DATA_DRIVE, ASSOCIATION_SPARE_DRIVE})
         for (const Core::DevicePtr& other : associated(device.device(), name))
-            if (isOfType(other, ATTR_VALUE_TYPE_ARRAY))
+            if (Core::isOfType(other, ATTR_VALUE_TYPE_ARRAY))
                 return other;
     return Core::DevicePtr();
 }
@@ -278,7 +280,7 @@ bool CMFacade::isDriveArrayType(const Core::DevicePtr& drive, const Core::Device
 Core::DevicePtr CMFacade::operationHome(const Core::DevicePtr& device) const
 {
     Core::DevicePtr parent = parentOf(device);
-    return isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? parent : device;
+    return Core::isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) ? parent : device;
 }
 
 std::string CMFacade::controllerModel(const Core::DevicePtr& device) const
@@ -295,7 +297,7 @@ std::string CMFacade::ctrlName(const Core::DevicePtr& device) const
     std::string name(model->name);
     Core::DevicePtr parent = parentOf(ctrl);
     std::string slot = rawVal(ctrl, ATTR_NAME_SLOT);
-    if (isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) && has(parent, ATTR_NAME_BOX_NAME))
+    if (Core::isOfType(parent, ATTR_VALUE_TYPE_STORAGE_SYSTEM) && has(parent, ATTR_NAME_BOX_NAME))
         return name + " at " + rawVal(parent, ATTR_NAME_BOX_NAME);
     if (!slot.empty() && slot != ATTR_VALUE_SLOT_EMBEDDED && slot != ATTR_VALUE_SLOT_UNKNOWN)
         return name + " in Slot " + slot;
@@ -537,7 +539,7 @@ Core::DevicePtr CMFacade::findDrive(const Core::DevicePtr& device, std::vector<s
 {
     for (std::string& part : parts)
         part = stripTag(part);
-    Core::DeviceList candidates = isOfType(device, ATTR_VALUE_TYPE_ARRAY)
+    Core::DeviceList candidates = Core::isOfType(device, ATTR_VALUE_TYPE_ARRAY)
         ? associated(device, ASSOCIATION_DATA_DRIVE)
         : devicesBelow(DevicesHome(controller(device)), ATTR_VALUE_TYPE_PHYSICAL_DRIVE);
     std::vector<std::pair<const char*, std::string>> criteria;
