@@ -3,6 +3,7 @@
 #ifndef CONTROLLER_PARENTCHANNEL_H
 #define CONTROLLER_PARENTCHANNEL_H
 
+#include "common/fastcast.h"
 #include "core/device.h"
 
 template <class Channel>
@@ -17,11 +18,12 @@ template <class Channel, class Self>
 ParentChannel<Channel> FindParentChannel(const Self* self)
 {
     ParentChannel<Channel> found;
-    const auto* device = dynamic_cast<const Core::Device*>(self);
-    if (device == nullptr || !device->hasParent())
+    const auto* device = Common::fastCast<const Core::Device>(self);
+    const Core::Device* parent = device != nullptr ? device->parentDevice() : nullptr;
+    if (parent == nullptr)
         return found;
-    found.parent = device->pParent();
-    found.channel = dynamic_cast<Channel*>(found.parent.get());
+    found.parent = parent->getDevicePtr();
+    found.channel = Common::fastCast<Channel>(found.parent.get());
     return found;
 }
 

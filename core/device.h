@@ -82,6 +82,9 @@ public:
     virtual bool isValid() const;
     virtual bool hasParent() const;
     virtual DevicePtr pParent() const;
+    // The parent as a plain pointer (null at the top), taking neither the lock nor a reference:
+    // for walks up the tree made by code that already holds the tree's lock.
+    const Device* parentDevice() const { return m_pParent; }
     virtual DeviceList::const_iterator beginChild() const;
     virtual DeviceList::const_iterator endChild() const;
     // Post-order: every child (recursively, in child order), then this device.

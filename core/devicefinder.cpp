@@ -76,11 +76,19 @@ DevicePtr storageSystemFinder(const DevicePtr& device)
     if (!device)
         return DevicePtr();
     DeviceLock lock(*device);
-    DevicePtr controller;
-    for (DevicePtr at = device; at; at = at->pParent()) {
+    const Device* scope = scopeDevice(*device);
+    if (scope == nullptr)
+        return DevicePtr();
+    return scope == device.get() ? device : scope->getDevicePtr();
+}
+
+const Device* scopeDevice(const Device& device)
+{
+    const Device* controller = nullptr;
+    for (const Device* at = &device; at != nullptr; at = at->parentDevice()) {
         if (isOfType(*at, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
             return at;
-        if (!controller && isOfType(*at, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+        if (controller == nullptr && isOfType(*at, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
             controller = at;
     }
     return controller;

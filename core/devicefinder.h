@@ -12,7 +12,8 @@
 //
 // storageSystemFinder(device): the nearest device at or above `device` that
 // is a storage system, or failing that an array controller: the "box" a
-// device belongs to.
+// device belongs to. scopeDevice is the same walk for a caller that already
+// holds the tree's lock.
 //
 // isOfType(device, type): whether the device's ATTR_NAME_TYPE is `type` (a
 // null device is of no type).
@@ -60,6 +61,7 @@ private:
 };
 
 DevicePtr storageSystemFinder(const DevicePtr& device);
+const Device* scopeDevice(const Device& device);
 
 bool isOfType(const Device& device, std::string_view type);
 bool isOfType(const DevicePtr& device, std::string_view type);

@@ -1,4 +1,5 @@
 // The rescan of a subtree (Device::Reenumerate and its steps).
+#include "common/fastcast.h"
 #include "core/device.h"
 #include "core/devicelock.h"
 #include "core/deviceoperation.h"
@@ -33,7 +34,7 @@ bool mayRun(const DeviceOperation& op, const DevicePtr& self, const Predicate& p
     }
 }
 
-const OperationRegistry* registryOf(const Device& device) { return dynamic_cast<const OperationRegistry*>(&device); }
+const OperationRegistry* registryOf(const Device& device) { return Common::fastCast<const OperationRegistry>(&device); }
 
 Device& rootOf(Device& device)
 {

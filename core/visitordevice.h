@@ -13,6 +13,7 @@
 #ifndef CORE_VISITORDEVICE_H
 #define CORE_VISITORDEVICE_H
 
+#include "common/fastcast.h"
 #include "core/operationreturn.h"
 
 namespace Core {
@@ -28,7 +29,7 @@ public:
 template <class TypedVisitor, class DeviceClass>
 OperationReturn dispatchVisit(VisitorDevice& visitor, DeviceClass& device)
 {
-    if (auto* typed = dynamic_cast<TypedVisitor*>(&visitor))
+    if (auto* typed = Common::fastCast<TypedVisitor>(&visitor))
         return typed->visit(device);
     return OperationReturn(ModelTerms::ATTR_VALUE_STATUS_PERFORM_NOT_REACHABLE);
 }

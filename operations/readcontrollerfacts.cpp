@@ -4,6 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "common/fastcast.h"
+#include "core/devicelock.h"
 #include "operations/conversion.h"
 #include "operations/fieldtext.h"
 #include "operations/hextext.h"
@@ -347,9 +349,9 @@ unsigned long long cacheBlocks(unsigned megabytes, unsigned shiftFactor)
 
 bool supportsOver2TB(const Core::Device& below)
 {
-    for (Core::DevicePtr device = below.hasParent() ? below.pParent() : Core::DevicePtr(); device;
-         device = device->hasParent() ? device->pParent() : Core::DevicePtr()) {
-        if (const auto* controller = dynamic_cast<const Schema::ArrayController*>(device.get()))
+    const Core::DeviceLock lock(below);
+    for (const Core::Device* device = below.parentDevice(); device != nullptr; device = device->parentDevice()) {
+        if (const auto* controller = Common::fastCast<const Schema::ArrayController>(device))
             return controller->over2TBSupport();
         const Common::Any flags = device->getPrivateValueFor(PRIVATE_CONTROLLER_FLAGS);
         if (const unsigned* value = flags.get<unsigned>())

@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "common/containers.h"
+#include "common/fastcast.h"
 #include "controller/bmictraits.h"
 #include "controller/concretebmicdevice.h"
 #include "core/devicefinder.h"
+#include "core/devicelock.h"
 #include "core/rescanpass.h"
 #include "schema/controllerchannels.h"
 #include "schema/morumod.h"
@@ -78,14 +80,16 @@ bool mayCarryChannels(const Core::Device& device)
 
 bool controllerHandle(const Core::Device* device, ImgrHandle& handle)
 {
-    for (Core::DevicePtr holder; device != nullptr; device = holder.get()) {
+    if (device == nullptr)
+        return false;
+    const Core::DeviceLock lock(*device);
+    for (; device != nullptr; device = device->parentDevice()) {
         const auto* channels =
-            mayCarryChannels(*device) ? dynamic_cast<const Schema::ControllerChannels*>(device) : nullptr;
+            mayCarryChannels(*device) ? Common::fastCast<const Schema::ControllerChannels>(device) : nullptr;
         if (channels != nullptr) {
             handle = channels->handle();
             return true;
         }
-        holder = device->hasParent() ? device->pParent() : Core::DevicePtr();
     }
     return false;
 }

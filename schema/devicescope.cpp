@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/devicefinder.h"
+#include "core/devicelock.h"
 #include "schema/morumod.h"
 
 namespace Schema {
@@ -12,16 +13,9 @@ using namespace Interface::MORUMod;
 // One walk up: the first storage system met wins; otherwise the first controller met.
 Common::string scopeIdentifier(const Core::Device& device)
 {
-    Common::string controller;
-    Core::DevicePtr holder;
-    for (const Core::Device* at = &device; at != nullptr; at = holder.get()) {
-        if (Core::isOfType(*at, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
-            return at->toString();
-        if (controller.empty() && Core::isOfType(*at, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
-            controller = at->toString();
-        holder = at->pParent();
-    }
-    return controller;
+    const Core::DeviceLock lock(device);
+    const Core::Device* scope = Core::scopeDevice(device);
+    return scope != nullptr ? scope->toString() : Common::string();
 }
 
 Common::string parentIdentifier(const Core::Device& device)

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "common/cloneable.h"
+#include "common/fastcast.h"
 #include "common/localstaticallocator.h"
 #include "core/device.h"
 #include "core/devicecomposite.h"
@@ -36,7 +37,7 @@ class SchemaDevice : public Common::Cloneable<Base, Core::DevicePtr, Self>,
 public:
     bool operator==(const Core::Device& other) const override
     {
-        const Self* same = dynamic_cast<const Self*>(&other);
+        const Self* same = Common::fastCast<const Self>(&other);
         return same != nullptr && self().identityKey() == same->identityKey();
     }
 
