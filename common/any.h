@@ -12,7 +12,9 @@
 #define COMMON_ANY_H
 
 #include <concepts>
+#include <cstddef>
 #include <cstring>
+#include <new>
 #include <string>
 #include <type_traits>
 #include <typeinfo>
@@ -53,17 +55,25 @@ public:
     Any() = default;
 
     template <class T, class = std::enable_if_t<!std::is_same_v<std::decay_t<T>, Any>>>
-    Any(T&& value) : m_pValue(new Value<std::decay_t<T>>(std::forward<T>(value)))
+    Any(T&& value)
     {
+        using Kind = std::decay_t<T>;
+        if constexpr (fitsInside<Kind>) {
+            m_pValue = new (m_inside) Value<Kind>(std::forward<T>(value));
+            m_copyInside = &copyInside<Kind>;
+        } else {
+            m_pValue = new Value<Kind>(std::forward<T>(value));
+        }
     }
 
-    Any(const Any& other) : m_pValue(other.m_pValue ? other.m_pValue->clone() : nullptr) {}
-    Any(Any&& other) noexcept : m_pValue(std::exchange(other.m_pValue, nullptr)) {}
-    ~Any() { delete m_pValue; }
+    Any(const Any& other) { copyFrom(other); }
+    Any(Any&& other) noexcept { takeFrom(other); }
+    ~Any() { reset(); }
 
     Any& operator=(Any other) noexcept
     {
-        std::swap(m_pValue, other.m_pValue);
+        reset();
+        takeFrom(other);
         return *this;
     }
 
@@ -119,7 +129,55 @@ private:
             return false;
     }
 
+    // A small value that copies without failing (a number, a string, a character pointer) is held
+    // inside the Any rather than on the heap: most attribute values are such, and a tree holds
+    // thousands of them. m_copyInside copies such a value, and is null for a value on the heap.
+    using CopyInside = ValueInterface* (*)(const ValueInterface& from, void* place);
+    static constexpr std::size_t INSIDE_SIZE = 16;
+
+    template <class T>
+    static constexpr bool fitsInside = sizeof(Value<T>) <= INSIDE_SIZE && alignof(Value<T>) <= alignof(void*) &&
+        std::is_nothrow_copy_constructible_v<T>;
+
+    template <class T>
+    static ValueInterface* copyInside(const ValueInterface& from, void* place)
+    {
+        return new (place) Value<T>(static_cast<const Value<T>&>(from));
+    }
+
+    void copyFrom(const Any& other)
+    {
+        if (other.m_copyInside != nullptr) {
+            m_pValue = other.m_copyInside(*other.m_pValue, m_inside);
+            m_copyInside = other.m_copyInside;
+        } else if (other.m_pValue != nullptr) {
+            m_pValue = other.m_pValue->clone();
+        }
+    }
+
+    // Leaves `other` empty.
+    void takeFrom(Any& other) noexcept
+    {
+        if (other.m_copyInside != nullptr)
+            copyFrom(other);
+        else
+            m_pValue = std::exchange(other.m_pValue, nullptr);
+        other.reset();
+    }
+
+    void reset() noexcept
+    {
+        if (m_copyInside != nullptr)
+            m_pValue->~ValueInterface();
+        else
+            delete m_pValue;
+        m_pValue = nullptr;
+        m_copyInside = nullptr;
+    }
+
     ValueInterface* m_pValue = nullptr;
+    CopyInside m_copyInside = nullptr;
+    alignas(void*) unsigned char m_inside[INSIDE_SIZE];
 };
 
 } // namespace Common

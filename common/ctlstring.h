@@ -32,7 +32,7 @@ public:
 
     string() = default;
     string(const char* text, std::size_t length = npos); // npos: up to the zero
-    string(const string& other) : m_pBuffer(other.m_pBuffer) { share(); }
+    string(const string& other) noexcept : m_pBuffer(other.m_pBuffer) { share(); }
     string(string&& other) noexcept : m_pBuffer(other.m_pBuffer) { other.m_pBuffer = nullptr; }
     ~string() { release(m_pBuffer); }
 

@@ -1,6 +1,7 @@
 #include "core/attributesource.h"
 
 #include <string_view>
+#include <utility>
 
 #include "core/attributename.h"
 
@@ -15,14 +16,14 @@ std::string_view textOf(const Common::string& name) { return std::string_view(na
 
 // A new name is stored as the shared copy of it (core/attributename.h); a value equal to the one
 // held is left in place.
-template <class Name>
-void AttributeSource::store(const Name& name, const AttributeValue& value)
+template <class Name, class Value>
+void AttributeSource::store(const Name& name, Value&& value)
 {
     const auto at = m_attributes.lower_bound(name);
     if (at == m_attributes.end() || m_attributes.key_comp()(name, at->first))
-        m_attributes.emplace_hint(at, attributeName(textOf(name)), value);
+        m_attributes.emplace_hint(at, attributeName(textOf(name)), std::forward<Value>(value));
     else if (at->second != value)
-        at->second = value;
+        at->second = std::forward<Value>(value);
 }
 
 void AttributeSource::Receive(const Attribute& attribute) { store(attribute.first, attribute.second); }
@@ -31,6 +32,12 @@ void AttributeSource::Receive(const char* name, const AttributeValue& value)
 {
     if (name != nullptr)
         store(name, value);
+}
+
+void AttributeSource::Receive(const char* name, AttributeValue&& value)
+{
+    if (name != nullptr)
+        store(name, std::move(value));
 }
 
 void AttributeSource::Clear(const Common::string& name) { m_attributes.erase(name); }

@@ -43,6 +43,7 @@ public:
     void Receive(const Attribute& attribute) override;
     // The same for a name given by its characters; a value equal to the one held leaves it as is.
     void Receive(const char* name, const AttributeValue& value);
+    void Receive(const char* name, AttributeValue&& value);
     void Clear(const Common::string& name) override;
     void Clear(const char* name);
 
@@ -64,8 +65,8 @@ public:
 private:
     template <class Name>
     const AttributeValue* lookUp(const Name& name) const;
-    template <class Name>
-    void store(const Name& name, const AttributeValue& value);
+    template <class Name, class Value>
+    void store(const Name& name, Value&& value);
 
     AttributeMap m_attributes;
 };

@@ -19,7 +19,7 @@ protected:
 };
 
 // Publishes one fact into a device; an empty value is left out.
-void publishReading(Core::Device& device, const char* name, const Core::AttributeValue& value);
+void publishReading(Core::Device& device, const char* name, Core::AttributeValue value);
 // Removes a fact the device may hold from an earlier reading.
 void clearReading(Core::Device& device, const char* name);
 

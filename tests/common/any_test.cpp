@@ -36,3 +36,29 @@ TEST(Any, EqualOnlyForTheSameKindAndValueAndCopiesClone)
     EXPECT_EQ(original, copy);
     EXPECT_EQ(nullptr, copy.get<int>());
 }
+
+TEST(Any, EveryKindSurvivesCopyMoveAndAssignmentIntoAnyOther)
+{
+    const Common::Any kinds[] = {Common::Any(),
+                                 Common::Any(7u),
+                                 Common::Any(~0ULL),
+                                 Common::Any(Common::string("shared text")),
+                                 Common::Any("characters"),
+                                 Common::Any(Common::list<int>{1, 2, 3})};
+    for (const Common::Any& from : kinds)
+        for (const Common::Any& into : kinds) {
+            Common::Any copy = from;
+            Common::Any moved = std::move(copy);
+            EXPECT_TRUE(copy.empty());
+            EXPECT_EQ(moved, from);
+            Common::Any target = into;
+            target = moved;
+            EXPECT_EQ(target, from);
+            target = std::move(moved);
+            EXPECT_EQ(target, from);
+            EXPECT_EQ(target.toString(), from.toString());
+            auto& self = target;
+            target = std::move(self);
+            EXPECT_EQ(target, from);
+        }
+}
