@@ -25,7 +25,8 @@ struct Diamond : virtual Shape, Named {};
 struct Kite : Diamond, Sided {};
 
 template <int N>
-struct Many : Shape, Named {};
+struct Many : Shape, Named {
+};
 
 // Every cast, first and repeated, lands where dynamic_cast lands.
 template <class Target, class Source>
@@ -56,9 +57,8 @@ TEST(FastCast, LandsWhereDynamicCastDoesForEveryClassSeenAgainAndAgain)
 TEST(FastCast, KeepsCastingRightBeyondTheClassesItRemembers)
 {
     std::vector<std::unique_ptr<Shape>> shapes;
-    [&]<int... N>(std::integer_sequence<int, N...>) {
-        (shapes.push_back(std::make_unique<Many<N>>()), ...);
-    }(std::make_integer_sequence<int, 2 * Common::FastCast::MAX_CLASSES>());
+    [&]<int... N>(std::integer_sequence<int, N...>) { (shapes.push_back(std::make_unique<Many<N>>()), ...); }
+    (std::make_integer_sequence<int, 2 * Common::FastCast::MAX_CLASSES>());
     shapes.push_back(std::make_unique<Blob>());
     for (int round = 0; round < 2; ++round)
         for (const auto& shape : shapes)
