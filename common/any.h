@@ -136,8 +136,8 @@ private:
     static constexpr std::size_t INSIDE_SIZE = 16;
 
     template <class T>
-    static constexpr bool fitsInside = sizeof(Value<T>) <= INSIDE_SIZE && alignof(Value<T>) <= alignof(void*) &&
-        std::is_nothrow_copy_constructible_v<T>;
+    static constexpr bool fitsInside = sizeof(Value<T>) <= INSIDE_SIZE &&
+        alignof(Value<T>) <= alignof(void*) && std::is_nothrow_copy_constructible_v<T>;
 
     template <class T>
     static ValueInterface* copyInside(const ValueInterface& from, void* place)

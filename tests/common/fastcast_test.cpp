@@ -54,11 +54,17 @@ TEST(FastCast, LandsWhereDynamicCastDoesForEveryClassSeenAgainAndAgain)
     EXPECT_EQ(writable.tag, 9);
 }
 
-TEST(FastCast, KeepsCastingRightBeyondTheClassesItRemembers)
+template <int... N>
+std::vector<std::unique_ptr<Shape>> manyShapes(std::integer_sequence<int, N...>)
 {
     std::vector<std::unique_ptr<Shape>> shapes;
-    [&]<int... N>(std::integer_sequence<int, N...>) { (shapes.push_back(std::make_unique<Many<N>>()), ...); }
-    (std::make_integer_sequence<int, 2 * Common::FastCast::MAX_CLASSES>());
+    (shapes.push_back(std::make_unique<Many<N>>()), ...);
+    return shapes;
+}
+
+TEST(FastCast, KeepsCastingRightBeyondTheClassesItRemembers)
+{
+    auto shapes = manyShapes(std::make_integer_sequence<int, 2 * Common::FastCast::MAX_CLASSES>());
     shapes.push_back(std::make_unique<Blob>());
     for (int round = 0; round < 2; ++round)
         for (const auto& shape : shapes)
