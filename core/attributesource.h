@@ -20,10 +20,14 @@ namespace Core {
 using Attribute = Common::pair<Common::string, AttributeValue>;
 
 // Orders attribute names as Common::string does, and looks a name up by its characters without
-// making a string of them.
+// making a string of them. Names held are shared copies (core/attributename.h), so a name looked
+// up by one of them is found equal without reading its characters.
 struct AttributeNameLess {
     using is_transparent = void;
-    bool operator()(const Common::string& a, const Common::string& b) const { return a < b; }
+    bool operator()(const Common::string& a, const Common::string& b) const
+    {
+        return a.c_str() != b.c_str() && std::strcmp(a.c_str(), b.c_str()) < 0;
+    }
     bool operator()(const Common::string& a, const char* b) const { return std::strcmp(a.c_str(), b) < 0; }
     bool operator()(const char* a, const Common::string& b) const { return std::strcmp(a, b.c_str()) < 0; }
 };
