@@ -27,7 +27,8 @@ bool isShowCommand(const std::string& line)
 
 } // namespace
 
-CJsonCLI::CJsonCLI(std::ostream* hidden) : StorageCLI(hidden) {}
+// The document lists every value a device has, so the devices are read whole.
+CJsonCLI::CJsonCLI(std::ostream* hidden) : StorageCLI(hidden) { m_targetFilter.readEveryDeviceWhole(); }
 
 void CJsonCLI::execute(const std::string& line)
 {

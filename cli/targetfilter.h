@@ -54,6 +54,9 @@ public:
                bool quiet, bool changing);
     // Appends the selection, in order.
     void output(DeviceVector& devices) const;
+    // Every command reads the devices whole, even where the text it prints needs less: for a
+    // listing that carries every value the devices have.
+    void readEveryDeviceWhole() { m_readWhole = true; }
     void process();
     // Rescans the whole device tree.
     virtual void Rescan();
@@ -112,6 +115,7 @@ protected:
     // prints for "controller all show config", otherwise whole.
     using RootReader = Core::DevicePtr (*)();
     RootReader m_root = &CDRXModRoot::pModRoot;
+    bool m_readWhole = false;
 
 private:
     RootReader rootReaderFor(const Words& words) const;

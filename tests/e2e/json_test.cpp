@@ -254,3 +254,28 @@ TEST(Json, ARefusalExplainedByANoticeCarriesTheNotice)
 }
 
 } // namespace
+
+// The document carries every value a device has, whichever command lists it: a command whose
+// text needs only part of each controller still lists each one whole.
+TEST(Json, AControllerIsListedWithAllItsValuesByEveryCommand)
+{
+    auto settings = [](const json& document) {
+        std::vector<json> controllers;
+        for (const json& controller : document["controllers"]) {
+            json scalars;
+            for (const auto& [key, value] : controller.items())
+                if (value.is_primitive())
+                    scalars[key] = value;
+            controllers.push_back(scalars);
+        }
+        return controllers;
+    };
+    LockDir dir;
+    ASSERT_TRUE(dir.usePreset("server"));
+    const auto whole = settings(parsed(runVnlcli(dir, {"--json", "controller", "all", "show", "detail"})));
+    ASSERT_FALSE(whole.empty());
+    ASSERT_TRUE(whole.front().contains("rebuild_priority")) << whole.front();
+    for (const std::vector<std::string>& form :
+         {std::vector<std::string>{"controller", "all", "show"}, {"controller", "all", "show", "config"}})
+        EXPECT_EQ(settings(parsed(runVnlcli(dir, withJson(form)))), whole) << testing::PrintToString(form);
+}
