@@ -71,6 +71,8 @@ const AttributeValue* AttributeSource::findAttribute(const char* name) const
     return name != nullptr ? lookUp(name) : nullptr;
 }
 
+const AttributeValue* AttributeSource::findAttribute(std::string_view name) const { return lookUp(name); }
+
 bool AttributeSource::hasAttribute(const Common::string& name) const { return findAttribute(name) != nullptr; }
 
 bool AttributeSource::hasAttribute(const char* name) const { return findAttribute(name) != nullptr; }

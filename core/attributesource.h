@@ -10,6 +10,7 @@
 #define CORE_ATTRIBUTESOURCE_H
 
 #include <cstring>
+#include <string_view>
 
 #include "common/containers.h"
 #include "common/ctlstring.h"
@@ -30,6 +31,11 @@ struct AttributeNameLess {
     }
     bool operator()(const Common::string& a, const char* b) const { return std::strcmp(a.c_str(), b) < 0; }
     bool operator()(const char* a, const Common::string& b) const { return std::strcmp(a, b.c_str()) < 0; }
+    bool operator()(const Common::string& a, std::string_view b) const { return textOf(a) < b; }
+    bool operator()(std::string_view a, const Common::string& b) const { return a < textOf(b); }
+
+private:
+    static std::string_view textOf(const Common::string& name) { return std::string_view(name.c_str(), name.size()); }
 };
 
 class AttributeSubscriber {
@@ -63,6 +69,7 @@ public:
     // The value held under `name`, or null; valid until the source changes.
     const AttributeValue* findAttribute(const Common::string& name) const;
     const AttributeValue* findAttribute(const char* name) const;
+    const AttributeValue* findAttribute(std::string_view name) const;
     void Clear();
     void Receive(const AttributeSource& other);
 

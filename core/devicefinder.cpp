@@ -99,6 +99,8 @@ bool isOfType(const Device& device, std::string_view type)
     const AttributeValue* value = device.findAttribute(ATTR_NAME_TYPE);
     if (value == nullptr)
         return false;
+    if (const Common::string* text = value->get<Common::string>())
+        return std::string_view(text->c_str(), text->size()) == type;
     const Common::string text = value->toString();
     return std::string_view(text.c_str(), text.size()) == type;
 }

@@ -16,6 +16,7 @@
 #include "core/attributename.h"
 #include "core/capabilityfinder.h"
 #include "core/devicefinder.h"
+#include "core/devicelock.h"
 #include "core/deviceoperation.h"
 #include "operations/conversion.h"
 #include "operations/guitranslator.h"
@@ -56,9 +57,12 @@ Core::DevicePtr parentOf(const Core::DevicePtr& device)
 
 Core::DevicePtr nearestAbove(const Core::DevicePtr& device, const char* type)
 {
-    for (Core::DevicePtr at = parentOf(device); at; at = parentOf(at))
-        if (Core::isOfType(at, type))
-            return at;
+    if (!device)
+        return Core::DevicePtr();
+    const Core::DeviceLock lock(*device);
+    for (const Core::Device* at = device->parentDevice(); at != nullptr; at = at->parentDevice())
+        if (Core::isOfType(*at, type))
+            return at->getDevicePtr();
     return Core::DevicePtr();
 }
 
