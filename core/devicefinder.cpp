@@ -86,22 +86,27 @@ const Device* scopeDevice(const Device& device)
 {
     const Device* controller = nullptr;
     for (const Device* at = &device; at != nullptr; at = at->parentDevice()) {
-        if (isOfType(*at, ATTR_VALUE_TYPE_STORAGE_SYSTEM))
+        const Common::string type = typeOf(*at);
+        if (type == ATTR_VALUE_TYPE_STORAGE_SYSTEM)
             return at;
-        if (controller == nullptr && isOfType(*at, ATTR_VALUE_TYPE_ARRAY_CONTROLLER))
+        if (controller == nullptr && type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER)
             controller = at;
     }
     return controller;
 }
 
-bool isOfType(const Device& device, std::string_view type)
+Common::string typeOf(const Device& device)
 {
     const AttributeValue* value = device.findAttribute(ATTR_NAME_TYPE);
     if (value == nullptr)
-        return false;
-    if (const Common::string* text = value->get<Common::string>())
-        return std::string_view(text->c_str(), text->size()) == type;
-    const Common::string text = value->toString();
+        return Common::string();
+    const Common::string* text = value->get<Common::string>();
+    return text != nullptr ? *text : value->toString();
+}
+
+bool isOfType(const Device& device, std::string_view type)
+{
+    const Common::string text = typeOf(device);
     return std::string_view(text.c_str(), text.size()) == type;
 }
 

@@ -16,7 +16,7 @@
 // holds the tree's lock.
 //
 // isOfType(device, type): whether the device's ATTR_NAME_TYPE is `type` (a
-// null device is of no type).
+// null device is of no type); typeOf(device): that type, empty when it has none.
 #ifndef CORE_DEVICEFINDER_H
 #define CORE_DEVICEFINDER_H
 
@@ -63,6 +63,7 @@ private:
 DevicePtr storageSystemFinder(const DevicePtr& device);
 const Device* scopeDevice(const Device& device);
 
+Common::string typeOf(const Device& device);
 bool isOfType(const Device& device, std::string_view type);
 bool isOfType(const DevicePtr& device, std::string_view type);
 

@@ -74,8 +74,8 @@ Sessions& sessions()
 bool mayCarryChannels(const Core::Device& device)
 {
     using namespace Interface::MORUMod;
-    return Core::isOfType(device, ATTR_VALUE_TYPE_ARRAY_CONTROLLER) ||
-        Core::isOfType(device, ATTR_VALUE_TYPE_STORAGE_SYSTEM);
+    const Common::string type = Core::typeOf(device);
+    return type == ATTR_VALUE_TYPE_ARRAY_CONTROLLER || type == ATTR_VALUE_TYPE_STORAGE_SYSTEM;
 }
 
 bool controllerHandle(const Core::Device* device, ImgrHandle& handle)
