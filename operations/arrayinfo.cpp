@@ -1,6 +1,7 @@
 #include "operations/arrayinfo.h"
 
 #include <algorithm>
+#include <bit>
 #include <iterator>
 
 #include "controller/bmiccommands.h"
@@ -12,9 +13,9 @@ namespace Operations {
 DriveSet driveSetFromBytes(const std::uint8_t (&bytes)[16])
 {
     DriveSet drives;
-    for (unsigned n = 0; n < drives.size(); ++n)
-        if (bytes[n / 8] & (1u << (n % 8)))
-            drives.set(n);
+    for (unsigned byte = 0; byte < 16; ++byte)
+        for (unsigned bits = bytes[byte]; bits != 0; bits &= bits - 1)
+            drives.set(byte * 8 + static_cast<unsigned>(std::countr_zero(bits)));
     return drives;
 }
 

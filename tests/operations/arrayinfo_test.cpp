@@ -67,3 +67,17 @@ TEST(ArrayInfo, AFailingCommandEndsTheScanWithItsFailure)
     EXPECT_TRUE(found.empty());
     EXPECT_EQ(controller.sent.size(), 2u);
 }
+
+// Drive n is bit n % 8 of byte n / 8, both ways, for every drive of every byte.
+TEST(ArrayInfo, DriveMapsReadBackAsWritten)
+{
+    for (unsigned first = 0; first < 128; ++first) {
+        DriveSet drives;
+        for (unsigned n = first; n < 128; n += 1 + first % 7)
+            drives.set(n);
+        std::uint8_t bytes[16];
+        driveSetToBytes(drives, bytes);
+        EXPECT_EQ(bytes[first / 8] & (1u << (first % 8)), 1u << (first % 8));
+        EXPECT_EQ(driveSetFromBytes(bytes), drives) << first;
+    }
+}
