@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 // A name is known by its text, whatever buffer it comes from: a name that
 // comes at an address another name used before still gets its own copy, and
@@ -14,6 +15,7 @@ TEST(AttributeName, EachNameGetsItsOwnCopyFromAnyBuffer)
     EXPECT_EQ(port, "ATTR_NAME_PORT");
     name = "ATTR_NAME_BAY0";
     EXPECT_EQ(Core::attributeName(name), "ATTR_NAME_BAY0");
+    EXPECT_EQ(Core::attributeName(std::string_view(name).substr(0, 9)), "ATTR_NAME");
     EXPECT_EQ(&Core::attributeName(std::string("ATTR_NAME_PORT")), &port);
     EXPECT_EQ(&Core::attributeName("ATTR_NAME_PORT"), &port);
 }
