@@ -262,9 +262,9 @@ void TargetFilter::RescanController(const Core::DevicePtr& controller)
 // setting and changes nothing.
 TargetFilter::RootReader TargetFilter::rootReaderFor(const Words& words) const
 {
-    const bool all = words.size() >= 3 && words[1] == ALL && words[2] == "show";
     if (m_readWhole)
         return &CDRXModRoot::pModRoot;
+    const bool all = words.size() >= 3 && words[1] == ALL && words[2] == "show";
     if (identifiesBySlotOrSerialNumber(m_controllerSelector) || (all && words.size() == 3))
         return &CDRXModRoot::pControllers;
     if (all && words.size() == 4 && words[3] == "config")

@@ -95,14 +95,7 @@ const Device* scopeDevice(const Device& device)
     return controller;
 }
 
-Common::string typeOf(const Device& device)
-{
-    const AttributeValue* value = device.findAttribute(ATTR_NAME_TYPE);
-    if (value == nullptr)
-        return Common::string();
-    const Common::string* text = value->get<Common::string>();
-    return text != nullptr ? *text : value->toString();
-}
+Common::string typeOf(const Device& device) { return device.getValueFor(ATTR_NAME_TYPE); }
 
 bool isOfType(const Device& device, std::string_view type)
 {

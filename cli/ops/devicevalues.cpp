@@ -19,7 +19,7 @@ Common::string textOf(const Core::AttributeValue* value)
 const Common::string& DeviceValues::type() const
 {
     if (!m_typeRead && m_device)
-        m_type = textOf(m_device->findAttribute(ATTR_NAME_TYPE));
+        m_type = Core::typeOf(*m_device);
     m_typeRead = true;
     return m_type;
 }
